@@ -1,0 +1,21 @@
+#pragma once
+
+#include "findings/findingslogic.h"
+#include "ui/screen.h"
+
+class QLineEdit;
+
+// The chosen motor against the application: mismatch, torques and margins.
+class Findings : public Screen {
+    Q_OBJECT
+  public:
+    explicit Findings(App& app);
+
+    void showFigures(const FindingsFigures& figures);
+
+  private:
+    void startOver();
+
+    QLineEdit *motorInertia_, *reflectedJ_, *taccl_, *tthrust_, *tgravity_, *total_, *maxSpeed_;
+    QLineEdit *mismatch_, *misRatio_, *torqueMargin_, *speedMargin_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The program's number conventions. Every entry is read, and every figure
+// written, through these functions, with the decimal and group separators of
+// the default QLocale.
+namespace numbers {
+
+// The numeric check and the text-to-number conversion in one: the nearest
+// double to the number the text spells, or nothing when the text is not a
+// number this program accepts or lies outside the range of a double.
+std::optional<double> parse(const QString& text);
+
+inline bool isNumeric(const QString& text) {
+    return parse(text).has_value();
+}
+
+// The general number form: rounded to 15 significant digits, shortest text,
+// fixed form for ordinary magnitudes and "1E-06" style exponent form beyond.
+QString general(double value);
+
+// A Format pattern such as "##0.000": round half away from zero (on the
+// 15-significant-digit form) to the pattern's decimals, at least one integer
+// digit, no group separators.
+QString format(double value, QStringView pattern);
+
+} // namespace numbers

@@ -1,0 +1,29 @@
+#include "flow/screenset.h"
+
+#include "findings/findings.h"
+#include "findings/preliminary.h"
+#include "findings/selection.h"
+#include "flow/apptypes.h"
+#include "flow/typechoice.h"
+#include "flow/welcome.h"
+#include "mechanisms/directdrive.h"
+#include "profiles/profilescreen.h"
+#include "ui/app.h"
+
+void registerScreens(App& app) {
+    ScreenRegistry& screens = app.screens();
+    screens.add("DirectDrive", [&app] { return new DirectDrive(app); });
+    screens.add("RotaryMP", [&app] { return new ProfileScreen(app, "RotaryMP", "Rotary Motion"); });
+    screens.add("Preliminary", [&app] { return new Preliminary(app); });
+    screens.add("Selection", [&app] { return new Selection(app); });
+    screens.add("Findings", [&app] { return new Findings(app); });
+    screens.add("Welcome", [&app] { return new Welcome(app); });
+    screens.add("RotaryType", [&app] {
+        return new TypeChoice(app, "RotaryType", "Rotary", "Select Rotary Motion Type",
+                              rotaryTypes());
+    });
+    screens.add("LinearType", [&app] {
+        return new TypeChoice(app, "LinearType", "Linear Motion", "Select Linear Motion Type",
+                              linearTypes());
+    });
+}

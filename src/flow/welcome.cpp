@@ -1,0 +1,47 @@
+#include "flow/welcome.h"
+
+#include "ui/form.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const QString Welcome::disclaimer =
+    "DISCLAIMER:  This software is intended to be used as a general utility tool to assist in "
+    "the motor selection process.  Since every application is unique, it is impossible to "
+    "perfectly characterize your specific application.  As such, the calculations and output "
+    "requirements may or may not be accurate for your application.  This software assumes no "
+    "responsibility or liability for the functionality of your system.  By clicking on either "
+    "application type below, you acknowledge having read and understood this disclaimer and "
+    "agree with its statements. ";
+
+Welcome::Welcome(App& app) : Screen(app, "Welcome", "Welcome") {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(form::heading("Velmora Motor Sizing"));
+
+    QLabel* text = form::label(disclaimer);
+    text->setObjectName("Disclaimer");
+    text->setWordWrap(true);
+    text->setFrameShape(QFrame::StyledPanel);
+    text->setMargin(8);
+    layout->addWidget(text);
+
+    QLabel* select = form::label("Select Application Type");
+    select->setAlignment(Qt::AlignCenter);
+    layout->addWidget(select);
+
+    auto* choices = new QHBoxLayout;
+    choices->addStretch(1);
+    choices->addWidget(button("Rotary", "ROTARY", [this] { choose("Rotary", "RotaryType"); }));
+    choices->addWidget(button("Linear", "LINEAR", [this] { choose("Linear", "LinearType"); }));
+    choices->addStretch(1);
+    layout->addLayout(choices);
+    layout->addLayout(buttonRow(nullptr, closeButton(), nullptr));
+    setFixedWidth(520);
+}
+
+void Welcome::choose(const QString& motionType, const QString& screen) {
+    record().MotionType = motionType;
+    moveTo(screen);
+}

@@ -1,0 +1,35 @@
+#include "mechanisms/directdrivelogic.h"
+
+#include "flow/numbers.h"
+#include "mechanisms/mechanismlogic.h"
+
+#include <cmath>
+
+Outcome directDriveNext(SizingRecord& record, const DirectDriveEntries& entries) {
+    const auto inertia = numbers::parse(entries.DDInertia);
+    const auto torque = numbers::parse(entries.TConst);
+    if (!inertia || !torque)
+        return Outcome::stop(messages::numbersPlease(), {{"DDInertia", "0"}, {"TConst", "0"}});
+    const double j = *inertia;
+    const double t = *torque;
+
+    // The motor turns once per load revolution, times any added gearbox.
+    const double r = addedReduction(record);
+    record.RotaryReduction = r > 0 ? numbers::general(r) : QStringLiteral("1");
+
+    if (!(j > 0))
+        return Outcome::stop({"Inertia", "The Inertia entered must be greater than zero."});
+
+    const double reflected = r > 0 ? j / (r * r) : j;
+    const double thrust = r > 0 ? t / r : t;
+    if (!std::isfinite(reflected) || !std::isfinite(thrust))
+        return Outcome::stop(messages::outOfRange());
+
+    SizingRecord::store(record.ReflectedJ, reflected);
+    SizingRecord::store(record.T_Thrust, thrust);
+    // A direct drive has no gravity torque; an earlier linear sizing's must not linger.
+    record.T_Gravity = "0";
+
+    record.RDirectDrive = {QString(), "Load Inertia = " + numbers::general(j) + " oz-in-sec^2"};
+    return {{}, {}, true};
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/form.h"
+#include "ui/illustration.h"
+#include "ui/screen.h"
+
+#include <QStringList>
+
+// What every mechanism screen shares: heading, illustration, a grid of entry
+// rows, and the BACK / CLOSE / NEXT row. A screen adds its rows and its NEXT.
+class MechanismScreen : public Screen {
+    Q_OBJECT
+  public:
+    struct Setup {
+        QString name;
+        QString title;
+        QString heading;
+        Illustration::Draw drawing;
+        QStringList SizingRecord::*reportLines;
+        QString choiceScreen; // RotaryType or LinearType
+    };
+    MechanismScreen(App& app, const Setup& setup);
+
+  protected:
+    form::Rows& rows() { return rows_; }
+
+    virtual void next() = 0;
+
+    // The side-tool buttons of the rotary screens.
+    QPushButton* loadCalcButton();
+    QPushButton* unitConvButton();
+
+    // After a NEXT that passed: tags the profile screen and moves to it.
+    void openProfile(const QString& profileScreen, const QString& tag);
+
+  private:
+    void back();
+
+    QStringList SizingRecord::*reportLines_;
+    QString choiceScreen_;
+    form::Rows rows_;
+};

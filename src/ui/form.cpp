@@ -1,0 +1,103 @@
+#include "ui/form.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace form {
+
+QLabel* heading(const QString& text) {
+    auto* l = new QLabel(text);
+    QFont font = l->font();
+    font.setPointSizeF(font.pointSizeF() * 1.5);
+    font.setBold(true);
+    l->setFont(font);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+QLabel* label(const QString& text) {
+    return new QLabel(text);
+}
+
+QLineEdit* entry(const QString& name, const QString& initial) {
+    auto* e = new QLineEdit(initial);
+    e->setObjectName(name);
+    e->setMinimumWidth(110);
+    return e;
+}
+
+QLineEdit* display(const QString& name, const QColor& background, const QString& text) {
+    auto* d = new QLineEdit(text);
+    d->setObjectName(name);
+    d->setReadOnly(true);
+    d->setFocusPolicy(Qt::NoFocus);
+    d->setMinimumWidth(110);
+    setBackground(d, background);
+    return d;
+}
+
+QComboBox* unitList(const QString& name, const QStringList& items) {
+    auto* list = new QComboBox;
+    list->setObjectName(name);
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    list->setMinimumWidth(110);
+    return list;
+}
+
+QPushButton* button(const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QColor background(const QWidget* widget) {
+    return widget->palette().color(QPalette::Base);
+}
+
+void Rows::add(const QString& text, QWidget* field, const QString& unit, QWidget* extra) {
+    add(text, field, unit.isEmpty() ? nullptr : label(unit), extra);
+}
+
+void Rows::add(const QString& text, QWidget* field, QWidget* unit, QWidget* extra) {
+    if (!text.isEmpty()) {
+        QLabel* l = label(text);
+        l->setBuddy(field);
+        grid_->addWidget(l, row_, 0, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    grid_->addWidget(field, row_, 1);
+    if (unit)
+        grid_->addWidget(unit, row_, 2);
+    if (extra)
+        grid_->addWidget(extra, row_, 3, Qt::AlignLeft);
+    ++row_;
+}
+
+void Rows::setRowMinimumHeight(int row, int height) {
+    grid_->setRowMinimumHeight(row, height);
+}
+
+void Rows::whole(QWidget* widget) {
+    grid_->addWidget(widget, row_++, 0, 1, 4, Qt::AlignLeft);
+}
+
+void Rows::span(QWidget* widget, const QString& text) {
+    if (!text.isEmpty())
+        grid_->addWidget(label(text), row_, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid_->addWidget(widget, row_, 1, 1, 3, Qt::AlignLeft);
+    ++row_;
+}
+
+} // namespace form

@@ -1,0 +1,115 @@
+#include "support/harness.h"
+
+#include "flow/screenset.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+
+// The offscreen platform warns about window features it lacks; nothing to see.
+QtMessageHandler previous = nullptr;
+
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith("This plugin does not support"))
+        return;
+    previous(type, context, message);
+}
+
+} // namespace
+
+Harness::Harness(const QLocale& locale) : app(messages, [this] { closed = true; }) {
+    if (!previous)
+        previous = qInstallMessageHandler(quietOffscreen);
+    QLocale::setDefault(locale);
+    registerScreens(app);
+    app.screens().show("Welcome");
+}
+
+Harness::~Harness() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+QWidget* Harness::window(const QString& name) const {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+QStringList Harness::shownWindows() const {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->objectName().isEmpty())
+            names << w->objectName();
+    names.sort();
+    return names;
+}
+
+QString Harness::text(const QString& windowName, const QString& name) const {
+    if (auto* e = control<QLineEdit>(windowName, name))
+        return e->text();
+    if (auto* l = control<QLabel>(windowName, name))
+        return l->text();
+    return "<no " + windowName + "." + name + ">";
+}
+
+QColor Harness::colour(const QString& windowName, const QString& name) const {
+    const QWidget* w = control(windowName, name);
+    return w ? w->palette().color(QPalette::Base) : QColor();
+}
+
+void Harness::click(const QString& windowName, const QString& button) {
+    auto* b = control<QAbstractButton>(windowName, button);
+    QVERIFY2(b, qPrintable("no button " + windowName + "." + button));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void Harness::type(const QString& windowName, const QString& entry, const QString& text) {
+    auto* e = control<QLineEdit>(windowName, entry);
+    QVERIFY2(e, qPrintable("no entry " + windowName + "." + entry));
+    e->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(e, Qt::Key_Delete);
+    else if (text.size() > 200)
+        e->setText(text);
+    else
+        QTest::keyClicks(e, text);
+}
+
+void Harness::choose(const QString& windowName, const QString& list, const QString& item) {
+    auto* c = control<QComboBox>(windowName, list);
+    QVERIFY2(c, qPrintable("no list " + windowName + "." + list));
+    const int index = c->findText(item);
+    QVERIFY2(index >= 0, qPrintable("no item " + item));
+    c->setCurrentIndex(index);
+}
+
+void Harness::openDirectDrive() {
+    click("Welcome", "Rotary");
+    click("RotaryType", "DD");
+}
+
+void Harness::enterDirectDrive(const QString& inertia, const QString& torque) {
+    type("DirectDrive", "DDInertia", inertia);
+    type("DirectDrive", "TConst", torque);
+    click("DirectDrive", "Next");
+}
+
+void Harness::enterTriangular(const QString& distance, const QString& unit, const QString& time) {
+    click("RotaryMP", "Triangular");
+    type("RotaryMP", "TriDist", distance);
+    choose("RotaryMP", "TriMoveUnits", unit);
+    type("RotaryMP", "TriMoveTime", time);
+    click("RotaryMP", "Next");
+}
+
+void Harness::enterMotor(const QString& rotor, const QString& torque, const QString& speed) {
+    type("Selection", "RotorInertia", rotor);
+    type("Selection", "TorqueAvailable", torque);
+    type("Selection", "SpeedAvailable", speed);
+    click("Selection", "Next");
+}

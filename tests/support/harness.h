@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ui/app.h"
+#include "ui/messages.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+// A running program with recorded messages, driven the way a user would:
+// windows and controls are found by object name.
+class Harness {
+  public:
+    explicit Harness(const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates));
+    ~Harness();
+
+    SizingRecord& record() { return app.record(); }
+
+    // The shown top-level window of that name, or nullptr.
+    QWidget* window(const QString& name) const;
+    QStringList shownWindows() const;
+
+    template <class T = QWidget> T* control(const QString& windowName, const QString& name) const {
+        QWidget* w = window(windowName);
+        if (!w)
+            return nullptr;
+        if (w->objectName() == name)
+            return qobject_cast<T*>(w);
+        return w->findChild<T*>(name);
+    }
+    QString text(const QString& windowName, const QString& name) const;
+    QColor colour(const QString& windowName, const QString& name) const;
+
+    // Fails the test when the control is missing; clicking a disabled button does nothing.
+    void click(const QString& windowName, const QString& button);
+    void type(const QString& windowName, const QString& entry, const QString& text);
+    void choose(const QString& windowName, const QString& list, const QString& item);
+
+    // The road of a direct drive, screen by screen.
+    void openDirectDrive();
+    void enterDirectDrive(const QString& inertia, const QString& torque = "0");
+    void enterTriangular(const QString& distance, const QString& unit, const QString& time);
+    void enterMotor(const QString& rotor, const QString& torque, const QString& speed);
+
+    MessageRecorder messages;
+    bool closed = false;
+    App app;
+};
