@@ -1,5 +1,6 @@
 # Thin wrapper over the CMake build: installs what is missing, configures, builds.
 BUILD ?= build
+MAKEFLAGS += --no-print-directory
 PACKAGES = cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils
 
 .PHONY: all deps configure build run test clean

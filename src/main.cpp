@@ -1,5 +1,6 @@
 #include "flow/screenset.h"
 #include "ui/app.h"
+#include "ui/dialogs.h"
 #include "ui/messages.h"
 
 #include <QApplication>
@@ -7,7 +8,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     BoxMessages messages;
-    App app(messages, [] { QApplication::quit(); });
+    StandardDialogs dialogs;
+    App app(messages, dialogs, [] { QApplication::quit(); });
     registerScreens(app);
     app.screens().show("Welcome");
     return application.exec();

@@ -1,5 +1,6 @@
 #include "findings/findings.h"
 
+#include "report/reportscreen.h"
 #include "ui/colours.h"
 #include "ui/form.h"
 
@@ -57,7 +58,7 @@ Findings::Findings(App& app)
     layout->addLayout(grid);
 
     auto* actions = new QHBoxLayout;
-    QPushButton* report = toolButton("ViewReport", "V I E W    R E P O R T", "Report");
+    QPushButton* report = button("ViewReport", "V I E W    R E P O R T", [this] { viewReport(); });
     actions->addWidget(report);
     actions->addWidget(toolButton("AddGB", "Add Gearbox ?", "AddGBox"));
     actions->addStretch(1);
@@ -84,6 +85,16 @@ void Findings::showFigures(const FindingsFigures& f) {
     maxSpeed_->setText(f.MaxSpeed);
     form::setBackground(torqueMargin_, colours::of(f.torqueMargin));
     form::setBackground(speedMargin_, colours::of(f.speedMargin));
+}
+
+void Findings::viewReport() {
+    if (auto* report = app().screens().get<Report>("Report"))
+        report->showReport(
+            record().AppType,
+            assembleReport(record(), {reflectedJ_->text(), motorInertia_->text(), mismatch_->text(),
+                                      taccl_->text(), tthrust_->text(), tgravity_->text(),
+                                      total_->text(), maxSpeed_->text()}));
+    moveTo("Report");
 }
 
 void Findings::startOver() {

@@ -14,6 +14,7 @@ class Findings : public Screen {
     void showFigures(const FindingsFigures& figures);
 
   private:
+    void viewReport();
     void startOver();
 
     QLineEdit *motorInertia_, *reflectedJ_, *taccl_, *tthrust_, *tgravity_, *total_, *maxSpeed_;

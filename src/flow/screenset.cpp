@@ -8,6 +8,7 @@
 #include "flow/welcome.h"
 #include "mechanisms/directdrive.h"
 #include "profiles/profilescreen.h"
+#include "report/reportscreen.h"
 #include "ui/app.h"
 
 void registerScreens(App& app) {
@@ -17,6 +18,7 @@ void registerScreens(App& app) {
     screens.add("Preliminary", [&app] { return new Preliminary(app); });
     screens.add("Selection", [&app] { return new Selection(app); });
     screens.add("Findings", [&app] { return new Findings(app); });
+    screens.add("Report", [&app] { return new Report(app); });
     screens.add("Welcome", [&app] { return new Welcome(app); });
     screens.add("RotaryType", [&app] {
         return new TypeChoice(app, "RotaryType", "Rotary", "Select Rotary Motion Type",

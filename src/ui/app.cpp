@@ -2,8 +2,8 @@
 
 #include "flow/apptypes.h"
 
-App::App(Messages& messages, std::function<void()> quit)
-    : messages_(messages), quit_(std::move(quit)) {}
+App::App(Messages& messages, Dialogs& dialogs, std::function<void()> quit)
+    : messages_(messages), dialogs_(dialogs), quit_(std::move(quit)) {}
 
 void App::startOver() {
     const QWidget* at = nullptr;

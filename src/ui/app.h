@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flow/sizingrecord.h"
+#include "ui/dialogs.h"
 #include "ui/messages.h"
 #include "ui/registry.h"
 
@@ -10,11 +11,12 @@
 // hands screens the services they use.
 class App {
   public:
-    App(Messages& messages, std::function<void()> quit);
+    App(Messages& messages, Dialogs& dialogs, std::function<void()> quit);
 
     SizingRecord& record() { return record_; }
     ScreenRegistry& screens() { return screens_; }
     Messages& messages() { return messages_; }
+    Dialogs& dialogs() { return dialogs_; }
 
     // CLOSE on a wizard screen: the program ends at once.
     void closeProgram() { quit_(); }
@@ -26,5 +28,6 @@ class App {
     SizingRecord record_;
     ScreenRegistry screens_;
     Messages& messages_;
+    Dialogs& dialogs_;
     std::function<void()> quit_;
 };

@@ -95,7 +95,7 @@ class FindingsScreensTest : public QObject {
         toSelection(h);
         h.enterMotor("0.001", "10", "40");
         const QList<std::tuple<QString, QString, bool>> buttons{
-            {"ViewReport", "V I E W    R E P O R T", false},
+            {"ViewReport", "V I E W    R E P O R T", true},
             {"AddGB", "Add Gearbox ?", false},
             {"StartNew", "START OVER", true},
             {"Back", "BACK", true},

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPrinter>
 #include <QRadioButton>
 
 namespace {
@@ -19,7 +20,22 @@ void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
 
 } // namespace
 
-Harness::Harness(const QLocale& locale) : app(messages, [this] { closed = true; }) {
+std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const QString& title,
+                                                     const QString& filter) {
+    asked << title + "|" + filter;
+    return saveAs;
+}
+
+bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
+    asked << "print";
+    if (pdf.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
+}
+
+Harness::Harness(const QLocale& locale) : app(messages, dialogs, [this] { closed = true; }) {
     if (!previous)
         previous = qInstallMessageHandler(quietOffscreen);
     QLocale::setDefault(locale);
@@ -74,8 +90,9 @@ void Harness::type(const QString& windowName, const QString& entry, const QStrin
     e->selectAll();
     if (text.isEmpty())
         QTest::keyClick(e, Qt::Key_Delete);
-    else if (text.size() > 200)
-        e->setText(text);
+    else if (text.size() > 200 ||
+             std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 127; }))
+        e->setText(text); // pasted rather than typed
     else
         QTest::keyClicks(e, text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/app.h"
+#include "ui/dialogs.h"
 #include "ui/messages.h"
 
 #include <QComboBox>
@@ -8,6 +9,18 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
+
+// Dialogs that answer as a test tells them and remember what was asked.
+class ScriptedDialogs final : public Dialogs {
+  public:
+    std::optional<QString> saveFileName(QWidget*, const QString& title,
+                                        const QString& filter) override;
+    bool choosePrinter(QWidget*, QPrinter& printer) override;
+
+    std::optional<QString> saveAs; // the save dialog's answer; nothing: cancelled
+    QString pdf;                   // the print dialog prints to this file; empty: cancelled
+    QStringList asked; // "title|filter" of each save dialog, "print" of each print dialog
+};
 
 // A running program with recorded messages, driven the way a user would:
 // windows and controls are found by object name.
@@ -45,6 +58,7 @@ class Harness {
     void enterMotor(const QString& rotor, const QString& torque, const QString& speed);
 
     MessageRecorder messages;
+    ScriptedDialogs dialogs;
     bool closed = false;
     App app;
 };

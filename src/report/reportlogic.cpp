@@ -1,0 +1,245 @@
+#include "report/reportlogic.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+struct Block {
+    const char* appType;
+    const char* heading;
+    QList<QStringList SizingRecord::*> lists;
+};
+
+const QList<Block>& blocks() {
+    using R = SizingRecord;
+    static const QList<Block> table{
+        {"Rotary: Direct Drive",
+         "Application Type: Rotary Direct Drive",
+         {&R::RLoadCalcs, &R::RDirectDrive, &R::RMotionProfiles, &R::MotorSelection}},
+        {"Rotary: Belt-Pulley",
+         "Application Type: Rotary Belt-Pulley",
+         {&R::RLoadCalcs, &R::RBeltPulley, &R::RMotionProfiles, &R::MotorSelection}},
+        {"Rotary: Gearbox",
+         "Application Type: Rotary Gearbox",
+         {&R::RLoadCalcs, &R::RGearbox, &R::RMotionProfiles, &R::MotorSelection}},
+        {"Linear: Screw Drive",
+         "Application Type: Linear Screw Drive",
+         {&R::LScrewDrive, &R::LMotionProfiles, &R::MotorSelection}},
+        {"Linear: Rack & Pinion",
+         "Application Type: Linear Rack & Pinion",
+         {&R::LRackPinion, &R::LMotionProfiles, &R::MotorSelection}},
+        {"Linear: Non-Rotating Screw Drive",
+         "Application Type: Linear Non-Rotating Screw Drive",
+         {&R::LNRScrew, &R::LMotionProfiles, &R::MotorSelection}},
+        {"Linear: Gearbox Screw Drive",
+         "Application Type: Linear Gearbox Screw Drive",
+         {&R::LGBScrew, &R::LMotionProfiles, &R::MotorSelection}},
+        {"Linear: Belt-Pulley Screw Drive",
+         "Application Type: Linear Belt-Pulley Screw Drive",
+         {&R::LBPScrew, &R::LMotionProfiles, &R::MotorSelection}},
+        {"Linear: Conveyor",
+         "Application Type: Linear Conveyor Drive",
+         {&R::LConveyor, &R::LMotionProfiles, &R::MotorSelection}},
+    };
+    return table;
+}
+
+const QStringList mismatchExplained{
+    "The Inertia Mismatch is a tool used to help generalize the",
+    "stiffness response of the system.  It is recommended",
+    "to stay within a 10:1 ratio as a rule of thumb.  The",
+    "application may be able to handle a larger inertia mismatch",
+    "if the system is designed to be very stiff; on the other hand,",
+    "if the application is very springy, it would be recommended to",
+    "stay as close to 1:1 as possible.  As a reference, the inertia",
+    "mismatch defines the settling time of an application.  The",
+    "amplitude of this settling oscillation is determined by the",
+    "torque margin.  The lower the torque margin, the larger the ",
+    "amplitude of vibration.  In a system with friction, this",
+    "settling oscillation will speak to the accuracy of motion."};
+
+const QStringList rotaryFormulae{"Inertia of a Solid Cylinder",
+                                 "J = (WR^2)/2",
+                                 "Inertia of a Hollow Cylinder",
+                                 "J = (W/2)*(Ri^2 + Ro^2)",
+                                 "Inertia of a Rectangular Solid",
+                                 "J = (W/12) * (w^2 + l^2)",
+                                 "Inertia of an Eccentric Load",
+                                 "J = W*Re^2",
+                                 ""};
+
+const QStringList linearFormulae{"Inertia of the Load",
+                                 "J = W / (2 * pi * p)^2",
+                                 "Inertia of a Rotating Screw (Solid Cylinder)",
+                                 "J = (W/2)*R^2",
+                                 "Inertia of a Coupler (Hollow Cylinder)",
+                                 "J = (W/2)*(Ri^2 + Ro^2)",
+                                 "Inertia of Tangential Load (Conveyor, Rack & Pinion)",
+                                 "J = W*R^2",
+                                 ""};
+
+const QStringList referenceTail{"*Reflected Inertia*",
+                                "",
+                                "Reflected Inertia (Jr) is derived from dividing",
+                                "the inertia of each moving part by any efficiency",
+                                "and/or reduction that acts upon it. (Divide by",
+                                "gravity to get inertia in terms of -sec^2",
+                                "",
+                                "",
+                                "-TORQUE-",
+                                "",
+                                "Torque to Accelerate the Load",
+                                "Ta = (Jr + Jm)*((2*pi*s)/ta)",
+                                "Torque due to Thrust (Screw Drives)",
+                                "Tt = F / (2*pi*p*e)",
+                                "Torque due to Thrust (Conveyor, Rack & Pinion)",
+                                "Tt = F * R",
+                                "Torque due to Gravity - Vertical (Screw Drives)",
+                                "Tg = W / (2*pi*p*e)",
+                                "Torque due to Gravity - Vertical (Conveyor, Rack & Pinion)",
+                                "Tg = W * R",
+                                "",
+                                "TOTAL TORQUE REQUIRED",
+                                "Ttot = Ta + Tt + Tg",
+                                "",
+                                "",
+                                "REDUCTIONS",
+                                "",
+                                "Any Reduction (Gearbox or Belt-Pulley) will effect the:",
+                                "1. Reflected Inertia by dividing by the square of the reduction",
+                                "2. Torque by dividing by the reduction",
+                                "3. Speed by multiplying by the reduction",
+                                "",
+                                ""};
+
+const QString printedDisclaimer = "DISCLAIMER:  This sizing is intended to be used as a tool to "
+                                  "assist in motor selection.  ";
+const QString savedDisclaimer =
+    "DISCLAIMER:  This sizing is intended to be used as a tool to assist in motor selection.";
+const QString noClaims =
+    "It makes no claims or statements pertaining to the function of any machine.";
+
+} // namespace
+
+QStringList assembleReport(const SizingRecord& record, const FindingsShown& shown) {
+    QStringList out{"**********MOTOR SIZING INPUT DATA**********", "", ""};
+    for (const Block& block : blocks()) {
+        if (record.AppType == QLatin1String(block.appType)) {
+            out << block.heading;
+            for (QStringList SizingRecord::*list : block.lists)
+                out << record.*list;
+        }
+    }
+    out << ""
+        << ""
+        << "**********MOTOR SIZING CALCULATIONS**********"
+        << "";
+    if (record.GBAdded == "Gearbox Added")
+        out << "Gearbox Added"
+            << "";
+    out << "INERTIA"
+        << ""
+        << "Reflected Inertia of Rotating Components"
+        << "Jr = " + shown.ReflectedJ + " oz-in-sec^2"
+        << ""
+        << "Given Motor Inertia"
+        << "Jm = " + shown.MotorInertia + " oz-in-sec^2"
+        << ""
+        << "INERTIA MISMATCH = " + shown.Mismatch + " : 1"
+        << "";
+    out << mismatchExplained;
+    out << ""
+        << ""
+        << "TORQUE"
+        << ""
+        << "Torque to Accelerate"
+        << "Ta = " + shown.Taccl + " oz-in"
+        << ""
+        << "Torque Due to Constant Force"
+        << "Tt = " + shown.Tthrust + " oz-in"
+        << ""
+        << "Torque Due to Gravity"
+        << "Tg = " + shown.Tgravity + " oz-in"
+        << ""
+        << ""
+        << "TOTAL TORQUE REQUIRED"
+        << "Ttot = " + shown.T_Total + " oz-in"
+        << ""
+        << "At a Max Speed = " + shown.MaxSpeed + " revs/sec"
+        << ""
+        << "This is the Torque Required at the Maximum Speed with No Margin"
+        << ""
+        << "---REFERENCE FORMULAE---"
+        << ""
+        << "-INERTIA-"
+        << "";
+    if (record.MotionType == "Rotary")
+        out << rotaryFormulae;
+    if (record.MotionType == "Linear")
+        out << linearFormulae;
+    out << referenceTail;
+    return out;
+}
+
+std::optional<Message> checkHeader(const ReportHeader& header) {
+    if (header.MotorSelected.isEmpty())
+        return Message{"Motor P/N", "Please Define a Name or Part Number for the Selected Motor"};
+    if (header.Company.isEmpty())
+        return Message{"Company/Application",
+                       "Please Define a Company or Application for this Sizing"};
+    return std::nullopt;
+}
+
+QList<PrintedLine> printedLines(const ReportHeader& header, const QStringList& report) {
+    QList<PrintedLine> out{{"Motor Sizing", 20, true}};
+    auto add = [&](const QString& text, int points) { out << PrintedLine{text, points, false}; };
+    for (const QString& line : {QString(), QString(), "Motor Sizing For: " + header.Company,
+                                "Sizing Completed By: " + header.Sizer, QString(),
+                                "User Selected Motor: " + header.MotorSelected})
+        add(line, 12);
+    for (int i = 0; i < 5; ++i)
+        add({}, 12);
+    for (const QString& line : report)
+        add(line, 10);
+    for (const QString& line : {printedDisclaimer, noClaims, QString(), QString()})
+        add(line, 8);
+    return out;
+}
+
+QStringList savedLines(const ReportHeader& header, const QStringList& report) {
+    return QStringList{"",
+                       "Motor Sizing For: " + header.Company,
+                       "",
+                       "Sizing Completed By: " + header.Sizer,
+                       "",
+                       "",
+                       "User Selected Motor: " + header.MotorSelected,
+                       "",
+                       ""} +
+           report + QStringList{"", savedDisclaimer, noClaims};
+}
+
+QByteArray savedBytes(const QStringList& lines) {
+    QByteArray out;
+    for (const QString& line : lines) {
+        out += '"';
+        for (char32_t c : line.toUcs4())
+            out += c <= 0xFF ? char(c) : '?';
+        out += "\"\r\n";
+    }
+    return out;
+}
+
+QString reportFilePath(const QString& chosen) {
+    return chosen.endsWith(".txt", Qt::CaseInsensitive) ? chosen : chosen + ".txt";
+}
+
+std::optional<Message> writeReportFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return Message{"Save Error", "The report could not be saved as " +
+                                         QFileInfo(path).absoluteFilePath() + ":  " +
+                                         file.errorString()};
+    return std::nullopt;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "flow/outcome.h"
+#include "flow/sizingrecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+// The texts of the findings displays that the report quotes, as shown.
+struct FindingsShown {
+    QString ReflectedJ;
+    QString MotorInertia;
+    QString Mismatch;
+    QString Taccl;
+    QString Tthrust;
+    QString Tgravity;
+    QString T_Total;
+    QString MaxSpeed;
+};
+
+// The report lines of a sizing: the input data block of its application type
+// and the calculations with their reference formulae.
+QStringList assembleReport(const SizingRecord& record, const FindingsShown& shown);
+
+// The three identifying texts typed on the report screen.
+struct ReportHeader {
+    QString Sizer;
+    QString Company;
+    QString MotorSelected;
+};
+
+// What PRINT and SAVE check first; nothing when both may go on.
+std::optional<Message> checkHeader(const ReportHeader& header);
+
+// One printed line: its text, its font size in points and whether it is emphasised.
+struct PrintedLine {
+    QString text;
+    int points = 10;
+    bool emphasis = false;
+    bool operator==(const PrintedLine&) const = default;
+};
+QList<PrintedLine> printedLines(const ReportHeader& header, const QStringList& report);
+
+inline Message printError() {
+    return {"Print Error", "Print Cancelled."};
+}
+
+// The saved file: every line quoted, CR LF, one ISO-8859-1 byte per character.
+QStringList savedLines(const ReportHeader& header, const QStringList& report);
+QByteArray savedBytes(const QStringList& lines);
+
+// The file a chosen name is saved as: ".txt" is added unless it is there.
+QString reportFilePath(const QString& chosen);
+
+// Writes the file whole or not at all; a failure gives the message to show.
+std::optional<Message> writeReportFile(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+// The modal file and print dialogs a screen asks through.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // The chosen file name, or nothing when the user cancels.
+    virtual std::optional<QString> saveFileName(QWidget* over, const QString& title,
+                                                const QString& filter) = 0;
+    // Lets the user pick and set up the printer; false when cancelled.
+    virtual bool choosePrinter(QWidget* over, QPrinter& printer) = 0;
+};
+
+// Qt's own dialogs. With no printer installed, the print dialog starts on
+// printing to a PDF file.
+class StandardDialogs final : public Dialogs {
+  public:
+    std::optional<QString> saveFileName(QWidget* over, const QString& title,
+                                        const QString& filter) override;
+    bool choosePrinter(QWidget* over, QPrinter& printer) override;
+};
