@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The application types offered by the two choice screens.
 struct AppTypeInfo {

@@ -66,7 +66,7 @@ ProfileOutcome rotaryProfileNext(SizingRecord& record, const ProfileEntries& e) 
     }
 
     const bool constantVelocity =
-        e.Trapezoidal && !e.Triangular && trapDist == 0 && trapTime == 0 && maxSpeed > 0 &&
+        e.Trapezoidal && trapDist == 0 && trapTime == 0 && maxSpeed > 0 &&
         ((accelTime0 > 0 && accelDist == 0) || (accelTime0 == 0 && accelDist > 0));
     const int pairs = int(maxSpeed > 0 && accelDist > 0) + int(maxSpeed > 0 && accelTime0 > 0) +
                       int(accelDist > 0 && accelTime0 > 0);

@@ -35,10 +35,6 @@ bool Screen::apply(const Outcome& outcome) {
     return outcome.proceed;
 }
 
-QPushButton* Screen::makeButton(const QString& name, const QString& caption) {
-    return form::button(name, caption);
-}
-
 QPushButton* Screen::helpButton(const QString& name, const Message& message) {
     QPushButton* b = button(name, "?", [this, message] { inform(message); });
     b->setFixedWidth(28);

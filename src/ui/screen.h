@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/app.h"
+#include "ui/form.h"
 
 #include <QPushButton>
 #include <QWidget>
@@ -47,14 +48,13 @@ class Screen : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    QPushButton* makeButton(const QString& name, const QString& caption);
     App& app_;
     QPushButton* mainButton_ = nullptr;
 };
 
 template <class Handler>
 QPushButton* Screen::button(const QString& name, const QString& caption, Handler handler) {
-    QPushButton* b = makeButton(name, caption);
+    QPushButton* b = form::button(name, caption);
     connect(b, &QPushButton::clicked, this, handler);
     return b;
 }
