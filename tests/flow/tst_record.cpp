@@ -1,10 +1,13 @@
 #include "flow/sizingrecord.h"
 
+#include <QLocale>
 #include <QTest>
 
 class RecordTest : public QObject {
     Q_OBJECT
   private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     void initialValues() {
         const SizingRecord r;
         QCOMPARE(r.MotionType, QString());

@@ -1,5 +1,6 @@
 #include "units/units.h"
 
+#include <QLocale>
 #include <QTest>
 
 using namespace units;
@@ -9,6 +10,8 @@ Q_DECLARE_METATYPE(const units::UnitList*)
 class UnitsTest : public QObject {
     Q_OBJECT
   private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     void items_data() {
         QTest::addColumn<const UnitList*>("list");
         QTest::addColumn<QStringList>("items");
