@@ -120,6 +120,18 @@ const QString savedDisclaimer =
 const QString noClaims =
     "It makes no claims or statements pertaining to the function of any machine.";
 
+// The three identifying lines that head both the printed and the saved report.
+struct HeaderLines {
+    QString company;
+    QString sizer;
+    QString motor;
+};
+
+HeaderLines headerLines(const ReportHeader& header) {
+    return {"Motor Sizing For: " + header.Company, "Sizing Completed By: " + header.Sizer,
+            "User Selected Motor: " + header.MotorSelected};
+}
+
 } // namespace
 
 QStringList assembleReport(const SizingRecord& record, const FindingsShown& shown) {
@@ -192,11 +204,11 @@ std::optional<Message> checkHeader(const ReportHeader& header) {
 }
 
 QList<PrintedLine> printedLines(const ReportHeader& header, const QStringList& report) {
+    const HeaderLines head = headerLines(header);
     QList<PrintedLine> out{{"Motor Sizing", 20, true}};
     auto add = [&](const QString& text, int points) { out << PrintedLine{text, points, false}; };
-    for (const QString& line : {QString(), QString(), "Motor Sizing For: " + header.Company,
-                                "Sizing Completed By: " + header.Sizer, QString(),
-                                "User Selected Motor: " + header.MotorSelected})
+    for (const QString& line :
+         {QString(), QString(), head.company, head.sizer, QString(), head.motor})
         add(line, 12);
     for (int i = 0; i < 5; ++i)
         add({}, 12);
@@ -208,16 +220,9 @@ QList<PrintedLine> printedLines(const ReportHeader& header, const QStringList& r
 }
 
 QStringList savedLines(const ReportHeader& header, const QStringList& report) {
-    return QStringList{"",
-                       "Motor Sizing For: " + header.Company,
-                       "",
-                       "Sizing Completed By: " + header.Sizer,
-                       "",
-                       "",
-                       "User Selected Motor: " + header.MotorSelected,
-                       "",
-                       ""} +
-           report + QStringList{"", savedDisclaimer, noClaims};
+    const HeaderLines head = headerLines(header);
+    return QStringList{"", head.company, "", head.sizer, "", "", head.motor, "", ""} + report +
+           QStringList{"", savedDisclaimer, noClaims};
 }
 
 QByteArray savedBytes(const QStringList& lines) {
