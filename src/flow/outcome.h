@@ -18,9 +18,11 @@ struct Outcome {
     QList<Message> messages;
     QList<std::pair<QString, QString>> entryTexts;
     bool proceed = false;
+    QString next; // where the action itself chooses the screen to show next
 
+    static Outcome go(QString next = {}) { return {{}, {}, true, std::move(next)}; }
     static Outcome stop(Message message, QList<std::pair<QString, QString>> entries = {}) {
-        return {{std::move(message)}, std::move(entries), false};
+        return {{std::move(message)}, std::move(entries), false, {}};
     }
 };
 
@@ -35,5 +37,8 @@ inline Message outOfRange() {
     return {"Out of Range", "These entries give a result that cannot be worked out (a division by "
                             "zero or a number too large). Please check the entries."};
 }
+
+// The title of a message that has none of its own.
+inline const QString programTitle = QStringLiteral("Motor Sizing");
 
 } // namespace messages

@@ -6,14 +6,22 @@
 #include "flow/apptypes.h"
 #include "flow/typechoice.h"
 #include "flow/welcome.h"
+#include "mechanisms/beltpulley.h"
 #include "mechanisms/directdrive.h"
+#include "mechanisms/gearbox.h"
+#include "mechanisms/loadcalculations.h"
 #include "profiles/profilescreen.h"
 #include "report/reportscreen.h"
 #include "ui/app.h"
+#include "units/conversion.h"
 
 void registerScreens(App& app) {
     ScreenRegistry& screens = app.screens();
     screens.add("DirectDrive", [&app] { return new DirectDrive(app); });
+    screens.add("BeltPulley", [&app] { return new BeltPulley(app); });
+    screens.add("Gearbox", [&app] { return new Gearbox(app); });
+    screens.add("LoadCalculations", [&app] { return new LoadCalculations(app); });
+    screens.add("Conversion", [&app] { return new Conversion(app); });
     screens.add("RotaryMP", [&app] { return new ProfileScreen(app, "RotaryMP", "Rotary Motion"); });
     screens.add("Preliminary", [&app] { return new Preliminary(app); });
     screens.add("Selection", [&app] { return new Selection(app); });

@@ -33,23 +33,15 @@ void drawDirectDrive(QPainter& p, const QRectF& r) {
 } // namespace
 
 DirectDrive::DirectDrive(App& app)
-    : MechanismScreen(app, {"DirectDrive", "Direct Drive", "Direct Drive", drawDirectDrive,
-                            &SizingRecord::RDirectDrive, "RotaryType"}),
-      inertia_(form::entry("DDInertia")), torque_(form::entry("TConst")) {
-    rows().add("Enter the Inertia of the Load:", inertia_, "oz-in-sec^2");
-    rows().add("OR, Click >>", loadCalcButton());
-    rows().add("Enter any constant torque applied:", torque_, "oz-in",
-               helpButton("DWhat", {"Constant Torque",
-                                    "Constant Torque is any applied force multiplied by the radius "
-                                    "at which it is applied, or any startup torque required to "
-                                    "overcome static friction.  Examples of Constant Torque "
-                                    "include tangential force (web tension or frictional force at "
-                                    "the edge of a disc) and detent torque."}));
-    rows().span(unitConvButton());
-    connect(inertia_, &QLineEdit::textChanged, this, [this] { record().loadInertiaEdited(); });
+    : RotaryMechanism(app,
+                      {"DirectDrive", "Direct Drive", "Direct Drive", drawDirectDrive,
+                       &SizingRecord::RDirectDrive, "RotaryType"},
+                      "DDInertia", directDriveTag) {
+    addLoadRows();
+    addUnitConversionRow();
 }
 
 void DirectDrive::next() {
-    if (apply(directDriveNext(record(), {inertia_->text(), torque_->text()})))
-        openProfile("RotaryMP", directDriveTag);
+    if (apply(directDriveNext(record(), {loadInertia()->text(), constantTorque()->text()})))
+        openProfile("RotaryMP", tag());
 }

@@ -1,19 +1,13 @@
 #pragma once
 
-#include "mechanisms/mechanismscreen.h"
-
-class QLineEdit;
+#include "mechanisms/rotarymechanism.h"
 
 // A load coupled straight to the motor shaft.
-class DirectDrive : public MechanismScreen {
+class DirectDrive : public RotaryMechanism {
     Q_OBJECT
   public:
     explicit DirectDrive(App& app);
 
   protected:
     void next() override;
-
-  private:
-    QLineEdit* inertia_;
-    QLineEdit* torque_;
 };

@@ -31,5 +31,5 @@ Outcome directDriveNext(SizingRecord& record, const DirectDriveEntries& entries)
     record.T_Gravity = "0";
 
     record.RDirectDrive = {QString(), "Load Inertia = " + numbers::general(j) + " oz-in-sec^2"};
-    return {{}, {}, true};
+    return Outcome::go();
 }

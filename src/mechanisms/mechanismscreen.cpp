@@ -22,14 +22,6 @@ MechanismScreen::MechanismScreen(App& app, const Setup& setup)
                                 button("Next", "N E X T", [this] { next(); })));
 }
 
-QPushButton* MechanismScreen::loadCalcButton() {
-    return toolButton("LoadCalcs", "Inertia Calculations", "LoadCalculations");
-}
-
-QPushButton* MechanismScreen::unitConvButton() {
-    return toolButton("UnitConv", "Unit Conversion", "Conversion");
-}
-
 void MechanismScreen::openProfile(const QString& profileScreen, const QString& tag) {
     if (auto* profile = app().screens().get<ProfileScreen>(profileScreen))
         profile->setMechanismTag(tag);

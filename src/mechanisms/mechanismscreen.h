@@ -25,17 +25,13 @@ class MechanismScreen : public Screen {
     form::Rows& rows() { return rows_; }
 
     virtual void next() = 0;
-
-    // The side-tool buttons of the rotary screens.
-    QPushButton* loadCalcButton();
-    QPushButton* unitConvButton();
+    // Back to the gearbox screen while a gearbox is added, else to the type choice.
+    virtual void back();
 
     // After a NEXT that passed: tags the profile screen and moves to it.
     void openProfile(const QString& profileScreen, const QString& tag);
 
   private:
-    void back();
-
     QStringList SizingRecord::*reportLines_;
     QString choiceScreen_;
     form::Rows rows_;

@@ -22,6 +22,14 @@ QLabel* label(const QString& text) {
     return new QLabel(text);
 }
 
+QLabel* caption(const QString& text) {
+    auto* l = new QLabel(text);
+    QFont font = l->font();
+    font.setBold(true);
+    l->setFont(font);
+    return l;
+}
+
 QLineEdit* entry(const QString& name, const QString& initial) {
     auto* e = new QLineEdit(initial);
     e->setObjectName(name);

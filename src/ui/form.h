@@ -17,6 +17,8 @@ namespace form {
 
 QLabel* heading(const QString& text);
 QLabel* label(const QString& text);
+// A bold caption over a group of rows.
+QLabel* caption(const QString& text);
 QLineEdit* entry(const QString& name, const QString& initial = "0");
 QLineEdit* display(const QString& name, const QColor& background, const QString& text = {});
 QComboBox* unitList(const QString& name, const QStringList& items = {});

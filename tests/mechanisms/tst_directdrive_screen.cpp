@@ -23,8 +23,8 @@ class DirectDriveScreenTest : public QObject {
             {"Next", "N E X T", true},
             {"Back", "BACK", true},
             {"Close", "CLOSE", true},
-            {"LoadCalcs", "Inertia Calculations", false},
-            {"UnitConv", "Unit Conversion", false},
+            {"LoadCalcs", "Inertia Calculations", true},
+            {"UnitConv", "Unit Conversion", true},
             {"DWhat", "?", true}};
         for (const auto& [name, caption, enabled] : buttons) {
             auto* b = h.control<QPushButton>("DirectDrive", name);

@@ -81,7 +81,8 @@ QColor Harness::colour(const QString& windowName, const QString& name) const {
 void Harness::click(const QString& windowName, const QString& button) {
     auto* b = control<QAbstractButton>(windowName, button);
     QVERIFY2(b, qPrintable("no button " + windowName + "." + button));
-    QTest::mouseClick(b, Qt::LeftButton);
+    // Near the left edge, where an option's indicator and caption are.
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(qMin(8, b->width() / 2), b->height() / 2));
 }
 
 void Harness::type(const QString& windowName, const QString& entry, const QString& text) {

@@ -1,0 +1,133 @@
+#include "mechanisms/loadcalclogic.h"
+
+#include "flow/numbers.h"
+#include "mechanisms/mechanismlogic.h"
+#include "units/units.h"
+
+#include <cmath>
+
+using mech::read;
+using Shape = LoadCalcEntries::Shape;
+
+namespace {
+
+// The entry text of an inertia: three decimals, except that a load too small
+// to show in them keeps three significant digits instead of reading as zero.
+QString inertiaText(double j) {
+    const QString decimals = numbers::format(j, u"##0.000");
+    if (j > 0 && numbers::parse(decimals).value_or(0) == 0)
+        return numbers::general(QString::number(j, 'g', 3).toDouble());
+    return decimals;
+}
+
+} // namespace
+
+LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
+    LoadCalcOutcome result;
+    Outcome& out = result.outcome;
+    auto stop = [&](Message m, QList<std::pair<QString, QString>> entries = {}) {
+        out.messages << std::move(m);
+        out.entryTexts << entries;
+        return result;
+    };
+
+    double solidOD = 0, hollowOD = 0, hollowID = 0, rectW = 0, rectL = 0, weight = 0;
+    if (!(read(e.SolidOD, solidOD) && read(e.HollowOD, hollowOD) && read(e.HollowID, hollowID) &&
+          read(e.RectW, rectW) && read(e.RectL, rectL) && read(e.Weight, weight)))
+        return stop(messages::numbersPlease());
+
+    record.LoadCalc = "Yes";
+    if (e.shape == Shape::None)
+        return stop({"Load Select", "Please select load type."});
+    if (e.LUnits.isEmpty())
+        return stop({"Units", "Please select geometry units."});
+    if (e.shape == Shape::SolidCylinder && solidOD == 0)
+        return stop({"Solid OD", "Please enter Solid Cylinder Outer Diameter."});
+    if (e.shape == Shape::HollowCylinder && (hollowOD == 0 || hollowID == 0))
+        return stop({"Hollow Cylinder",
+                     "For a Hollow Cylinder, please enter Inner and Outer Diameters."});
+    if (e.shape == Shape::Rectangular && (rectL == 0 || rectW == 0))
+        return stop({"Rectangular Load", "For a Rectangular Load, please enter Length and Width."});
+    if (e.WTUnits.isEmpty())
+        return stop({"Weight Units", "Please enter the units for weight."});
+    if (weight == 0)
+        return stop({"Weight", "Please enter the weight of the load."});
+
+    const auto inches = [&](double x) { return units::dimensionUnits().toInternal(e.LUnits, x); };
+    const double w = units::loadCalcWeightUnits().toInternal(e.WTUnits, weight);
+    if (!std::isfinite(w))
+        return stop(messages::outOfRange());
+    SizingRecord::store(record.Weight, w);
+
+    double ecc = 0;
+    if (!read(e.Eccentricity, ecc))
+        return stop({"Error", "Please enter positive numeric values for Eccentricity."},
+                    {{"Eccentricity", "0"}});
+    if (ecc < 0) {
+        out.messages << Message{"Error", "Please enter positive numbers only for Eccentricity."};
+        out.entryTexts << std::pair<QString, QString>{"Eccentricity", "0"};
+        ecc = 0;
+    }
+    const double re = inches(ecc);
+
+    double j = 0;
+    QStringList lines;
+    const QString unit = " " + e.LUnits;
+    const QString weightLine = "Load Weight = " + e.Weight + " " + e.WTUnits;
+    switch (e.shape) {
+    case Shape::SolidCylinder: {
+        const double r = inches(solidOD) / 2;
+        j = w * r * r / 2 / mech::gravity;
+        lines = {"Load Type = Solid Cylinder", "Cylinder Diameter = " + e.SolidOD + unit,
+                 weightLine};
+        break;
+    }
+    case Shape::HollowCylinder: {
+        const double ro = inches(hollowOD) / 2, ri = inches(hollowID) / 2;
+        j = w * (ro * ro + ri * ri) / 2 / mech::gravity;
+        lines = {"Load Type = Hollow Cylinder", "Cylinder Outer Diameter = " + e.HollowOD + unit,
+                 "Cylinder Inner Diameter = " + e.HollowID + unit, weightLine};
+        break;
+    }
+    case Shape::Rectangular: {
+        const double l = inches(rectL), b = inches(rectW);
+        j = w * (l * l + b * b) / 12 / mech::gravity;
+        lines = {"Load Type = Rectangular Solid", "Rectangular Length = " + e.RectL + unit,
+                 "Rectangular Width = " + e.RectW + unit, weightLine};
+        break;
+    }
+    case Shape::None:
+        break;
+    }
+    if (re > 0) {
+        j += w * re * re / mech::gravity;
+        lines << "Eccentric Radius = " + e.Eccentricity + unit;
+    }
+    if (!std::isfinite(j))
+        return stop(messages::outOfRange());
+
+    record.RLoadCalcs = lines;
+    result.target = loadCalcTarget(e.tag);
+    result.inertia = inertiaText(j);
+    out.proceed = !result.target.isEmpty();
+    return result;
+}
+
+QList<std::pair<QString, QString>> loadCalcClear(SizingRecord& record) {
+    record.Weight = "0";
+    QList<std::pair<QString, QString>> entries;
+    for (const char* name :
+         {"SolidOD", "HollowOD", "HollowID", "RectL", "RectW", "Weight", "Eccentricity"})
+        entries.append(std::pair<QString, QString>(name, "0"));
+    return entries;
+}
+
+QString loadCalcTarget(const QString& tag) {
+    if (tag == "Direct Drive")
+        return "DirectDrive";
+    if (tag == "Belt Pulley")
+        return "BeltPulley";
+    if (tag == "Gearbox")
+        return "Gearbox";
+    return {};
+}

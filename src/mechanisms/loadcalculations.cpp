@@ -1,0 +1,147 @@
+#include "mechanisms/loadcalculations.h"
+
+#include "mechanisms/loadinertiatarget.h"
+#include "ui/illustration.h"
+#include "units/units.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The three shapes with the dimensions the calculator asks for.
+void drawShapes(QPainter& p, const QRectF& r) {
+    const double w = r.width() / 3;
+    const double cy = r.center().y() - 6;
+    p.setBrush(QColor(230, 200, 150));
+    // Solid cylinder, seen end on, its diameter marked.
+    const QPointF c1(r.left() + w / 2, cy);
+    p.drawEllipse(c1, 40, 40);
+    p.setBrush(Qt::NoBrush);
+    drawing::arrow(p, c1 - QPointF(40, 0), c1 + QPointF(40, 0), true);
+    p.drawText(QRectF(c1.x() - 40, cy - 18, 80, 16), Qt::AlignCenter, "OD");
+    // Hollow cylinder: both diameters.
+    const QPointF c2(r.left() + 1.5 * w, cy);
+    QPainterPath ring;
+    ring.addEllipse(c2, 40, 40);
+    ring.addEllipse(c2, 18, 18);
+    p.setBrush(QColor(230, 200, 150));
+    p.drawPath(ring);
+    p.setBrush(Qt::NoBrush);
+    drawing::arrow(p, c2 - QPointF(40, -26), c2 + QPointF(40, 26), true);
+    drawing::arrow(p, c2 - QPointF(18, 0), c2 + QPointF(18, 0), true);
+    p.drawText(QRectF(c2.x() - 20, cy - 18, 40, 16), Qt::AlignCenter, "ID");
+    p.drawText(QRectF(c2.x() + 30, cy + 26, 40, 16), Qt::AlignCenter, "OD");
+    // Rectangular block: length and width.
+    const QRectF block(r.left() + 2 * w + 20, cy - 30, w - 40, 60);
+    p.setBrush(QColor(230, 200, 150));
+    p.drawRect(block);
+    p.setBrush(Qt::NoBrush);
+    drawing::arrow(p, block.bottomLeft() + QPointF(0, 10), block.bottomRight() + QPointF(0, 10),
+                   true);
+    drawing::arrow(p, block.topRight() + QPointF(10, 0), block.bottomRight() + QPointF(10, 0),
+                   true);
+    p.drawText(QRectF(block.left(), block.bottom() + 12, block.width(), 16), Qt::AlignCenter, "L");
+    p.drawText(QRectF(block.right() + 12, cy - 8, 16, 16), Qt::AlignCenter, "W");
+    const QStringList names{"Solid Cylinder", "Hollow Cylinder", "Rectangular"};
+    for (int k = 0; k < 3; ++k)
+        p.drawText(QRectF(r.left() + k * w, r.bottom() - 16, w, 16), Qt::AlignCenter, names[k]);
+}
+
+} // namespace
+
+LoadCalculations::LoadCalculations(App& app)
+    : Screen(app, "LoadCalculations", "Load Calculations"), loadType_(new QGroupBox("Load Type")),
+      solid_(new QRadioButton("Solid Cylinder")), hollow_(new QRadioButton("Hollow Cylinder")),
+      rect_(new QRadioButton("Rectangular")), solidOD_(form::entry("SolidOD")),
+      hollowOD_(form::entry("HollowOD")), hollowID_(form::entry("HollowID")),
+      rectL_(form::entry("RectL")), rectW_(form::entry("RectW")), weight_(form::entry("Weight")),
+      eccentricity_(form::entry("Eccentricity")),
+      lengthUnits_(form::unitList("LUnits", units::dimensionUnits().texts())),
+      weightUnits_(form::unitList("WTUnits", units::loadCalcWeightUnits().texts())) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(form::heading("Load Calculations"));
+    layout->addWidget(new Illustration(drawShapes, QSize(480, 130)), 0, Qt::AlignHCenter);
+
+    loadType_->setObjectName("LoadType");
+    solid_->setObjectName("SolidCyl");
+    hollow_->setObjectName("HollowCyl");
+    rect_->setObjectName("Rect");
+    auto* shapes = new QHBoxLayout(loadType_);
+    for (QRadioButton* shape : {solid_, hollow_, rect_})
+        shapes->addWidget(shape);
+    layout->addWidget(loadType_);
+
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(4, 1);
+    form::Rows rows(grid);
+    rows.add("Select Units:", lengthUnits_);
+    rows.add("Enter Cylinder Diameter:", solidOD_);
+    rows.add("Enter Hollow Outer Diameter:", hollowOD_);
+    rows.add("Enter Hollow Inner Diameter:", hollowID_);
+    rows.add("Enter Rectangular Length:", rectL_);
+    rows.add("Enter Rectangular Width:", rectW_);
+    rows.skip(6);
+    rows.add("Enter the Weight of the Load:", weight_, weightUnits_,
+             helpButton("WeightWhat",
+                        {"Weight Calculation",
+                         "To calculate the weight of your system, measure the volume and multiply "
+                         "by the overall density." +
+                             QString(42, u' ') +
+                             "Some common densities: Steel=4.48 oz/in^3; Aluminum = 1.54 oz/in^3, "
+                             "Plastic = 0.64 oz/in^3"}));
+    rows.add("Enter Eccentricity Distance (if any):", eccentricity_, QString(),
+             helpButton("EccentricityWhat",
+                        {"Eccentricity", "Eccentricity Distance is the distance from the center "
+                                         "of gravity of your load to the center of rotation "
+                                         "(using the same units as above)."}));
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    layout->addLayout(buttonRow(button("Clear", "CLEAR", [this] { clear(); }),
+                                button("Close", "CLOSE", [this] { hide(); }),
+                                button("Calculate", "E N T E R", [this] { enter(); })));
+}
+
+void LoadCalculations::setLoadType(const QString& tag) {
+    loadType_->setTitle(tag);
+}
+
+LoadCalcEntries LoadCalculations::entries() const {
+    using Shape = LoadCalcEntries::Shape;
+    const Shape shape = solid_->isChecked()    ? Shape::SolidCylinder
+                        : hollow_->isChecked() ? Shape::HollowCylinder
+                        : rect_->isChecked()   ? Shape::Rectangular
+                                               : Shape::None;
+    return {shape,
+            solidOD_->text(),
+            hollowOD_->text(),
+            hollowID_->text(),
+            rectL_->text(),
+            rectW_->text(),
+            lengthUnits_->currentText(),
+            weight_->text(),
+            weightUnits_->currentText(),
+            eccentricity_->text(),
+            loadType_->title()};
+}
+
+void LoadCalculations::enter() {
+    const LoadCalcOutcome result = loadCalcEnter(record(), entries());
+    if (!apply(result.outcome))
+        return;
+    if (auto* target = dynamic_cast<LoadInertiaTarget*>(app().screens().get(result.target)))
+        target->setLoadInertia(result.inertia);
+    hide();
+}
+
+void LoadCalculations::clear() {
+    apply({{}, loadCalcClear(record()), false, {}});
+}

@@ -1,0 +1,62 @@
+#include "mechanisms/rotarymechanism.h"
+
+#include "mechanisms/loadcalculations.h"
+
+#include <QGridLayout>
+#include <QLayoutItem>
+#include <QLineEdit>
+
+namespace {
+
+const Message constantTorqueHelp{
+    "Constant Torque",
+    "Constant Torque is any applied force multiplied by the radius at which it is applied, or any "
+    "startup torque required to overcome static friction.  Examples of Constant Torque include "
+    "tangential force (web tension or frictional force at the edge of a disc) and detent torque."};
+
+} // namespace
+
+RotaryMechanism::RotaryMechanism(App& app, const Setup& setup, const QString& inertiaName,
+                                 const QString& tag)
+    : MechanismScreen(app, setup), tag_(tag), inertia_(form::entry(inertiaName)),
+      torque_(form::entry("TConst")) {
+    // A load inertia typed by hand carries no weight; one the calculator
+    // wrote keeps the weight it stored.
+    connect(inertia_, &QLineEdit::textChanged, this, [this] { record().loadInertiaEdited(); });
+}
+
+void RotaryMechanism::setLoadInertia(const QString& text) {
+    inertia_->setText(text);
+}
+
+void RotaryMechanism::addLoadRows() {
+    rows().add("Enter the Inertia of the Load:", inertia_, "oz-in-sec^2");
+    const int first = rows().row();
+    QPushButton* calculator = button("LoadCalcs", "Inertia Calculations", [this] {
+        openLoadCalculator();
+    });
+    calculator->setEnabled(app().screens().knows("LoadCalculations"));
+    rows().add("OR, Click >>", calculator);
+    rows().add("Enter any constant torque applied:", torque_, "oz-in",
+               helpButton("DWhat", constantTorqueHelp));
+    for (int row = first; row < rows().row(); ++row)
+        for (int column = 0; column < rows().grid()->columnCount(); ++column)
+            if (QLayoutItem* item = rows().grid()->itemAtPosition(row, column))
+                if (item->widget())
+                    torqueAndCalculator_ << item->widget();
+}
+
+void RotaryMechanism::addUnitConversionRow() {
+    rows().span(toolButton("UnitConv", "Unit Conversion", "Conversion"));
+}
+
+void RotaryMechanism::showTorqueAndCalculator(bool shown) {
+    for (QWidget* w : std::as_const(torqueAndCalculator_))
+        w->setVisible(shown);
+}
+
+void RotaryMechanism::openLoadCalculator() {
+    if (auto* calculator = app().screens().get<LoadCalculations>("LoadCalculations"))
+        calculator->setLoadType(tag_);
+    openBeside("LoadCalculations");
+}
