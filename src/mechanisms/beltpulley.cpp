@@ -69,10 +69,10 @@ BeltPulley::BeltPulley(App& app)
 }
 
 void BeltPulley::next() {
-    const BeltPulleyEntries entries{pinion_->text(),      driven_->text(),
-                                    thickness_->text(),   units_->currentText(),
+    const BeltPulleyEntries entries{pinion_->text(),          driven_->text(),
+                                    thickness_->text(),       units_->currentText(),
                                     material_->currentText(), efficiency_->text(),
-                                    loadInertia()->text(), constantTorque()->text()};
+                                    loadInertia()->text(),    constantTorque()->text()};
     if (apply(beltPulleyNext(record(), entries)))
         openProfile("RotaryMP", tag());
 }

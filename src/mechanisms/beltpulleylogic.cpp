@@ -22,10 +22,10 @@ Outcome beltPulleyNext(SizingRecord& record, const BeltPulleyEntries& e) {
 
     const double rho = units::density(e.Material);
     const auto& inches = units::dimensionUnits();
-    const mech::Disc pinion = mech::disc(rho, inches.toInternal(e.PulleyUnits, dp),
-                                         inches.toInternal(e.PulleyUnits, t));
-    const mech::Disc driven = mech::disc(rho, inches.toInternal(e.PulleyUnits, dd),
-                                         inches.toInternal(e.PulleyUnits, t));
+    const mech::Disc pinion =
+        mech::disc(rho, inches.toInternal(e.PulleyUnits, dp), inches.toInternal(e.PulleyUnits, t));
+    const mech::Disc driven =
+        mech::disc(rho, inches.toInternal(e.PulleyUnits, dd), inches.toInternal(e.PulleyUnits, t));
     const double n = dd / dp;
     const double g = addedReduction(record);
     const double ratio = g > 0 ? n * g : n;

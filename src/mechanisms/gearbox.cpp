@@ -51,8 +51,8 @@ void drawGearbox(QPainter& p, const QRectF& r) {
 
 Gearbox::Gearbox(App& app)
     : RotaryMechanism(app,
-                      {"Gearbox", "Gearbox", "Gearbox Driven", drawGearbox,
-                       &SizingRecord::RGearbox, "RotaryType"},
+                      {"Gearbox", "Gearbox", "Gearbox Driven", drawGearbox, &SizingRecord::RGearbox,
+                       "RotaryType"},
                       "LoadInertia", gearboxTag),
       reduction_(form::entry("Reduction")), gbInertia_(form::entry("GBInertia")),
       efficiency_(form::entry("GBEfficiency", "90")),
@@ -72,9 +72,9 @@ Gearbox::Gearbox(App& app)
 }
 
 void Gearbox::next() {
-    const GearboxEntries entries{reduction_->text(),      gbInertia_->text(),
-                                 units_->currentText(),   efficiency_->text(),
-                                 loadInertia()->text(),   constantTorque()->text()};
+    const GearboxEntries entries{reduction_->text(),    gbInertia_->text(),
+                                 units_->currentText(), efficiency_->text(),
+                                 loadInertia()->text(), constantTorque()->text()};
     const Outcome outcome = gearboxNext(record(), entries);
     if (!apply(outcome))
         return;

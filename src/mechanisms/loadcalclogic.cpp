@@ -44,8 +44,8 @@ LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
     if (e.shape == Shape::SolidCylinder && solidOD == 0)
         return stop({"Solid OD", "Please enter Solid Cylinder Outer Diameter."});
     if (e.shape == Shape::HollowCylinder && (hollowOD == 0 || hollowID == 0))
-        return stop({"Hollow Cylinder",
-                     "For a Hollow Cylinder, please enter Inner and Outer Diameters."});
+        return stop(
+            {"Hollow Cylinder", "For a Hollow Cylinder, please enter Inner and Outer Diameters."});
     if (e.shape == Shape::Rectangular && (rectL == 0 || rectW == 0))
         return stop({"Rectangular Load", "For a Rectangular Load, please enter Length and Width."});
     if (e.WTUnits.isEmpty())

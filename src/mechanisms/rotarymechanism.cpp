@@ -32,9 +32,8 @@ void RotaryMechanism::setLoadInertia(const QString& text) {
 void RotaryMechanism::addLoadRows() {
     rows().add("Enter the Inertia of the Load:", inertia_, "oz-in-sec^2");
     const int first = rows().row();
-    QPushButton* calculator = button("LoadCalcs", "Inertia Calculations", [this] {
-        openLoadCalculator();
-    });
+    QPushButton* calculator =
+        button("LoadCalcs", "Inertia Calculations", [this] { openLoadCalculator(); });
     calculator->setEnabled(app().screens().knows("LoadCalculations"));
     rows().add("OR, Click >>", calculator);
     rows().add("Enter any constant torque applied:", torque_, "oz-in",

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
 
@@ -99,11 +100,38 @@ void Harness::type(const QString& windowName, const QString& entry, const QStrin
 }
 
 void Harness::choose(const QString& windowName, const QString& list, const QString& item) {
+    if (auto* box = control<QListWidget>(windowName, list)) {
+        const QList<QListWidgetItem*> found = box->findItems(item, Qt::MatchExactly);
+        QVERIFY2(!found.isEmpty(), qPrintable("no item " + item));
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                          box->visualItemRect(found.first()).center());
+        QVERIFY(found.first()->isSelected());
+        return;
+    }
     auto* c = control<QComboBox>(windowName, list);
     QVERIFY2(c, qPrintable("no list " + windowName + "." + list));
     const int index = c->findText(item);
     QVERIFY2(index >= 0, qPrintable("no item " + item));
     c->setCurrentIndex(index);
+}
+
+QStringList Harness::items(const QString& windowName, const QString& list) const {
+    QStringList out;
+    if (auto* box = control<QListWidget>(windowName, list))
+        for (int i = 0; i < box->count(); ++i)
+            out << box->item(i)->text();
+    if (auto* c = control<QComboBox>(windowName, list))
+        for (int i = 0; i < c->count(); ++i)
+            out << c->itemText(i);
+    return out;
+}
+
+QStringList Harness::labels(const QString& windowName) const {
+    QStringList out;
+    if (QWidget* w = window(windowName))
+        for (const QLabel* l : w->findChildren<QLabel*>())
+            out << l->text();
+    return out;
 }
 
 void Harness::openDirectDrive() {

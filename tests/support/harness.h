@@ -49,7 +49,12 @@ class Harness {
     // Fails the test when the control is missing; clicking a disabled button does nothing.
     void click(const QString& windowName, const QString& button);
     void type(const QString& windowName, const QString& entry, const QString& text);
+    // Picks an item of a drop-down list or a list box.
     void choose(const QString& windowName, const QString& list, const QString& item);
+    // The items of a drop-down list or a list box, in order.
+    QStringList items(const QString& windowName, const QString& list) const;
+    // Every label's text on the window.
+    QStringList labels(const QString& windowName) const;
 
     // The road of a direct drive, screen by screen.
     void openDirectDrive();

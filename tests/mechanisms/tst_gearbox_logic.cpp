@@ -1,0 +1,196 @@
+#include "mechanisms/gearboxlogic.h"
+#include "support/near.h"
+
+#include <QLocale>
+#include <QTest>
+
+Q_DECLARE_METATYPE(GearboxEntries)
+
+namespace {
+
+GearboxEntries example() {
+    return {"5", "0.06", "oz-in^2", "90", "0.5", "0"};
+}
+
+const QString gearboxInertiaText =
+    "Please enter the inertia of the gearbox itself. (Rough Estimates for Size 17 Gearboxes ~ "
+    "0.06 oz-in^2, Size 23 Gearboxes ~ .20 oz-in^2, Size 34 Gearboxes ~ 1.9 oz-in^2)";
+
+} // namespace
+
+class GearboxLogicTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void next_data() {
+        QTest::addColumn<GearboxEntries>("entries");
+        QTest::addColumn<double>("reflectedJ");
+        QTest::addColumn<QString>("thrust");
+
+        QTest::newRow("worked example") << example() << 0.0223775 << "0";
+        GearboxEntries pounds = example();
+        pounds.GBInertia = "1";
+        pounds.GBUnits = "lb-in^2";
+        QTest::newRow("lb-in^2") << pounds << 0.0414079 + 0.5 / 22.5 << "0";
+        pounds.GBUnits = "lb-in-sec^2";
+        QTest::newRow("lb-in-sec^2") << pounds << 16 + 0.5 / 22.5 << "0";
+        GearboxEntries efficient = example();
+        efficient.GBEfficiency = "150";
+        QTest::newRow("efficiency 150") << efficient << 0.06 / 386.4 + 0.5 / 37.5 << "0";
+        GearboxEntries torque = example();
+        torque.TConst = "10";
+        QTest::newRow("constant torque not divided") << torque << 0.0223775 << "10";
+    }
+    void next() {
+        QFETCH(GearboxEntries, entries);
+        QFETCH(double, reflectedJ);
+        QFETCH(QString, thrust);
+        SizingRecord r;
+        r.AppType = "Rotary: Gearbox";
+        r.T_Gravity = "12"; // left by an earlier linear sizing
+        const Outcome out = gearboxNext(r, entries);
+        QVERIFY(out.messages.isEmpty());
+        QVERIFY(out.proceed);
+        QCOMPARE(out.next, QString("RotaryMP"));
+        QVERIFY2(near(r.ReflectedJ, reflectedJ), qPrintable(r.ReflectedJ));
+        QCOMPARE(r.T_Thrust, thrust);
+        QCOMPARE(r.RotaryReduction, QString("5"));
+        QCOMPARE(r.T_Gravity, QString("0"));
+        QCOMPARE(r.RGearbox,
+                 (QStringList{"Rotary Positioning via Gearbox", "Gearbox Reduction Ratio = 5 : 1",
+                              "Gearbox Inertia = " + entries.GBInertia + " " + entries.GBUnits,
+                              "Gearbox Efficiency = " + entries.GBEfficiency + " %", "",
+                              "Load Inertia = 0.5 oz-in-sec^2"}));
+    }
+
+    void checks_data() {
+        QTest::addColumn<GearboxEntries>("entries");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+
+        auto with = [](auto change) {
+            GearboxEntries e = example();
+            change(e);
+            return e;
+        };
+        const QString numbers = "Please enter numeric values only.";
+        QTest::newRow("torque not a number")
+            << with([](auto& e) { e.TConst = "x"; }) << "Numbers Please!" << numbers;
+        QTest::newRow("empty reduction")
+            << with([](auto& e) { e.Reduction = ""; }) << "Numbers Please!" << numbers;
+        QTest::newRow("zero reduction, zero gearbox inertia")
+            << with([](auto& e) {
+                   e.Reduction = "0";
+                   e.GBInertia = "0";
+               })
+            << "Reduction"
+            << "Please enter a positive gearbox reduction ratio";
+        QTest::newRow("zero gearbox inertia, no units") << with([](auto& e) {
+            e.GBInertia = "0";
+            e.GBUnits.clear();
+        }) << "Gearbox Inertia" << gearboxInertiaText;
+        QTest::newRow("no units") << with([](auto& e) { e.GBUnits.clear(); }) << "Inertia Units"
+                                  << "Please select units for the Gearbox Inertia.";
+        QTest::newRow("zero efficiency")
+            << with([](auto& e) { e.GBEfficiency = "0"; }) << "Gearbox Efficiency"
+            << "Please enter a valid Gearbox Efficiency.";
+        QTest::newRow("no load")
+            << with([](auto& e) { e.LoadInertia = "-0"; }) << "Load Inertia"
+            << "Please enter the load inertia, or use the Inertia Calculations form for help.";
+        QTest::newRow("tiny reduction overflows") << with([](auto& e) {
+            e.Reduction = "1e-200";
+            e.LoadInertia = "1e200";
+        }) << "Out of Range" << messages::outOfRange().text;
+    }
+    void checks() {
+        QFETCH(GearboxEntries, entries);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        SizingRecord r;
+        r.AppType = "Rotary: Gearbox";
+        r.T_Gravity = "12";
+        const Outcome out = gearboxNext(r, entries);
+        QCOMPARE(out.messages, (QList<Message>{{title, text}}));
+        QVERIFY(!out.proceed);
+        // Nothing is stored before a check fails.
+        QCOMPARE(r.RotaryReduction, QString("0"));
+        QCOMPARE(r.T_Gravity, QString("12"));
+        QCOMPARE(r.ReflectedJ, QString("0"));
+        QVERIFY(r.RGearbox.isEmpty());
+    }
+
+    // In added-gearbox mode the gearbox sends each application on to its own
+    // mechanism screen, and reflects the gravity torque in force.
+    void routing_data() {
+        QTest::addColumn<QString>("appType");
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("direct drive") << "Rotary: Direct Drive"
+                                      << "DirectDrive";
+        QTest::newRow("belt-pulley") << "Rotary: Belt-Pulley"
+                                     << "BeltPulley";
+        QTest::newRow("gearbox") << "Rotary: Gearbox"
+                                 << "RotaryMP";
+        QTest::newRow("screw") << "Linear: Screw Drive"
+                               << "ScrewDrive";
+        QTest::newRow("belt screw") << "Linear: Belt-Pulley Screw Drive"
+                                    << "BeltScrewDrive";
+        QTest::newRow("gearbox screw") << "Linear: Gearbox Screw Drive"
+                                       << "GBScrewDrive";
+        QTest::newRow("non-rotating") << "Linear: Non-Rotating Screw Drive"
+                                      << "NonRScrewDrive";
+        QTest::newRow("conveyor") << "Linear: Conveyor"
+                                  << "ConveyorDrive";
+        QTest::newRow("rack") << "Linear: Rack & Pinion"
+                              << "RackPinionDrive";
+        QTest::newRow("none") << ""
+                              << "";
+    }
+    void routing() {
+        QFETCH(QString, appType);
+        QFETCH(QString, screen);
+        SizingRecord r;
+        r.AppType = appType;
+        r.AddedGBReduction = "4";
+        r.T_Gravity = "12";
+        r.RotaryReduction = "3";
+        const Outcome out = gearboxNext(r, example());
+        QVERIFY(out.proceed);
+        QCOMPARE(out.next, screen);
+        QCOMPARE(r.RotaryReduction, QString("5"));
+        QCOMPARE(r.T_Gravity, QString("2.4"));
+    }
+
+    void addedToItsOwnApplication() {
+        SizingRecord r;
+        r.AppType = "Rotary: Gearbox";
+        r.AddedGBReduction = "2";
+        GearboxEntries e = example();
+        e.Reduction = "2";
+        e.TConst = "10";
+        e.ownRatio = 5;
+        QVERIFY(gearboxNext(r, e).proceed);
+        QCOMPARE(r.RotaryReduction, QString("10"));
+        QCOMPARE(r.T_Thrust, QString("5"));
+        QVERIFY(near(r.ReflectedJ, 0.06 / 386.4 + 0.5 / (4 * 0.9)));
+    }
+
+    void back() {
+        SizingRecord r;
+        r.AppType = "Rotary: Gearbox";
+        QVERIFY(gearboxNext(r, example()).proceed);
+        QCOMPARE(gearboxBack(r), QString("RotaryType"));
+        QVERIFY(r.RGearbox.isEmpty());
+
+        QVERIFY(gearboxNext(r, example()).proceed);
+        r.AddedGBReduction = "3";
+        r.GBAdded = "Gearbox Added";
+        QCOMPARE(gearboxBack(r), QString("Findings"));
+        QCOMPARE(r.AddedGBReduction, QString("0"));
+        QCOMPARE(r.GBAdded, QString());
+        QCOMPARE(r.RGearbox.size(), 6);
+    }
+};
+
+QTEST_GUILESS_MAIN(GearboxLogicTest)
+#include "tst_gearbox_logic.moc"
