@@ -7,9 +7,15 @@
 #include "flow/typechoice.h"
 #include "flow/welcome.h"
 #include "mechanisms/beltpulley.h"
+#include "mechanisms/beltscrewdrive.h"
+#include "mechanisms/conveyordrive.h"
 #include "mechanisms/directdrive.h"
+#include "mechanisms/gbscrewdrive.h"
 #include "mechanisms/gearbox.h"
 #include "mechanisms/loadcalculations.h"
+#include "mechanisms/nonrscrewdrive.h"
+#include "mechanisms/rackpiniondrive.h"
+#include "mechanisms/screwdrive.h"
 #include "profiles/profilescreen.h"
 #include "report/reportscreen.h"
 #include "ui/app.h"
@@ -20,9 +26,20 @@ void registerScreens(App& app) {
     screens.add("DirectDrive", [&app] { return new DirectDrive(app); });
     screens.add("BeltPulley", [&app] { return new BeltPulley(app); });
     screens.add("Gearbox", [&app] { return new Gearbox(app); });
+    screens.add("ScrewDrive", [&app] { return new ScrewDrive(app); });
+    screens.add("BeltScrewDrive", [&app] { return new BeltScrewDrive(app); });
+    screens.add("GBScrewDrive", [&app] { return new GBScrewDrive(app); });
+    screens.add("NonRScrewDrive", [&app] { return new NonRScrewDrive(app); });
+    screens.add("RackPinionDrive", [&app] { return new RackPinionDrive(app); });
+    screens.add("ConveyorDrive", [&app] { return new ConveyorDrive(app); });
     screens.add("LoadCalculations", [&app] { return new LoadCalculations(app); });
     screens.add("Conversion", [&app] { return new Conversion(app); });
-    screens.add("RotaryMP", [&app] { return new ProfileScreen(app, "RotaryMP", "Rotary Motion"); });
+    screens.add("RotaryMP", [&app] {
+        return new ProfileScreen(app, "RotaryMP", "Rotary Motion", ProfileKind::Rotary);
+    });
+    screens.add("MotionProfiles", [&app] {
+        return new ProfileScreen(app, "MotionProfiles", "Motion Profiles", ProfileKind::Linear);
+    });
     screens.add("Preliminary", [&app] { return new Preliminary(app); });
     screens.add("Selection", [&app] { return new Selection(app); });
     screens.add("Findings", [&app] { return new Findings(app); });

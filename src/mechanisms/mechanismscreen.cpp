@@ -10,16 +10,24 @@
 
 MechanismScreen::MechanismScreen(App& app, const Setup& setup)
     : Screen(app, setup.name, setup.title), reportLines_(setup.reportLines),
-      choiceScreen_(setup.choiceScreen), rows_(new QGridLayout) {
+      choiceScreen_(setup.choiceScreen), rows_(new QGridLayout), frames_(new QGridLayout) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form::heading(setup.heading));
     layout->addWidget(new Illustration(setup.drawing, QSize(420, 170)), 0, Qt::AlignHCenter);
     rows_.grid()->setHorizontalSpacing(8);
     rows_.grid()->setColumnStretch(4, 1);
     layout->addLayout(rows_.grid());
+    layout->addLayout(frames_);
     layout->addStretch(1);
     layout->addLayout(buttonRow(button("Back", "BACK", [this] { back(); }), closeButton(),
                                 button("Next", "N E X T", [this] { next(); })));
+}
+
+form::Rows MechanismScreen::addFrame(QWidget* frame, int row, int column, int rowSpan) {
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(8);
+    frames_->addWidget(frame, row, column, rowSpan, 1);
+    return form::Rows(grid);
 }
 
 void MechanismScreen::openProfile(const QString& profileScreen, const QString& tag) {

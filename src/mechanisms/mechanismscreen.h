@@ -23,6 +23,8 @@ class MechanismScreen : public Screen {
 
   protected:
     form::Rows& rows() { return rows_; }
+    // Captioned frames of rows, laid out in a grid below the rows.
+    form::Rows addFrame(QWidget* frame, int row, int column, int rowSpan = 1);
 
     virtual void next() = 0;
     // Back to the gearbox screen while a gearbox is added, else to the type choice.
@@ -35,4 +37,5 @@ class MechanismScreen : public Screen {
     QStringList SizingRecord::*reportLines_;
     QString choiceScreen_;
     form::Rows rows_;
+    QGridLayout* frames_;
 };

@@ -38,7 +38,12 @@ bool overHalf(double da, double d) {
 
 } // namespace
 
-ProfileOutcome rotaryProfileNext(SizingRecord& record, const ProfileEntries& e) {
+QStringList SizingRecord::*profileLines(ProfileKind kind) {
+    return kind == ProfileKind::Rotary ? &SizingRecord::RMotionProfiles
+                                       : &SizingRecord::LMotionProfiles;
+}
+
+ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, ProfileKind kind) {
     ProfileOutcome result;
     Outcome& out = result.outcome;
     auto stop = [&](Message m) {
@@ -57,7 +62,8 @@ ProfileOutcome rotaryProfileNext(SizingRecord& record, const ProfileEntries& e) 
     }
     const auto [triDist, triTime, trapDist, trapTime, maxSpeed, accelTime0, accelDist] = value;
     const double rr = SizingRecord::number(record.RotaryReduction);
-    const double lr = SizingRecord::number(record.LinearReduction);
+    const double l0 = SizingRecord::number(record.LinearReduction);
+    const double lr = kind == ProfileKind::Linear && rr > 0 ? l0 * rr : l0;
 
     if (record.Weight != SizingRecord::inertiaGiven) {
         const auto w = numbers::parse(record.Weight);
@@ -77,6 +83,11 @@ ProfileOutcome rotaryProfileNext(SizingRecord& record, const ProfileEntries& e) 
                      "application is for constant velocity only, select TRAPEZOIDAL, specify a max "
                      "speed AND either Acceleration Time or Acceleration Distance."});
 
+    const Message trapInfoErrors{
+        "Trap Info Errors",
+        "The values entered will not produce a trapezoidal profile.  Either the maximum speed was "
+        "too low to complete the move in time, the acceleration time was over half the total "
+        "time, or the acceleration distance was over half the total distance."};
     const Message moveDistance{"Move Distance", "Please Enter the Move Distance"};
     const Message moveTime{"Move Time", "Please Enter the Move Time"};
     const Message speedUnits{"Max Speed Units", "Please enter the units for Maximum Speed"};
@@ -154,7 +165,9 @@ ProfileOutcome rotaryProfileNext(SizingRecord& record, const ProfileEntries& e) 
         }
         if (accelTime0 > 0) {
             double accelTime = accelTime0;
-            if (accelTime >= t / 2) {
+            if (kind == ProfileKind::Linear && accelTime > t / 2)
+                return stop(trapInfoErrors);
+            if (kind == ProfileKind::Rotary && accelTime >= t / 2) {
                 out.messages << Message{"Accel Time",
                                         "Accel time entered is greater than or equal to half the "
                                         "total time.  Thus, a triangular profile will be used."};
@@ -172,13 +185,11 @@ ProfileOutcome rotaryProfileNext(SizingRecord& record, const ProfileEntries& e) 
             move.v = 2 * da / move.ta;
         }
         if (overHalf(da, d) || move.ta <= 0)
-            return stop({"Trap Info Errors",
-                         "The values entered will not produce a trapezoidal profile.  Either the "
-                         "maximum speed was too low to complete the move in time, the acceleration "
-                         "time was over half the total time, or the acceleration distance was "
-                         "over half the total distance."});
+            return stop(trapInfoErrors);
         move.name = "Trapezoidal";
-        move.lines = QStringList{QString(), "Motion Profile = Trapezoidal",
+        move.lines = QStringList{QString(),
+                                 kind == ProfileKind::Rotary ? "Motion Profile = Trapezoidal"
+                                                             : "Motion Profile Type = Trapezoidal",
                                  "Total Move Distance = " + e.TrapDist + " " + e.TrapMoveUnits,
                                  "Total Move Time = " + e.TrapMoveTime + " sec"} +
                      speedLines();
@@ -190,13 +201,16 @@ ProfileOutcome rotaryProfileNext(SizingRecord& record, const ProfileEntries& e) 
     const double tt = SizingRecord::number(record.T_Thrust);
     const double tg = SizingRecord::number(record.T_Gravity);
     const double total = ta + tt + tg;
+    // A ratio of 0 would make a move of no motor revolutions.
+    if (!(move.v > 0))
+        return stop(messages::outOfRange());
     for (double x : {move.v, move.ta, a, ta, total})
         if (!std::isfinite(x))
             return stop(messages::outOfRange());
 
     SizingRecord::store(record.T_Accel, ta);
     SizingRecord::store(record.SpdMultiplier, a);
-    record.RMotionProfiles = move.lines;
+    record.*profileLines(kind) = move.lines;
 
     const auto shown = [](double x) { return numbers::format(x, u"##0.000"); };
     result.preliminary = {record.AppType, record.Weight, shown(j),     shown(ta),

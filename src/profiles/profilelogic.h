@@ -40,8 +40,16 @@ struct ProfileOutcome {
     PreliminaryFigures preliminary; // filled when outcome.proceed
 };
 
-// NEXT of the rotary motion profile screen.
-ProfileOutcome rotaryProfileNext(SizingRecord& record, const ProfileEntries& entries);
+// The two profile screens: the rotary one and its linear twin, which
+// multiplies its linear ratio by an added gearbox's, never shortens an
+// acceleration time, and keeps its own report lines.
+enum class ProfileKind { Rotary, Linear };
+
+// The report-line list of a profile screen.
+QStringList SizingRecord::*profileLines(ProfileKind kind);
+
+// NEXT of a motion profile screen.
+ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& entries, ProfileKind kind);
 
 // The heading and unit lists a profile screen takes on first load.
 struct ProfileSetup {

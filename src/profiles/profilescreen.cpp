@@ -55,8 +55,8 @@ void drawProfiles(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-ProfileScreen::ProfileScreen(App& app, const QString& name, const QString& title)
-    : Screen(app, name, title), profile_(new QGroupBox("Profile Options")),
+ProfileScreen::ProfileScreen(App& app, const QString& name, const QString& title, ProfileKind kind)
+    : Screen(app, name, title), kind_(kind), profile_(new QGroupBox("Profile Options")),
       triangular_(new QRadioButton("Triangular")), trapezoidal_(new QRadioButton("Trapezoidal")),
       triDist_(form::entry("TriDist")), triMoveTime_(form::entry("TriMoveTime")),
       trapDist_(form::entry("TrapDist")), trapMoveTime_(form::entry("TrapMoveTime")),
@@ -131,7 +131,7 @@ ProfileEntries ProfileScreen::entries() const {
 }
 
 void ProfileScreen::next() {
-    const ProfileOutcome result = rotaryProfileNext(record(), entries());
+    const ProfileOutcome result = profileNext(record(), entries(), kind_);
     if (!apply(result.outcome))
         return;
     if (auto* preliminary = app().screens().get<Preliminary>("Preliminary"))
@@ -140,7 +140,7 @@ void ProfileScreen::next() {
 }
 
 void ProfileScreen::back() {
-    const QString target = profileBack(record(), record().RMotionProfiles, profile_->title());
+    const QString target = profileBack(record(), record().*profileLines(kind_), profile_->title());
     if (app().screens().knows(target))
         moveTo(target);
 }

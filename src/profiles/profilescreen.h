@@ -15,7 +15,7 @@ class QRadioButton;
 class ProfileScreen : public Screen {
     Q_OBJECT
   public:
-    ProfileScreen(App& app, const QString& name, const QString& title);
+    ProfileScreen(App& app, const QString& name, const QString& title, ProfileKind kind);
 
     // The mechanism screen that opens this one writes its tag into the frame.
     void setMechanismTag(const QString& tag);
@@ -25,6 +25,7 @@ class ProfileScreen : public Screen {
     void back();
     ProfileEntries entries() const;
 
+    ProfileKind kind_;
     QGroupBox* profile_;
     QRadioButton* triangular_;
     QRadioButton* trapezoidal_;

@@ -235,7 +235,7 @@ class ProfileLogicTest : public QObject {
         r.SpdMultiplier = "7";
         r.MotionProfile = "Earlier";
         r.RMotionProfiles = {"earlier"};
-        const ProfileOutcome result = rotaryProfileNext(r, entries(move));
+        const ProfileOutcome result = profileNext(r, entries(move), ProfileKind::Rotary);
         QCOMPARE(titles(result.outcome), messages);
         const bool success = !accelRate.isEmpty();
         QCOMPARE(result.outcome.proceed, success);
@@ -257,15 +257,17 @@ class ProfileLogicTest : public QObject {
     void messageTexts() {
         SizingRecord r;
         r.RotaryReduction = "1";
-        const auto accel = rotaryProfileNext(r, entries("Trapezoidal AccelTime=0.6 " + tenRevs));
+        const auto accel =
+            profileNext(r, entries("Trapezoidal AccelTime=0.6 " + tenRevs), ProfileKind::Rotary);
         QCOMPARE(accel.outcome.messages.first(),
                  (Message{"Accel Time", "Accel time entered is greater than or equal to half the "
                                         "total time.  Thus, a triangular profile will be used."}));
         QCOMPARE(accel.outcome.entryTexts,
                  (QList<std::pair<QString, QString>>{{"AccelTime", "0.5"}}));
 
-        const auto much = rotaryProfileNext(
-            r, entries("Trapezoidal MaxSpeed=15 MaxSpeedUnits=revs/sec AccelTime=0.2 " + tenRevs));
+        const auto much = profileNext(
+            r, entries("Trapezoidal MaxSpeed=15 MaxSpeedUnits=revs/sec AccelTime=0.2 " + tenRevs),
+            ProfileKind::Rotary);
         QCOMPARE(much.outcome.messages.first(),
                  (Message{"Too Much Information", "Please Enter only ONE: Max Speed, Acceleration "
                                                   "Time, or Acceleration Distance"}));
@@ -273,14 +275,15 @@ class ProfileLogicTest : public QObject {
                  (QList<std::pair<QString, QString>>{
                      {"MaxSpeed", "0"}, {"AccelTime", "0"}, {"AccelDist", "0"}}));
 
-        const auto trap = rotaryProfileNext(
-            r, entries("Trapezoidal MaxSpeed=8 MaxSpeedUnits=revs/sec " + tenRevs));
+        const auto trap =
+            profileNext(r, entries("Trapezoidal MaxSpeed=8 MaxSpeedUnits=revs/sec " + tenRevs),
+                        ProfileKind::Rotary);
         QCOMPARE(trap.outcome.messages.first().text,
                  QString("The values entered will not produce a trapezoidal profile.  Either the "
                          "maximum speed was too low to complete the move in time, the acceleration "
                          "time was over half the total time, or the acceleration distance was "
                          "over half the total distance."));
-        const auto select = rotaryProfileNext(r, entries(""));
+        const auto select = profileNext(r, entries(""), ProfileKind::Rotary);
         QCOMPARE(select.outcome.messages.first().text,
                  QString("Please select the motion profile type for this application.  NOTE: If "
                          "the application is for constant velocity only, select TRAPEZOIDAL, "
@@ -296,15 +299,16 @@ class ProfileLogicTest : public QObject {
         r.T_Thrust = "5";
         r.T_Gravity = "2";
         // A failing check still turns a zero weight into "Inertia Given"...
-        rotaryProfileNext(r, entries("Triangular"));
+        profileNext(r, entries("Triangular"), ProfileKind::Rotary);
         QCOMPARE(r.Weight, QString("Inertia Given"));
         // ...but an entry that is not a number stops before anything is stored.
         r.Weight = "0";
-        rotaryProfileNext(r, entries("Triangular TriDist=x"));
+        profileNext(r, entries("Triangular TriDist=x"), ProfileKind::Rotary);
         QCOMPARE(r.Weight, QString("0"));
 
         const auto result =
-            rotaryProfileNext(r, entries("Triangular TriDist=10 TriMoveUnits=revs TriMoveTime=1"));
+            profileNext(r, entries("Triangular TriDist=10 TriMoveUnits=revs TriMoveTime=1"),
+                        ProfileKind::Rotary);
         QVERIFY(result.outcome.proceed);
         const PreliminaryFigures& p = result.preliminary;
         QCOMPARE(p.App, QString("Rotary: Direct Drive"));
@@ -316,8 +320,8 @@ class ProfileLogicTest : public QObject {
         QCOMPARE(r.T_Accel, QString("25.13272"));
 
         r.Weight = "160";
-        QCOMPARE(rotaryProfileNext(r, entries("Triangular TriDist=10 TriMoveUnits=revs "
-                                              "TriMoveTime=1"))
+        QCOMPARE(profileNext(r, entries("Triangular TriDist=10 TriMoveUnits=revs TriMoveTime=1"),
+                             ProfileKind::Rotary)
                      .preliminary.Weight,
                  QString("160"));
     }
@@ -327,8 +331,9 @@ class ProfileLogicTest : public QObject {
         SizingRecord r;
         r.RotaryReduction = "1";
         r.ReflectedJ = "0,1";
-        const auto result = rotaryProfileNext(
-            r, entries("Trapezoidal TrapDist=10 TrapMoveUnits=revs TrapMoveTime=1 AccelTime=0,6"));
+        const auto result = profileNext(
+            r, entries("Trapezoidal TrapDist=10 TrapMoveUnits=revs TrapMoveTime=1 AccelTime=0,6"),
+            ProfileKind::Rotary);
         QCOMPARE(result.outcome.entryTexts,
                  (QList<std::pair<QString, QString>>{{"AccelTime", "0,5"}}));
         QCOMPARE(r.SpdMultiplier, QString("251,3272"));

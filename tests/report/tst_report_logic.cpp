@@ -26,7 +26,7 @@ struct DirectDriveSizing {
         move.TriDist = "10";
         move.TriMoveUnits = "revs";
         move.TriMoveTime = "1";
-        const PreliminaryFigures p = rotaryProfileNext(record, move).preliminary;
+        const PreliminaryFigures p = profileNext(record, move, ProfileKind::Rotary).preliminary;
         const FindingsFigures f = selectionNext(record, {"0.01", "150", "40", p.MaxSpeed}).findings;
         shown = {f.ReflectedJ, f.MotorInertia, f.Mismatch, f.Taccl,
                  f.Tthrust,    f.Tgravity,     f.T_Total,  f.MaxSpeed};

@@ -1,0 +1,67 @@
+#include "mechanisms/linearlogic.h"
+
+#include "mechanisms/mechanismlogic.h"
+#include "units/units.h"
+
+namespace linear {
+
+Message orientationMissing() {
+    return {"Orientation", "Please select the Orientation of this application."};
+}
+
+Message orientationMissingBelt() {
+    return {"Orientation", "Please select the orientation for this application."};
+}
+
+Message weightForceUnits() {
+    return {"Weight/Force Units", "Please enter the units for Weight and Force."};
+}
+
+Message screwPitchUnits() {
+    return {"Screw Pitch", "Please select the units for the Pitch of the Screw."};
+}
+
+std::optional<Outcome> storeRatio(SizingRecord& record, double revsPerInch) {
+    if (!mech::allFinite({revsPerInch}) || revsPerInch <= 0)
+        return Outcome::stop(messages::outOfRange());
+    SizingRecord::store(record.LinearReduction, revsPerInch);
+    const double added = addedReduction(record);
+    record.RotaryReduction = added > 0 ? record.AddedGBReduction : QStringLiteral("0");
+    return std::nullopt;
+}
+
+std::optional<Load> storeLoad(SizingRecord& record, const LoadEntries& e, double weight,
+                              double force) {
+    const Load load{units::weightUnits().toInternal(e.Units, weight),
+                    units::weightUnits().toInternal(e.Units, force)};
+    if (!mech::allFinite({load.weight, load.force}))
+        return std::nullopt;
+    SizingRecord::store(record.Weight, load.weight);
+    return load;
+}
+
+Outcome finish(SizingRecord& record, const Reflected& f, QStringList& reportLines,
+               const QStringList& lines) {
+    const double g = addedReduction(record);
+    const Reflected stored =
+        g > 0 ? Reflected{f.inertia / (g * g), f.thrust / g, f.gravity / g} : f;
+    if (!mech::allFinite({stored.inertia, stored.thrust, stored.gravity}))
+        return Outcome::stop(messages::outOfRange());
+    SizingRecord::store(record.ReflectedJ, stored.inertia);
+    SizingRecord::store(record.T_Thrust, stored.thrust);
+    SizingRecord::store(record.T_Gravity, stored.gravity);
+    reportLines = lines;
+    return Outcome::go();
+}
+
+QString orientationLine(const LoadEntries& e) {
+    return e.orientation == Orientation::Horizontal ? "Motion Orientation = Horizontal"
+                                                    : "Motion Orientation = Vertical";
+}
+
+QStringList loadLines(const LoadEntries& e) {
+    return {"Load Weight = " + e.LoadWeight + " " + e.Units,
+            "Thrust or Constant Force = " + e.ThrustForce + " " + e.Units};
+}
+
+} // namespace linear

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "mechanisms/linearmechanism.h"
+
+// A pinion on the motor shaft meshing with a rack.
+class RackPinionDrive : public LinearMechanism {
+    Q_OBJECT
+  public:
+    explicit RackPinionDrive(App& app);
+
+  protected:
+    void next() override;
+
+  private:
+    QLineEdit *pinion_, *thickness_;
+    QComboBox* pinionUnits_;
+};

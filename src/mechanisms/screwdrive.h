@@ -1,0 +1,17 @@
+#pragma once
+
+#include "mechanisms/linearmechanism.h"
+
+// A screw turned by the motor through a coupler; a nut carries the load.
+class ScrewDrive : public ScrewMechanism {
+    Q_OBJECT
+  public:
+    explicit ScrewDrive(App& app);
+
+  protected:
+    void next() override;
+
+  private:
+    QLineEdit *screwDiameter_, *screwLength_, *couplerDiameter_, *couplerLength_;
+    QComboBox* systemUnits_;
+};

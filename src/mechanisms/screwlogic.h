@@ -1,0 +1,62 @@
+#pragma once
+
+#include "mechanisms/linearlogic.h"
+
+// The screw every screw mechanism ends in: its pitch (or lead) and efficiency.
+struct ScrewEntries {
+    QString ScrewPitch = "0";
+    QString PitchUnits; // empty when none is chosen
+    QString ScrewEfficiency = "60";
+};
+
+struct ScrewDriveEntries {
+    LoadEntries load;
+    ScrewEntries screw;
+    QString ScrewDiameter = "0";
+    QString ScrewLength = "0";
+    QString CouplerDiameter = "0";
+    QString CouplerLength = "0";
+    QString SystemUnits;
+};
+
+struct BeltScrewEntries {
+    LoadEntries load;
+    ScrewEntries screw;
+    QString ScrewDiameter = "0";
+    QString ScrewLength = "0";
+    QString PinionDiameter = "0";
+    QString DrivenDiameter = "0";
+    QString PulleyThickness = "0";
+    QString SystemUnits;
+    QString Material;
+    QString BeltEfficiency = "75";
+};
+
+struct GBScrewEntries {
+    LoadEntries load;
+    ScrewEntries screw;
+    QString Reduction = "0";
+    QString GBInertia = "0";
+    QString GBUnits;
+    QString GBEfficiency = "90";
+    QString ScrewDiameter = "0";
+    QString ScrewLength = "0";
+    QString SystemUnits;
+};
+
+struct NonRScrewEntries {
+    LoadEntries load;
+    ScrewEntries screw;
+};
+
+inline constexpr const char* screwDriveTag = "Screw Drive";
+inline constexpr const char* beltScrewTag = "BP Screw";
+inline constexpr const char* gbScrewTag = "GB Screw";
+inline constexpr const char* nonRScrewTag = "NR Screw";
+
+// NEXT of the four screw screens: each stores LinearReduction, Weight,
+// ReflectedJ, T_Thrust and T_Gravity and writes its report lines.
+Outcome screwDriveNext(SizingRecord& record, const ScrewDriveEntries& entries);
+Outcome beltScrewNext(SizingRecord& record, const BeltScrewEntries& entries);
+Outcome gbScrewNext(SizingRecord& record, const GBScrewEntries& entries);
+Outcome nonRScrewNext(SizingRecord& record, const NonRScrewEntries& entries);
