@@ -65,12 +65,12 @@ class FlowScreensTest : public QObject {
         QTest::newRow("linear") << "Linear"
                                 << "LinearType"
                                 << "Linear Motion"
-                                << QStringList{"SDrive=SCREW DRIVEN",
-                                               "BPScrew=BELT-PULLEY DRIVING SCREW",
-                                               "GBScrew=GEARBOX DRIVING SCREW",
-                                               "NonRotating=NON-ROTATING SCREW",
-                                               "RackDrive=RACK && PINION",
-                                               "Conveyor=CONVEYOR"};
+                                << QStringList{"SDrive=SCREW DRIVEN+",
+                                               "BPScrew=BELT-PULLEY DRIVING SCREW+",
+                                               "GBScrew=GEARBOX DRIVING SCREW+",
+                                               "NonRotating=NON-ROTATING SCREW+",
+                                               "RackDrive=RACK && PINION+",
+                                               "Conveyor=CONVEYOR+"};
     }
     void choiceScreens() {
         QFETCH(QString, motion);

@@ -254,6 +254,109 @@ class ProfileLogicTest : public QObject {
         }
     }
 
+    // The linear twin: inches through the linear ratio (times an added
+    // gearbox's), no shortened acceleration time, its own report lines.
+    void linear_data() {
+        QTest::addColumn<QString>("move");
+        QTest::addColumn<QString>("rotaryRatio");
+        QTest::addColumn<QString>("message"); // empty on success
+        QTest::addColumn<QString>("speedShown");
+        QTest::addColumn<QString>("torqueShown");
+        QTest::addColumn<QStringList>("lines");
+
+        const QString twoInches = "TrapDist=2 TrapMoveUnits=in TrapMoveTime=1";
+        const QStringList none;
+        QTest::newRow("triangular 2 in")
+            << "Triangular TriDist=2 TriMoveUnits=in TriMoveTime=1"
+            << "0"
+            << ""
+            << "20.000"
+            << "25.133"
+            << QStringList{"", "Motion Profile Type = Triangular", "Move Distance = 2 in",
+                           "Move Time = 1 sec"};
+        QTest::newRow("triangular 50.8 mm")
+            << "Triangular TriDist=50.8 TriMoveUnits=mm TriMoveTime=1"
+            << "0"
+            << ""
+            << "20.000"
+            << "25.133"
+            << QStringList{"", "Motion Profile Type = Triangular", "Move Distance = 50.8 mm",
+                           "Move Time = 1 sec"};
+        QTest::newRow("added gearbox of 2")
+            << "Triangular TriDist=2 TriMoveUnits=in TriMoveTime=1"
+            << "2"
+            << ""
+            << "40.000"
+            << "50.265"
+            << QStringList{"", "Motion Profile Type = Triangular", "Move Distance = 2 in",
+                           "Move Time = 1 sec"};
+        QTest::newRow("accel time over half") << "Trapezoidal AccelTime=0.6 " + twoInches << "0"
+                                              << "Trap Info Errors"
+                                              << ""
+                                              << "" << none;
+        QTest::newRow("accel time the whole move") << "Trapezoidal AccelTime=1 " + twoInches << "0"
+                                                   << "Trap Info Errors"
+                                                   << ""
+                                                   << "" << none;
+        QTest::newRow("accel time beyond the move")
+            << "Trapezoidal AccelTime=1.5 " + twoInches << "0"
+            << "Trap Info Errors"
+            << ""
+            << "" << none;
+        QTest::newRow("accel time exactly half")
+            << "Trapezoidal AccelTime=0.5 " + twoInches << "0"
+            << ""
+            << "20.000"
+            << "25.133"
+            << QStringList{"", "Motion Profile Type = Trapezoidal", "Total Move Distance = 2 in",
+                           "Total Move Time = 1 sec", "Acceleration Time = 0.5 sec"};
+        QTest::newRow("trapezoid by speed")
+            << "Trapezoidal MaxSpeed=3 MaxSpeedUnits=in/sec " + twoInches << "0"
+            << ""
+            << "15.000"
+            << "28.274"
+            << QStringList{"", "Motion Profile Type = Trapezoidal", "Total Move Distance = 2 in",
+                           "Total Move Time = 1 sec", "Maximum Speed = 3 in/sec"};
+        QTest::newRow("constant velocity")
+            << "Trapezoidal MaxSpeed=50.8 MaxSpeedUnits=mm/sec AccelDist=0.2 AccelDistUnits=cm"
+            << "0"
+            << ""
+            << "10.000"
+            << "79.796"
+            << QStringList{"", "Motion Profile Type = Constant Velocity",
+                           "Maximum Speed = 50.8 mm/sec", "Acceleration Distance = 0.2 cm"};
+        QTest::newRow("no linear ratio") << "Triangular TriDist=2 TriMoveUnits=in TriMoveTime=1"
+                                         << "0"
+                                         << "Out of Range"
+                                         << ""
+                                         << "" << none;
+    }
+    void linear() {
+        QFETCH(QString, move);
+        QFETCH(QString, rotaryRatio);
+        QFETCH(QString, message);
+        QFETCH(QString, speedShown);
+        QFETCH(QString, torqueShown);
+        QFETCH(QStringList, lines);
+        SizingRecord r;
+        r.LinearReduction = QTest::currentDataTag() == QLatin1String("no linear ratio") ? "0" : "5";
+        r.RotaryReduction = rotaryRatio;
+        r.ReflectedJ = "0.1";
+        r.LMotionProfiles = {"earlier"};
+        const ProfileOutcome result = profileNext(r, entries(move), ProfileKind::Linear);
+        QCOMPARE(titles(result.outcome), message.isEmpty() ? QStringList{} : QStringList{message});
+        QVERIFY(result.outcome.entryTexts.isEmpty());
+        QCOMPARE(result.outcome.proceed, message.isEmpty());
+        QVERIFY(r.RMotionProfiles.isEmpty());
+        if (message.isEmpty()) {
+            QCOMPARE(result.preliminary.MaxSpeed, speedShown);
+            QCOMPARE(result.preliminary.Taccl, torqueShown);
+            QCOMPARE(r.LMotionProfiles, lines);
+        } else {
+            QCOMPARE(r.LMotionProfiles, QStringList{"earlier"});
+        }
+    }
+
     void messageTexts() {
         SizingRecord r;
         r.RotaryReduction = "1";

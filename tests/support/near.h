@@ -6,9 +6,9 @@
 
 #include <cmath>
 
-// A stored figure agrees with a worked example quoted to six or more
-// significant digits.
-inline bool near(const QString& stored, double expected) {
+// A stored figure agrees with a worked example quoted to the digits it has
+// (six significant digits unless told).
+inline bool near(const QString& stored, double expected, double relative = 1e-6) {
     const double value = SizingRecord::number(stored);
-    return std::abs(value - expected) <= 1e-6 * std::abs(expected);
+    return std::abs(value - expected) <= relative * std::abs(expected);
 }
