@@ -1,66 +1,10 @@
-#include "support/fixture.h"
-#include "support/harness.h"
+#include "support/reportroad.h"
 
-#include <QFile>
-#include <QListWidget>
-#include <QTemporaryDir>
+using reportroad::viewAndSave;
 
 // Each rotary mechanism from the welcome screen to a saved report.
 class RotaryReportsTest : public QObject {
     Q_OBJECT
-
-    static QStringList fixtureLines(const QString& name) {
-        QStringList lines = QString::fromLatin1(fixture(name)).split('\n');
-        lines.removeLast();
-        return lines;
-    }
-
-    // The saved file as the engineer reads it: the header, the report and
-    // the disclaimer, every line quoted and ended by CR LF.
-    static QByteArray savedFile(const QStringList& report) {
-        const QStringList lines =
-            QStringList{"",
-                        "Motor Sizing For: Acme Mill",
-                        "",
-                        "Sizing Completed By: Ann",
-                        "",
-                        "",
-                        "User Selected Motor: M-23",
-                        "",
-                        ""} +
-            report +
-            QStringList{"",
-                        "DISCLAIMER:  This sizing is intended to be used as a tool to assist in "
-                        "motor selection.",
-                        "It makes no claims or statements pertaining to the function of any "
-                        "machine."};
-        QByteArray bytes;
-        for (const QString& line : lines)
-            bytes += '"' + line.toLatin1() + "\"\r\n";
-        return bytes;
-    }
-
-    static void viewAndSave(Harness& h, const QString& fixtureName) {
-        h.click("Findings", "ViewReport");
-        QStringList listed;
-        auto* list = h.control<QListWidget>("Report", "ReportList");
-        QVERIFY(list);
-        for (int i = 0; i < list->count(); ++i)
-            listed << list->item(i)->text();
-        const QStringList expected = fixtureLines(fixtureName);
-        QCOMPARE(listed, expected);
-
-        QTemporaryDir dir;
-        h.type("Report", "Sizer", "Ann");
-        h.type("Report", "Company", "Acme Mill");
-        h.type("Report", "MotorSelected", "M-23");
-        h.dialogs.saveAs = dir.filePath("sizing");
-        h.click("Report", "SaveReport");
-        QCOMPARE(h.messages.take(), QList<Message>{});
-        QFile saved(dir.filePath("sizing.txt"));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), savedFile(expected));
-    }
 
   private slots:
     void beltPulley() {

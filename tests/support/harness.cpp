@@ -115,6 +115,19 @@ void Harness::choose(const QString& windowName, const QString& list, const QStri
     c->setCurrentIndex(index);
 }
 
+void Harness::fill(const QString& windowName, const QStringList& tokens) {
+    for (const QString& token : tokens) {
+        const QString name = token.section('=', 0, 0);
+        const QString value = token.section('=', 1);
+        if (!token.contains('='))
+            click(windowName, name);
+        else if (control<QComboBox>(windowName, name) || control<QListWidget>(windowName, name))
+            choose(windowName, name, value);
+        else
+            type(windowName, name, value);
+    }
+}
+
 QStringList Harness::items(const QString& windowName, const QString& list) const {
     QStringList out;
     if (auto* box = control<QListWidget>(windowName, list))

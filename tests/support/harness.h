@@ -51,6 +51,8 @@ class Harness {
     void type(const QString& windowName, const QString& entry, const QString& text);
     // Picks an item of a drop-down list or a list box.
     void choose(const QString& windowName, const QString& list, const QString& item);
+    // Fills a screen from "Entry=text", "List=item" and "Option" tokens, in order.
+    void fill(const QString& windowName, const QStringList& tokens);
     // The items of a drop-down list or a list box, in order.
     QStringList items(const QString& windowName, const QString& list) const;
     // Every label's text on the window.
