@@ -71,6 +71,7 @@ Findings::Findings(App& app)
 }
 
 void Findings::showFigures(const FindingsFigures& f) {
+    figures_ = f;
     motorInertia_->setText(f.MotorInertia);
     reflectedJ_->setText(f.ReflectedJ);
     form::setBackground(mismatch_, colours::of(f.mismatch));
@@ -91,9 +92,9 @@ void Findings::viewReport() {
     if (auto* report = app().screens().get<Report>("Report"))
         report->showReport(
             record().AppType,
-            assembleReport(record(), {reflectedJ_->text(), motorInertia_->text(), mismatch_->text(),
-                                      taccl_->text(), tthrust_->text(), tgravity_->text(),
-                                      total_->text(), maxSpeed_->text()}));
+            assembleReport(record(), {figures_.ReflectedJ, figures_.MotorInertia, figures_.Mismatch,
+                                      figures_.Taccl, figures_.Tthrust, figures_.Tgravity,
+                                      figures_.T_Total, figures_.MaxSpeed}));
     moveTo("Report");
 }
 

@@ -12,6 +12,7 @@ class Findings : public Screen {
     explicit Findings(App& app);
 
     void showFigures(const FindingsFigures& figures);
+    const FindingsFigures& figures() const { return figures_; }
 
   private:
     void viewReport();
@@ -19,4 +20,5 @@ class Findings : public Screen {
 
     QLineEdit *motorInertia_, *reflectedJ_, *taccl_, *tthrust_, *tgravity_, *total_, *maxSpeed_;
     QLineEdit *mismatch_, *misRatio_, *torqueMargin_, *speedMargin_;
+    FindingsFigures figures_;
 };

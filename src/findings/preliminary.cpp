@@ -50,8 +50,9 @@ void Preliminary::showFigures(const PreliminaryFigures& f) {
     maxSpeed_->setText(f.MaxSpeed);
 }
 
-QString Preliminary::speedShown() const {
-    return maxSpeed_->text();
+PreliminaryFigures Preliminary::figures() const {
+    return {app_->text(),     weight_->text(),   reflectedJ_->text(), taccl_->text(),
+            tthrust_->text(), tgravity_->text(), total_->text(),      maxSpeed_->text()};
 }
 
 void Preliminary::selectMotor() {

@@ -12,7 +12,7 @@ class Preliminary : public Screen {
     explicit Preliminary(App& app);
 
     void showFigures(const PreliminaryFigures& figures);
-    QString speedShown() const;
+    PreliminaryFigures figures() const;
 
   private:
     void selectMotor();

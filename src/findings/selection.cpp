@@ -2,7 +2,6 @@
 
 #include "findings/findings.h"
 #include "findings/findingslogic.h"
-#include "findings/preliminary.h"
 #include "ui/colours.h"
 #include "ui/form.h"
 
@@ -54,11 +53,19 @@ void Selection::showRequired(const QString& torque, const QString& speed) {
     speed_->setText(speed);
 }
 
+QString Selection::torqueRequired() const {
+    return torque_->text();
+}
+
+QString Selection::speedRequired() const {
+    return speed_->text();
+}
+
 void Selection::next() {
-    auto* preliminary = app().screens().get<Preliminary>("Preliminary");
-    const SelectionOutcome result = selectionNext(
-        record(), {rotorInertia_->text(), torqueAvailable_->text(), speedAvailable_->text(),
-                   preliminary ? preliminary->speedShown() : speed_->text()});
+    // The speed shown beside the torque entry is the preliminary findings' own text.
+    const SelectionOutcome result =
+        selectionNext(record(), {rotorInertia_->text(), torqueAvailable_->text(),
+                                 speedAvailable_->text(), speed_->text()});
     if (!apply(result.outcome))
         return;
     if (auto* findings = app().screens().get<Findings>("Findings"))

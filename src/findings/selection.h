@@ -12,6 +12,8 @@ class Selection : public Screen {
 
     // The required torque and speed, as the preliminary findings show them.
     void showRequired(const QString& torque, const QString& speed);
+    QString torqueRequired() const;
+    QString speedRequired() const;
 
   private:
     void next();

@@ -1,5 +1,6 @@
 #include "flow/screenset.h"
 
+#include "findings/addgbox.h"
 #include "findings/findings.h"
 #include "findings/preliminary.h"
 #include "findings/selection.h"
@@ -42,6 +43,7 @@ void registerScreens(App& app) {
     });
     screens.add("Preliminary", [&app] { return new Preliminary(app); });
     screens.add("Selection", [&app] { return new Selection(app); });
+    screens.add("AddGBox", [&app] { return new AddGBox(app); });
     screens.add("Findings", [&app] { return new Findings(app); });
     screens.add("Report", [&app] { return new Report(app); });
     screens.add("Welcome", [&app] { return new Welcome(app); });

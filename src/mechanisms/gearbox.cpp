@@ -1,5 +1,6 @@
 #include "mechanisms/gearbox.h"
 
+#include "findings/addedgearbox.h"
 #include "mechanisms/gearboxlogic.h"
 #include "units/units.h"
 
@@ -71,11 +72,33 @@ Gearbox::Gearbox(App& app)
     addUnitConversionRow();
 }
 
+QList<QLineEdit*> Gearbox::entries() const {
+    return {reduction_, gbInertia_, efficiency_, loadInertia(), constantTorque()};
+}
+
+void Gearbox::addGearbox(const QString& reduction, const QString& load, bool ownGearbox) {
+    if (plainEntries_.isEmpty()) {
+        for (const QLineEdit* e : entries())
+            plainEntries_ << e->text();
+        plainUnits_ = units_->currentIndex();
+    }
+    showTorqueAndCalculator(ownGearbox);
+    reduction_->setText(reduction);
+    loadInertia()->setText(load);
+}
+
 void Gearbox::next() {
-    const GearboxEntries entries{reduction_->text(),    gbInertia_->text(),
-                                 units_->currentText(), efficiency_->text(),
-                                 loadInertia()->text(), constantTorque()->text()};
-    const Outcome outcome = gearboxNext(record(), entries);
+    // A gearbox added to the application's own turns the motor by both ratios.
+    const auto& without = app().withoutGearbox();
+    const double ownRatio = without ? SizingRecord::number(without->record.RotaryReduction) : 0;
+    const GearboxEntries typed{reduction_->text(),
+                               gbInertia_->text(),
+                               units_->currentText(),
+                               efficiency_->text(),
+                               loadInertia()->text(),
+                               constantTorque()->text(),
+                               ownRatio};
+    const Outcome outcome = gearboxNext(record(), typed);
     if (!apply(outcome))
         return;
     showTorqueAndCalculator(true);
@@ -86,7 +109,21 @@ void Gearbox::next() {
 }
 
 void Gearbox::back() {
+    const bool added = record().gearboxAdded();
     const QString target = gearboxBack(record());
+    if (added) {
+        // Removing the added gearbox: this screen as it was, and the sizing
+        // and findings as they were without it.
+        if (!plainEntries_.isEmpty()) {
+            const QList<QLineEdit*> plain = entries();
+            for (int i = 0; i < plain.size(); ++i)
+                plain[i]->setText(plainEntries_[i]);
+            units_->setCurrentIndex(plainUnits_);
+            plainEntries_.clear();
+        }
+        showTorqueAndCalculator(true);
+        addedgearbox::undo(app());
+    }
     if (app().screens().knows(target))
         moveTo(target);
 }

@@ -10,6 +10,7 @@ void App::startOver() {
     for (const QString& name : startOverOrder()) {
         if (name == "Hidden") {
             record_ = SizingRecord{};
+            withoutGearbox_.reset();
             continue;
         }
         if (const QWidget* screen = screens_.existing(name); screen && screen->isVisible())

@@ -96,7 +96,7 @@ class FindingsScreensTest : public QObject {
         h.enterMotor("0.001", "10", "40");
         const QList<std::tuple<QString, QString, bool>> buttons{
             {"ViewReport", "V I E W    R E P O R T", true},
-            {"AddGB", "Add Gearbox ?", false},
+            {"AddGB", "Add Gearbox ?", true},
             {"StartNew", "START OVER", true},
             {"Back", "BACK", true},
             {"Close", "CLOSE", true}};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/screen.h"
+
+class QLineEdit;
+
+// Would a gearbox help? The findings as a gearbox of the typed ratio would
+// make them, and ADD GEARBOX to size the application with it.
+class AddGBox : public Screen {
+    Q_OBJECT
+  public:
+    explicit AddGBox(App& app);
+
+  private:
+    void project();
+    void add();
+    void cancel();
+
+    QLineEdit *reduction_, *newJ_, *newMis_, *newT_, *newSp_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "findings/findingslogic.h"
+#include "flow/outcome.h"
+#include "flow/sizingrecord.h"
+#include "profiles/profilelogic.h"
+
+#include <optional>
+
+// What a typed gearbox ratio would make of the findings: the four projected
+// texts, or the message to show with the text the entry is reset to.
+struct Projection {
+    std::optional<Message> message; // then the entry is reset to "1"
+    QString NewJ;
+    QString NewMis; // empty when the motor inertia shown is 0
+    QString NewT;
+    QString NewSp;
+};
+
+// Works from the findings displays as shown, so their rounding carries in.
+Projection project(const FindingsFigures& shown, const QString& reduction);
+
+// ADD GEARBOX: records the added ratio, or refuses one that is not a number
+// above 0. Nothing is stored on a refusal.
+Outcome addGearbox(SizingRecord& record, const QString& reduction);
+
+// The sizing as it stood before the first added gearbox, with what the
+// findings screens showed of it, so that removing the gearbox puts it back.
+struct WithoutGearbox {
+    SizingRecord record;
+    PreliminaryFigures preliminary;
+    QString torqueRequired; // the motor selection's two required figures
+    QString speedRequired;
+    FindingsFigures findings;
+};

@@ -1,0 +1,454 @@
+#include "support/harness.h"
+
+#include "flow/numbers.h"
+#include "ui/colours.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+// Each application type: how to choose it and a complete set of its entries.
+struct Application {
+    QString motion; // Rotary or Linear
+    QString button;
+    QString screen;
+    QStringList entries;
+};
+
+const QStringList screwLoad{"Vertical",       "LoadWeight=10",     "ThrustForce=5",     "Units=lbs",
+                            "ScrewPitch=0.2", "PitchUnits=in/rev", "ScrewEfficiency=90"};
+
+const QList<Application>& applications() {
+    static const QList<Application> all{
+        {"Rotary", "DD", "DirectDrive", {"DDInertia=0.25", "TConst=10"}},
+        {"Rotary",
+         "BP",
+         "BeltPulley",
+         {"PinionD=1", "DrivenD=3", "Thickness=0.5", "PulleyUnits=in", "Material=Aluminum",
+          "BPInertia=0.1", "TConst=4"}},
+        {"Rotary",
+         "GB",
+         "Gearbox",
+         {"Reduction=5", "GBInertia=0.06", "GBUnits=oz-in^2", "LoadInertia=0.5", "TConst=10"}},
+        {"Linear", "SDrive", "ScrewDrive",
+         QStringList{"ScrewDiameter=0.5", "ScrewLength=24", "CouplerDiameter=1.25",
+                     "CouplerLength=1", "SystemUnits=in"} +
+             screwLoad},
+        {"Linear", "BPScrew", "BeltScrewDrive",
+         QStringList{"ScrewDiameter=0.5", "ScrewLength=24", "PinionDiameter=1", "DrivenDiameter=2",
+                     "PulleyThickness=0.5", "SystemUnits=in", "Material=Aluminum"} +
+             screwLoad},
+        {"Linear", "GBScrew", "GBScrewDrive",
+         QStringList{"Reduction=5", "GBInertia=0.2", "GBUnits=oz-in^2", "ScrewDiameter=0.5",
+                     "ScrewLength=24", "SystemUnits=in"} +
+             screwLoad},
+        {"Linear", "NonRotating", "NonRScrewDrive", screwLoad},
+        {"Linear",
+         "RackDrive",
+         "RackPinionDrive",
+         {"Vertical", "PinionOD=2", "PulleyThickness=1", "PinionUnits=in", "LoadWeight=16",
+          "ThrustForce=8", "Units=oz"}},
+        {"Linear",
+         "Conveyor",
+         "ConveyorDrive",
+         {"Vertical", "PinionDiameter=2", "DrivenDiameter=2", "PulleyThickness=1", "SystemUnits=in",
+          "Material=Aluminum", "LoadWeight=16", "ThrustForce=4", "Units=oz"}},
+    };
+    return all;
+}
+
+QString profileOf(const Application& a) {
+    return a.motion == "Rotary" ? "RotaryMP" : "MotionProfiles";
+}
+
+// Sizes the application from the welcome screen to its findings.
+void size(Harness& h, const Application& a) {
+    h.click("Welcome", a.motion);
+    h.click(a.motion + "Type", a.button);
+    h.fill(a.screen, a.entries);
+    h.click(a.screen, "Next");
+    const QString profile = profileOf(a);
+    h.fill(profile,
+           {"Triangular", "TriDist=2",
+            "TriMoveUnits=" + QString(a.motion == "Rotary" ? "revs" : "in"), "TriMoveTime=1"});
+    h.click(profile, "Next");
+    h.click("Preliminary", "Next");
+    h.enterMotor("0.01", "500", "400");
+    QCOMPARE(h.messages.take(), QList<Message>{});
+    QCOMPARE(h.shownWindows(), QStringList{"Findings"});
+}
+
+// After ADD GEARBOX: through the gearbox screen (its own entries unless it is
+// the application's mechanism), the mechanism screen, the profile, the
+// preliminary findings and the motor selection, all unchanged.
+void rerun(Harness& h, const Application& a) {
+    if (a.screen != "Gearbox") {
+        h.fill("Gearbox", {"GBInertia=0.06", "GBUnits=oz-in^2"});
+        h.click("Gearbox", "Next");
+        QCOMPARE(h.shownWindows(), QStringList{a.screen});
+        h.click(a.screen, "Next");
+    } else {
+        h.click("Gearbox", "Next");
+    }
+    QCOMPARE(h.shownWindows(), QStringList{profileOf(a)});
+    h.click(profileOf(a), "Next");
+    h.click("Preliminary", "Next");
+    h.click("Selection", "Next");
+    QCOMPARE(h.messages.take(), QList<Message>{});
+    QCOMPARE(h.shownWindows(), QStringList{"Findings"});
+}
+
+QStringList findingsShown(const Harness& h) {
+    QStringList out;
+    for (const char* d : {"MotorInertia", "ReflectedJ", "Mismatch", "Taccl", "Tthrust", "Tgravity",
+                          "T_Total", "MaxSpeed", "TorqueMargin", "SpeedMargin"})
+        out << h.text("Findings", d);
+    return out;
+}
+
+QStringList reportLines(Harness& h) {
+    h.click("Findings", "ViewReport");
+    QStringList lines;
+    auto* list = h.control<QListWidget>("Report", "ReportList");
+    for (int i = 0; list && i < list->count(); ++i)
+        lines << list->item(i)->text();
+    h.click("Report", "Back");
+    return lines;
+}
+
+double number(const QString& text) {
+    return numbers::parse(text).value_or(-1);
+}
+
+bool close(double a, double b) {
+    return std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b)) + 1e-300;
+}
+
+} // namespace
+
+class AddedGearboxTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void projectionScreen() {
+        Harness h;
+        size(h, applications().first());
+        h.click("Findings", "AddGB");
+        QCOMPARE(h.shownWindows(), (QStringList{"AddGBox", "Findings"}));
+        QCOMPARE(h.window("AddGBox")->windowTitle(), QString("Add Gearbox Reduction"));
+        const QStringList labels = h.labels("AddGBox");
+        for (const char* text :
+             {"Would a Gearbox Help?", "Enter Gearbox Reduction Ratio:", ": 1",
+              "PROJECTIONS:", "REFLECTED INERTIA:", "oz-in-sec^2",
+              "INERTIA MISMATCH:", "TORQUE REQUIRED:", "oz-in", "AT A MOTOR SPEED OF:", "revs/sec"})
+            QVERIFY2(labels.contains(text), text);
+        QCOMPARE(h.text("AddGBox", "Reduction"), QString("0"));
+        for (const char* d : {"NewJ", "NewMis", "NewT", "NewSp"}) {
+            QCOMPARE(h.text("AddGBox", d), QString());
+            QCOMPARE(h.colour("AddGBox", d), QColor(255, 192, 255));
+            QVERIFY(h.control<QLineEdit>("AddGBox", d)->isReadOnly());
+        }
+        QCOMPARE(h.control<QPushButton>("AddGBox", "AddGBButton")->text(), QString("ADD GEARBOX"));
+        QCOMPARE(h.control<QPushButton>("AddGBox", "RemoveGBButton")->text(), QString("CANCEL"));
+
+        // Findings 0.250, 0.010, 176.79, 4: the projections for a ratio of 2.
+        const QStringList before = findingsShown(h);
+        QCOMPARE(before.mid(0, 2), (QStringList{"0.010", "0.250"}));
+        h.type("AddGBox", "Reduction", "2");
+        const double jr = number(before[1]), jm = number(before[0]);
+        QCOMPARE(h.text("AddGBox", "NewJ"), numbers::format(jr / 4, u"##0.00"));
+        QCOMPARE(h.text("AddGBox", "NewMis"), numbers::format(jr / 4 / jm, u"##0.00"));
+        QCOMPARE(h.text("AddGBox", "NewT"), numbers::format(number(before[6]) / 2, u"##0.00"));
+        QCOMPARE(h.text("AddGBox", "NewSp"), numbers::format(number(before[7]) * 2, u"##0.00"));
+        QCOMPARE(h.text("AddGBox", "NewJ"), QString("0.06"));
+        QCOMPARE(h.text("AddGBox", "NewMis"), QString("6.25"));
+        QCOMPARE(h.text("AddGBox", "NewSp"), QString("8.00"));
+
+        // The findings stay usable beside it; CANCEL changes nothing.
+        h.click("Findings", "MarginWhat");
+        QCOMPARE(h.messages.take().size(), 1);
+        const SizingRecord record = h.record();
+        h.click("AddGBox", "RemoveGBButton");
+        QCOMPARE(h.shownWindows(), QStringList{"Findings"});
+        QCOMPARE(h.record().AddedGBReduction, QString("0"));
+        QCOMPARE(h.record().ReflectedJ, record.ReflectedJ);
+        QCOMPARE(findingsShown(h), before);
+        h.click("Findings", "AddGB");
+        QCOMPARE(h.text("AddGBox", "Reduction"), QString("2"));
+        QCOMPARE(h.text("AddGBox", "NewJ"), QString("0.06"));
+
+        // START OVER discards it.
+        h.click("Findings", "StartNew");
+        h.openDirectDrive();
+        h.enterDirectDrive("1");
+        h.enterTriangular("1", "revs", "1");
+        h.click("Preliminary", "Next");
+        h.enterMotor("1", "1", "1");
+        h.click("Findings", "AddGB");
+        QCOMPARE(h.text("AddGBox", "Reduction"), QString("0"));
+        QCOMPARE(h.text("AddGBox", "NewJ"), QString());
+    }
+
+    // Every keystroke that makes the ratio unusable gives the message and
+    // puts "1" back, with the projections for a ratio of 1.
+    void badRatio_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("empty") << ""
+                               << "Numbers Please!";
+        QTest::newRow("letters") << "abc"
+                                 << "Numbers Please!";
+        QTest::newRow("two separators") << "1.2.3"
+                                        << "Numbers Please!";
+        QTest::newRow("overflow") << "1e999"
+                                  << "Numbers Please!";
+        QTest::newRow("long text") << QString(10000, 'x') << "Numbers Please!";
+        QTest::newRow("zero") << "0"
+                              << "Positive Please!";
+        QTest::newRow("minus zero") << "-0"
+                                    << "Positive Please!";
+        QTest::newRow("negative") << "-3"
+                                  << "Positive Please!";
+        QTest::newRow("tiny") << "1e-300"
+                              << "Out of Range";
+    }
+    void badRatio() {
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        Harness h;
+        size(h, applications().first());
+        h.click("Findings", "AddGB");
+        h.type("AddGBox", "Reduction", "5");
+        h.control<QLineEdit>("AddGBox", "Reduction")->setText(text);
+        const QList<Message> shown = h.messages.take();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().title, title);
+        QCOMPARE(h.text("AddGBox", "Reduction"), QString("1"));
+        QCOMPARE(h.text("AddGBox", "NewJ"), QString("0.25"));
+        QCOMPARE(h.text("AddGBox", "NewMis"), QString("25.00"));
+        for (const char* d : {"NewJ", "NewMis", "NewT", "NewSp"})
+            QVERIFY(!h.text("AddGBox", d).contains("inf"));
+    }
+
+    void typedKeystrokes() {
+        Harness h;
+        size(h, applications().first());
+        h.click("Findings", "AddGB");
+        auto* entry = h.control<QLineEdit>("AddGBox", "Reduction");
+        entry->selectAll();
+        QTest::keyClicks(entry, "-2");
+        // "-" asks for a number and puts back a selected "1"; "2" replaces it.
+        QCOMPARE(h.messages.take().size(), 1);
+        QCOMPARE(entry->text(), QString("2"));
+        QCOMPARE(h.text("AddGBox", "NewJ"), QString("0.06"));
+    }
+
+    void addingRefusesARatioNotAboveZero() {
+        Harness h;
+        size(h, applications().first());
+        h.click("Findings", "AddGB");
+        h.click("AddGBox", "AddGBButton");
+        QCOMPARE(
+            h.messages.take(),
+            (QList<Message>{{"Positive Please!", "Please enter positive reduction values only."}}));
+        QCOMPARE(h.record().AddedGBReduction, QString("0"));
+        QCOMPARE(h.record().GBAdded, QString());
+        QCOMPARE(h.shownWindows(), (QStringList{"AddGBox", "Findings"}));
+    }
+
+    void motorInertiaShownAsZero() {
+        Harness h;
+        size(h, applications().first());
+        h.click("Findings", "Back");
+        h.enterMotor("0.0004", "500", "400");
+        QCOMPARE(h.text("Findings", "MotorInertia"), QString("0.000"));
+        h.click("Findings", "AddGB");
+        h.type("AddGBox", "Reduction", "2");
+        QCOMPARE(h.messages.take(), QList<Message>{});
+        QCOMPARE(h.text("AddGBox", "NewMis"), QString());
+        QCOMPARE(h.text("AddGBox", "NewJ"), QString("0.06"));
+    }
+
+    // For every application type: project, add, re-run unchanged, and read
+    // findings that carry the gearbox as the projection says; then take it
+    // away again.
+    void everyApplication_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < applications().size(); ++i)
+            QTest::newRow(qPrintable(applications()[i].screen)) << i;
+    }
+    void everyApplication() {
+        QFETCH(int, index);
+        const Application& a = applications()[index];
+        Harness h;
+        size(h, a);
+        const SizingRecord before = h.record();
+        const QStringList findingsBefore = findingsShown(h);
+        const QStringList reportBefore = reportLines(h);
+        QVERIFY(!reportBefore.contains("Gearbox Added"));
+        const QString speedBefore = h.text("Findings", "MaxSpeed");
+
+        h.click("Findings", "AddGB");
+        h.type("AddGBox", "Reduction", "2");
+        const QString projectedSpeed = h.text("AddGBox", "NewSp");
+        const QString projectedJ = h.text("AddGBox", "NewJ");
+        h.click("AddGBox", "AddGBButton");
+        QCOMPARE(h.shownWindows(), QStringList{"Gearbox"});
+        QCOMPARE(h.record().AddedGBReduction, QString("2"));
+        QCOMPARE(h.record().GBAdded, QString("Gearbox Added"));
+        QCOMPARE(h.text("Gearbox", "Reduction"), QString("2"));
+        QCOMPARE(h.text("Gearbox", "LoadInertia"), before.ReflectedJ);
+        const bool own = a.screen == "Gearbox";
+        for (const char* c : {"TConst", "DWhat", "LoadCalcs"})
+            QCOMPARE(h.control<QWidget>("Gearbox", c)->isVisible(), own);
+
+        rerun(h, a);
+        const SizingRecord& after = h.record();
+        // The speed as the preliminary findings showed it, to three decimals.
+        QVERIFY(std::abs(number(h.text("Findings", "MaxSpeed")) - number(speedBefore) * 2) <=
+                0.0011);
+        QCOMPARE(numbers::format(number(h.text("Findings", "MaxSpeed")), u"##0.00"),
+                 projectedSpeed);
+        QVERIFY2(close(number(after.T_Thrust), number(before.T_Thrust) / 2),
+                 qPrintable(after.T_Thrust));
+        QVERIFY2(close(number(after.T_Gravity), number(before.T_Gravity) / 2),
+                 qPrintable(after.T_Gravity));
+        if (own) {
+            // The application's own gearbox stays in the sum: its inertia and
+            // efficiency terms come on top of the reflected load.
+            const double jg = 0.06 / 386.4;
+            QVERIFY(close(number(after.ReflectedJ), jg + number(before.ReflectedJ) / (4 * 0.9)));
+            QCOMPARE(after.RotaryReduction, QString("10"));
+        } else {
+            QVERIFY2(close(number(after.ReflectedJ), number(before.ReflectedJ) / 4),
+                     qPrintable(after.ReflectedJ));
+            // The projection worked from the inertia as the findings showed it.
+            QCOMPARE(numbers::format(number(findingsBefore[1]) / 4, u"##0.00"), projectedJ);
+        }
+        const QStringList reportWith = reportLines(h);
+        const int calculations =
+            reportWith.indexOf("**********MOTOR SIZING CALCULATIONS**********");
+        QCOMPARE(reportWith.mid(calculations, 5),
+                 (QStringList{"**********MOTOR SIZING CALCULATIONS**********", "", "Gearbox Added",
+                              "", "INERTIA"}));
+        QCOMPARE(reportWith.size(), reportBefore.size() + 2);
+
+        // Back through the screens to the gearbox screen, and BACK there.
+        h.click("Findings", "Back");
+        h.click("Selection", "Back");
+        h.click("Preliminary", "Back");
+        h.click(profileOf(a), "Back");
+        if (!own) {
+            QCOMPARE(h.shownWindows(), QStringList{a.screen});
+            h.click(a.screen, "Back");
+        }
+        QCOMPARE(h.shownWindows(), QStringList{"Gearbox"});
+        h.click("Gearbox", "Back");
+        QCOMPARE(h.shownWindows(), QStringList{"Findings"});
+        QCOMPARE(h.record().AddedGBReduction, QString("0"));
+        QCOMPARE(h.record().GBAdded, QString());
+        QCOMPARE(findingsShown(h), findingsBefore);
+        QCOMPARE(h.colour("Findings", "Mismatch"),
+                 number(findingsBefore[2]) > 10 ? colours::lightRed : colours::lightGreen);
+        QCOMPARE(reportLines(h), reportBefore);
+        // A profile NEXT reached by BACK sizes the application without it.
+        h.click("Findings", "Back");
+        h.click("Selection", "Back");
+        h.click("Preliminary", "Back");
+        h.click(profileOf(a), "Next");
+        h.click("Preliminary", "Next");
+        h.click("Selection", "Next");
+        QCOMPARE(findingsShown(h), findingsBefore);
+    }
+
+    void gearboxScreenRestored() {
+        Harness h;
+        const Application& gearbox = applications()[2];
+        size(h, gearbox);
+        h.click("Findings", "AddGB");
+        h.type("AddGBox", "Reduction", "3");
+        h.click("AddGBox", "AddGBButton");
+        QCOMPARE(h.text("Gearbox", "Reduction"), QString("3"));
+        h.click("Gearbox", "Back");
+        QCOMPARE(h.shownWindows(), QStringList{"Findings"});
+        // Back through the application's own road: the gearbox screen shows
+        // the application's own entries again.
+        h.click("Findings", "Back");
+        h.click("Selection", "Back");
+        h.click("Preliminary", "Back");
+        h.click("RotaryMP", "Back");
+        QCOMPARE(h.shownWindows(), QStringList{"Gearbox"});
+        QCOMPARE(h.text("Gearbox", "Reduction"), QString("5"));
+        QCOMPARE(h.text("Gearbox", "LoadInertia"), QString("0.5"));
+        QCOMPARE(h.text("Gearbox", "TConst"), QString("10"));
+    }
+
+    void hiddenForAConveyor() {
+        Harness h;
+        size(h, applications().last());
+        h.click("Findings", "AddGB");
+        h.type("AddGBox", "Reduction", "3");
+        h.click("AddGBox", "AddGBButton");
+        QCOMPARE(h.record().AddedGBReduction, QString("3"));
+        QWidget* gearbox = h.window("Gearbox");
+        for (const char* c : {"TConst", "DWhat", "LoadCalcs"})
+            QVERIFY2(h.control<QWidget>("Gearbox", c)->isHidden(), c);
+        QStringList hiddenLabels;
+        for (const QLabel* l : gearbox->findChildren<QLabel*>())
+            if (l->isHidden())
+                hiddenLabels << l->text();
+        hiddenLabels.sort();
+        QCOMPARE(hiddenLabels,
+                 (QStringList{"Enter any constant torque applied:", "OR, Click >>", "oz-in"}));
+        QVERIFY(h.control<QWidget>("Gearbox", "UnitConv")->isVisible());
+        // A constant torque that is not a number is refused though it is hidden.
+        h.control<QLineEdit>("Gearbox", "TConst")->setText("x");
+        h.fill("Gearbox", {"GBInertia=0.06", "GBUnits=oz-in^2"});
+        h.click("Gearbox", "Next");
+        QCOMPARE(h.messages.take().value(0).title, QString("Numbers Please!"));
+        h.control<QLineEdit>("Gearbox", "TConst")->setText("0");
+        h.click("Gearbox", "Next");
+        QCOMPARE(h.shownWindows(), QStringList{"ConveyorDrive"});
+        h.click("ConveyorDrive", "Back");
+        QCOMPARE(h.shownWindows(), QStringList{"Gearbox"});
+        QCOMPARE(h.record().LConveyor.size(), 10);
+    }
+
+    // A second gearbox replaces the first: it drives the application as it
+    // was without any.
+    void secondGearboxReplacesTheFirst() {
+        Harness h;
+        const Application& a = applications()[3];
+        size(h, a);
+        const SizingRecord before = h.record();
+        h.click("Findings", "AddGB");
+        h.type("AddGBox", "Reduction", "2");
+        h.click("AddGBox", "AddGBButton");
+        rerun(h, a);
+        QVERIFY(close(number(h.record().ReflectedJ), number(before.ReflectedJ) / 4));
+
+        h.click("Findings", "AddGB");
+        h.type("AddGBox", "Reduction", "3");
+        h.click("AddGBox", "AddGBButton");
+        QCOMPARE(h.text("Gearbox", "LoadInertia"), before.ReflectedJ);
+        QCOMPARE(h.record().AddedGBReduction, QString("3"));
+        rerun(h, a);
+        QVERIFY(close(number(h.record().ReflectedJ), number(before.ReflectedJ) / 9));
+        QVERIFY(close(number(h.record().T_Gravity), number(before.T_Gravity) / 3));
+        QCOMPARE(h.record().RotaryReduction, QString("3"));
+
+        // Removing it returns to the sizing without any gearbox.
+        h.click("Findings", "Back");
+        h.click("Selection", "Back");
+        h.click("Preliminary", "Back");
+        h.click("MotionProfiles", "Back");
+        h.click(a.screen, "Back");
+        h.click("Gearbox", "Back");
+        QCOMPARE(h.record().ReflectedJ, before.ReflectedJ);
+        QCOMPARE(h.record().RotaryReduction, before.RotaryReduction);
+    }
+};
+
+QTEST_MAIN(AddedGearboxTest)
+#include "tst_added_gearbox.moc"

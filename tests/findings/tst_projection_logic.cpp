@@ -1,0 +1,132 @@
+#include "findings/projectionlogic.h"
+
+#include <QLocale>
+#include <QTest>
+
+namespace {
+
+FindingsFigures shown(const QString& reflected, const QString& motor, const QString& total,
+                      const QString& speed) {
+    FindingsFigures f;
+    f.ReflectedJ = reflected;
+    f.MotorInertia = motor;
+    f.T_Total = total;
+    f.MaxSpeed = speed;
+    return f;
+}
+
+} // namespace
+
+class ProjectionLogicTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void project_data() {
+        QTest::addColumn<QString>("reduction");
+        QTest::addColumn<QString>("motor"); // MotorInertia shown
+        QTest::addColumn<QString>("title"); // empty: projected
+        QTest::addColumn<QStringList>("projected");
+
+        QTest::newRow("ratio 2") << "2"
+                                 << "0.010"
+                                 << "" << QStringList{"0.03", "2.50", "25.00", "20.00"};
+        QTest::newRow("ratio 1 gives the findings")
+            << "1"
+            << "0.010"
+            << "" << QStringList{"0.10", "10.00", "50.00", "10.00"};
+        QTest::newRow("fractional ratio") << "0.5"
+                                          << "0.010"
+                                          << "" << QStringList{"0.40", "40.00", "100.00", "5.00"};
+        QTest::newRow("motor inertia shown as zero")
+            << "2"
+            << "0.000"
+            << "" << QStringList{"0.03", "", "25.00", "20.00"};
+        QTest::newRow("empty") << ""
+                               << "0.010"
+                               << "Numbers Please!" << QStringList{};
+        QTest::newRow("letters") << "two"
+                                 << "0.010"
+                                 << "Numbers Please!" << QStringList{};
+        QTest::newRow("overflow") << "1e999"
+                                  << "0.010"
+                                  << "Numbers Please!" << QStringList{};
+        QTest::newRow("zero") << "0"
+                              << "0.010"
+                              << "Positive Please!" << QStringList{};
+        QTest::newRow("minus zero") << "-0"
+                                    << "0.010"
+                                    << "Positive Please!" << QStringList{};
+        QTest::newRow("negative") << "-2"
+                                  << "0.010"
+                                  << "Positive Please!" << QStringList{};
+        QTest::newRow("tiny ratio") << "1e-300"
+                                    << "0.010"
+                                    << "Out of Range" << QStringList{};
+    }
+    void project() {
+        QFETCH(QString, reduction);
+        QFETCH(QString, motor);
+        QFETCH(QString, title);
+        QFETCH(QStringList, projected);
+        const Projection p = ::project(shown("0.100", motor, "50.00", "10"), reduction);
+        QCOMPARE(p.message.has_value(), !title.isEmpty());
+        if (p.message) {
+            QCOMPARE(p.message->title, title);
+            if (title == "Numbers Please!")
+                QCOMPARE(p.message->text,
+                         QString("Enter a numeric value for the reduction ratio."));
+            if (title == "Positive Please!")
+                QCOMPARE(p.message->text, QString("Please enter positive reduction values only."));
+            return;
+        }
+        QCOMPARE((QStringList{p.NewJ, p.NewMis, p.NewT, p.NewSp}), projected);
+    }
+
+    void commaLocale() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const Projection p = ::project(shown("0,100", "0,010", "1.234,50", "10"), "2,5");
+        QCOMPARE((QStringList{p.NewJ, p.NewMis, p.NewT, p.NewSp}),
+                 (QStringList{"0,02", "1,60", "493,80", "25,00"}));
+    }
+
+    void add_data() {
+        QTest::addColumn<QString>("reduction");
+        QTest::addColumn<QString>("title"); // empty: added
+        QTest::newRow("ratio 3") << "3"
+                                 << "";
+        QTest::newRow("blanks around") << " 2.5 "
+                                       << "";
+        QTest::newRow("not a number") << "3x"
+                                      << "Oops";
+        QTest::newRow("empty") << ""
+                               << "Oops";
+        QTest::newRow("the first 0") << "0"
+                                     << "Positive Please!";
+        QTest::newRow("negative") << "-1"
+                                  << "Positive Please!";
+    }
+    void add() {
+        QFETCH(QString, reduction);
+        QFETCH(QString, title);
+        SizingRecord r;
+        const Outcome out = addGearbox(r, reduction);
+        QCOMPARE(out.proceed, title.isEmpty());
+        if (title.isEmpty()) {
+            QCOMPARE(r.GBAdded, QString("Gearbox Added"));
+            QCOMPARE(r.AddedGBReduction, reduction.trimmed());
+            QVERIFY(r.gearboxAdded());
+        } else {
+            QCOMPARE(out.messages.size(), 1);
+            QCOMPARE(out.messages.first().title, title);
+            QCOMPARE(out.messages.first().text,
+                     QString(title == "Oops" ? "Please enter numeric values for Reduction."
+                                             : "Please enter positive reduction values only."));
+            QCOMPARE(r.GBAdded, QString());
+            QCOMPARE(r.AddedGBReduction, QString("0"));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(ProjectionLogicTest)
+#include "tst_projection_logic.moc"
