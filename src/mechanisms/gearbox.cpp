@@ -85,6 +85,7 @@ void Gearbox::addGearbox(const QString& reduction, const QString& load, bool own
     showTorqueAndCalculator(ownGearbox);
     reduction_->setText(reduction);
     loadInertia()->setText(load);
+    loadInertia()->setCursorPosition(0);
 }
 
 void Gearbox::next() {
