@@ -13,9 +13,13 @@ Message orientationMissingBelt() {
     return {"Orientation", "Please select the orientation for this application."};
 }
 
+namespace {
+
 Message weightForceUnits() {
     return {"Weight/Force Units", "Please enter the units for Weight and Force."};
 }
+
+} // namespace
 
 Message screwPitchUnits() {
     return {"Screw Pitch", "Please select the units for the Pitch of the Screw."};
@@ -30,14 +34,16 @@ std::optional<Outcome> storeRatio(SizingRecord& record, double revsPerInch) {
     return std::nullopt;
 }
 
-std::optional<Load> storeLoad(SizingRecord& record, const LoadEntries& e, double weight,
-                              double force) {
-    const Load load{units::weightUnits().toInternal(e.Units, weight),
-                    units::weightUnits().toInternal(e.Units, force)};
+std::optional<Outcome> storeLoad(SizingRecord& record, const LoadEntries& e, double weight,
+                                 double force, Load& load) {
+    if (e.Units.isEmpty())
+        return Outcome::stop(weightForceUnits());
+    load = {units::weightUnits().toInternal(e.Units, weight),
+            units::weightUnits().toInternal(e.Units, force)};
     if (!mech::allFinite({load.weight, load.force}))
-        return std::nullopt;
+        return Outcome::stop(messages::outOfRange());
     SizingRecord::store(record.Weight, load.weight);
-    return load;
+    return std::nullopt;
 }
 
 Outcome finish(SizingRecord& record, const Reflected& f, QStringList& reportLines,

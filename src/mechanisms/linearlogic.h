@@ -25,7 +25,6 @@ inline constexpr double steel = 4.48; // oz/in^3: screws, couplers and rack pini
 // application", the belt-driven ones for "the orientation for this application".
 Message orientationMissing();
 Message orientationMissingBelt();
-Message weightForceUnits();
 Message screwPitchUnits();
 
 // Stores the motor revolutions per inch of travel, and as the rotary ratio
@@ -34,14 +33,16 @@ Message screwPitchUnits();
 // message for a ratio that cannot be worked with.
 std::optional<Outcome> storeRatio(SizingRecord& record, double revsPerInch);
 
-// The load weight and force in oz, the weight stored; nothing when they are
-// too large to work with (then nothing is stored).
+// The load weight and force in oz.
 struct Load {
     double weight = 0;
     double force = 0;
 };
-std::optional<Load> storeLoad(SizingRecord& record, const LoadEntries& entries, double weight,
-                              double force);
+// Converts the load by its units and stores the weight. Nothing when done;
+// otherwise the message for missing units or a load too large to work with
+// (then nothing is stored).
+std::optional<Outcome> storeLoad(SizingRecord& record, const LoadEntries& entries, double weight,
+                                 double force, Load& load);
 
 // The figures a linear NEXT ends with, before any added gearbox.
 struct Reflected {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mechanisms/screwlogic.h"
 #include "mechanisms/mechanismscreen.h"
+#include "mechanisms/screwlogic.h"
 
 class QComboBox;
 class QGroupBox;

@@ -81,19 +81,17 @@ Outcome screwDriveNext(SizingRecord& record, const ScrewDriveEntries& e) {
     const double r = turnsPerInch(e.screw, s.pitch);
     if (auto stopped = linear::storeRatio(record, r))
         return *stopped;
-    if (e.load.Units.isEmpty())
-        return Outcome::stop(linear::weightForceUnits());
-    const auto load = linear::storeLoad(record, e.load, s.weight, s.thrust);
-    if (!load)
-        return Outcome::stop(messages::outOfRange());
+    linear::Load load;
+    if (auto stopped = linear::storeLoad(record, e.load, s.weight, s.thrust, load))
+        return *stopped;
 
     const mech::Disc screw = mech::disc(linear::steel, inches(sd), inches(sl));
     const mech::Disc coupler = mech::disc(linear::steel, inches(cd), inches(cl));
-    const double j = loadThroughScrew(load->weight, r) / s.efficiency / mech::gravity +
+    const double j = loadThroughScrew(load.weight, r) / s.efficiency / mech::gravity +
                      screw.inertia + coupler.inertia;
     const auto torque = [&](double force) { return torqueOf(force, r, s.efficiency); };
     const QString unit = " " + e.SystemUnits;
-    return linear::finish(record, linear::withLoad(j, *load, e.load, torque), record.LScrewDrive,
+    return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LScrewDrive,
                           QStringList{"Rotating Screw Linear Motion",
                                       linear::orientationLine(e.load),
                                       "Screw Length = " + e.ScrewLength + unit,
@@ -132,21 +130,19 @@ Outcome beltScrewNext(SizingRecord& record, const BeltScrewEntries& e) {
     const double k = dd / dp;
     if (auto stopped = linear::storeRatio(record, k * r))
         return *stopped;
-    if (e.load.Units.isEmpty())
-        return Outcome::stop(linear::weightForceUnits());
-    const auto load = linear::storeLoad(record, e.load, s.weight, s.thrust);
-    if (!load)
-        return Outcome::stop(messages::outOfRange());
+    linear::Load load;
+    if (auto stopped = linear::storeLoad(record, e.load, s.weight, s.thrust, load))
+        return *stopped;
 
     const mech::Disc screw = mech::disc(linear::steel, inches(sd), inches(sl));
     const mech::Disc pinion = mech::disc(rho, inches(dp), inches(t));
     const mech::Disc driven = mech::disc(rho, inches(dd), inches(t));
     const double beltSide = etaB * k * k;
-    const double j = loadThroughScrew(load->weight, r) / (s.efficiency * beltSide) / mech::gravity +
+    const double j = loadThroughScrew(load.weight, r) / (s.efficiency * beltSide) / mech::gravity +
                      screw.inertia / beltSide + driven.inertia / beltSide + pinion.inertia;
     const auto torque = [&](double force) { return torqueOf(force, k * r, etaB * s.efficiency); };
     const QString unit = " " + e.SystemUnits;
-    return linear::finish(record, linear::withLoad(j, *load, e.load, torque), record.LBPScrew,
+    return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LBPScrew,
                           QStringList{"Belt-Pulley Driving Screw", linear::orientationLine(e.load),
                                       "Screw Diameter = " + e.ScrewDiameter + unit,
                                       "Screw Length = " + e.ScrewLength + unit} +
@@ -184,19 +180,17 @@ Outcome gbScrewNext(SizingRecord& record, const GBScrewEntries& e) {
     const double r = turnsPerInch(e.screw, s.pitch);
     if (auto stopped = linear::storeRatio(record, n * r))
         return *stopped;
-    if (e.load.Units.isEmpty())
-        return Outcome::stop(linear::weightForceUnits());
-    const auto load = linear::storeLoad(record, e.load, s.weight, s.thrust);
-    if (!load)
-        return Outcome::stop(messages::outOfRange());
+    linear::Load load;
+    if (auto stopped = linear::storeLoad(record, e.load, s.weight, s.thrust, load))
+        return *stopped;
 
     const mech::Disc screw = mech::disc(linear::steel, inches(sd), inches(sl));
     const double gearSide = etaG * n * n;
-    const double j = loadThroughScrew(load->weight, r) / (s.efficiency * gearSide) / mech::gravity +
+    const double j = loadThroughScrew(load.weight, r) / (s.efficiency * gearSide) / mech::gravity +
                      screw.inertia / gearSide + jgb;
     const auto torque = [&](double force) { return torqueOf(force, n * r, s.efficiency * etaG); };
     const QString unit = " " + e.SystemUnits;
-    return linear::finish(record, linear::withLoad(j, *load, e.load, torque), record.LGBScrew,
+    return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LGBScrew,
                           QStringList{"Gearbox Driving a Screw", linear::orientationLine(e.load),
                                       "Gearbox Reduction Ratio = " + e.Reduction + " : 1",
                                       "Gearbox Inertia = " + e.GBInertia + " " + e.GBUnits,
@@ -219,16 +213,14 @@ Outcome nonRScrewNext(SizingRecord& record, const NonRScrewEntries& e) {
     const double r = turnsPerInch(e.screw, s.pitch);
     if (auto stopped = linear::storeRatio(record, r))
         return *stopped;
-    if (e.load.Units.isEmpty())
-        return Outcome::stop(linear::weightForceUnits());
-    const auto load = linear::storeLoad(record, e.load, s.weight, s.thrust);
-    if (!load)
-        return Outcome::stop(messages::outOfRange());
+    linear::Load load;
+    if (auto stopped = linear::storeLoad(record, e.load, s.weight, s.thrust, load))
+        return *stopped;
 
-    const double j = loadThroughScrew(load->weight, r) / s.efficiency / mech::gravity;
+    const double j = loadThroughScrew(load.weight, r) / s.efficiency / mech::gravity;
     const auto torque = [&](double force) { return torqueOf(force, r, s.efficiency); };
     return linear::finish(
-        record, linear::withLoad(j, *load, e.load, torque), record.LNRScrew,
+        record, linear::withLoad(j, load, e.load, torque), record.LNRScrew,
         QStringList{"Non-Rotating Screw Linear Motion", linear::orientationLine(e.load),
                     "Screw Pitch = " + e.screw.ScrewPitch + " " + e.screw.PitchUnits,
                     "Screw Efficiency = " + e.screw.ScrewEfficiency + " %"} +

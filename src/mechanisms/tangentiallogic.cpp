@@ -22,18 +22,16 @@ Outcome rackPinionNext(SizingRecord& record, const RackPinionEntries& e) {
     const double r = diameter / 2;
     if (auto stopped = linear::storeRatio(record, 1 / (twoPi * r)))
         return *stopped;
-    if (e.load.Units.isEmpty())
-        return Outcome::stop(linear::weightForceUnits());
-    const auto load = linear::storeLoad(record, e.load, w, f);
-    if (!load)
-        return Outcome::stop(messages::outOfRange());
+    linear::Load load;
+    if (auto stopped = linear::storeLoad(record, e.load, w, f, load))
+        return *stopped;
 
     // The pinion as a steel disc, the load as a mass at its radius.
     const mech::Disc pinion = mech::disc(linear::steel, diameter, thickness);
-    const double j = pinion.inertia + load->weight * r * r / mech::gravity;
+    const double j = pinion.inertia + load.weight * r * r / mech::gravity;
     const auto torque = [&](double force) { return force * r; };
     return linear::finish(
-        record, linear::withLoad(j, *load, e.load, torque), record.LRackPinion,
+        record, linear::withLoad(j, load, e.load, torque), record.LRackPinion,
         QStringList{"Rack & Pinion Linear Motion", linear::orientationLine(e.load),
                     "Pinion Outer Diameter = " + e.PinionOD + " " + e.PinionUnits,
                     "Pinion Thickness = " + e.PulleyThickness + " " + e.PinionUnits} +
@@ -65,11 +63,9 @@ Outcome conveyorNext(SizingRecord& record, const ConveyorEntries& e) {
         return Outcome::stop(
             {"Pulley Material", "Please select material (density) of the pulleys in the system."});
     const double rho = units::density(e.Material);
-    if (e.load.Units.isEmpty())
-        return Outcome::stop(linear::weightForceUnits());
-    const auto load = linear::storeLoad(record, e.load, w, f);
-    if (!load)
-        return Outcome::stop(messages::outOfRange());
+    linear::Load load;
+    if (auto stopped = linear::storeLoad(record, e.load, w, f, load))
+        return *stopped;
 
     // The pinion pulley turns with the motor; the load, at the pinion radius,
     // and the other pulleys, all of the driven size, are reflected through
@@ -79,10 +75,10 @@ Outcome conveyorNext(SizingRecord& record, const ConveyorEntries& e) {
     const double ratio = dd / dp;
     const double beltSide = eff * ratio * ratio;
     const double j = pinion.inertia +
-                     (load->weight * rp * rp / mech::gravity + (n - 1) * driven.inertia) / beltSide;
+                     (load.weight * rp * rp / mech::gravity + (n - 1) * driven.inertia) / beltSide;
     const auto torque = [&](double force) { return force * rp / (eff * ratio); };
     const QString unit = " " + e.SystemUnits;
-    return linear::finish(record, linear::withLoad(j, *load, e.load, torque), record.LConveyor,
+    return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LConveyor,
                           QStringList{"Linear Conveyor Motion", linear::orientationLine(e.load),
                                       "Pinion Pulley Diameter = " + e.PinionDiameter + unit,
                                       "Driven Pulley Diameter = " + e.DrivenDiameter + unit,
