@@ -1,9 +1,10 @@
 # Thin wrapper over the CMake build: installs what is missing, configures, builds.
 BUILD ?= build
 MAKEFLAGS += --no-print-directory
-PACKAGES = cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils
+PACKAGES = cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils \
+           desktop-file-utils appstream dpkg-dev file
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test package clean
 
 all: build
 
@@ -21,6 +22,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure
+
+# A Debian package of the program in $(BUILD), with its dependencies found by dpkg-shlibdeps.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

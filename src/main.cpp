@@ -1,5 +1,6 @@
 #include "flow/screenset.h"
 #include "ui/app.h"
+#include "ui/appicon.h"
 #include "ui/dialogs.h"
 #include "ui/messages.h"
 
@@ -7,6 +8,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QApplication::setApplicationName("motor-sizing");
+    // The desktop matches the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(APP_ID);
+    QApplication::setWindowIcon(appIcon());
     BoxMessages messages;
     StandardDialogs dialogs;
     App app(messages, dialogs, [] { QApplication::quit(); });
