@@ -1,5 +1,6 @@
 #include "findings/findings.h"
 
+#include "findings/operatingplot.h"
 #include "report/reportscreen.h"
 #include "ui/colours.h"
 #include "ui/form.h"
@@ -24,7 +25,7 @@ Findings::Findings(App& app)
       mismatch_(form::display("Mismatch", lightYellow)),
       misRatio_(form::display("MisRatio", lightYellow, " : 1")),
       torqueMargin_(form::display("TorqueMargin", lightYellow)),
-      speedMargin_(form::display("SpeedMargin", lightYellow)) {
+      speedMargin_(form::display("SpeedMargin", lightYellow)), plot_(new OperatingPlot) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form::heading("Selection Findings"));
 
@@ -56,6 +57,7 @@ Findings::Findings(App& app)
                          "to be determined on a project by project basis."}));
     rows.add("SPEED MARGIN: ", speedMargin_, "%");
     layout->addLayout(grid);
+    layout->addWidget(plot_, 1);
 
     auto* actions = new QHBoxLayout;
     QPushButton* report = button("ViewReport", "V I E W    R E P O R T", [this] { viewReport(); });
@@ -72,6 +74,7 @@ Findings::Findings(App& app)
 
 void Findings::showFigures(const FindingsFigures& f) {
     figures_ = f;
+    plot_->setPoints(f.operating);
     motorInertia_->setText(f.MotorInertia);
     reflectedJ_->setText(f.ReflectedJ);
     form::setBackground(mismatch_, colours::of(f.mismatch));

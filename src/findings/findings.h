@@ -3,6 +3,7 @@
 #include "findings/findingslogic.h"
 #include "ui/screen.h"
 
+class OperatingPlot;
 class QLineEdit;
 
 // The chosen motor against the application: mismatch, torques and margins.
@@ -20,5 +21,6 @@ class Findings : public Screen {
 
     QLineEdit *motorInertia_, *reflectedJ_, *taccl_, *tthrust_, *tgravity_, *total_, *maxSpeed_;
     QLineEdit *mismatch_, *misRatio_, *torqueMargin_, *speedMargin_;
+    OperatingPlot* plot_;
     FindingsFigures figures_;
 };

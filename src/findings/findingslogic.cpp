@@ -10,6 +10,13 @@ QString preliminaryBack(SizingRecord& record, const QString& weightShown) {
     return record.MotionType == "Rotary" ? "RotaryMP" : "MotionProfiles";
 }
 
+bool OperatingPoints::drawable() const {
+    for (double x : {speed, torque, torqueAvailable, speedAvailable})
+        if (!std::isfinite(x))
+            return false;
+    return speed > 0 && torque > 0 && torqueAvailable > 0 && speedAvailable > 0;
+}
+
 SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e) {
     SelectionOutcome result;
     auto stop = [&](Message m) {
@@ -72,6 +79,7 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e) 
     f.MaxSpeed = numbers::general(s);
     f.torqueMargin = torqueMargin > 50 ? Verdict::Good : Verdict::Bad;
     f.speedMargin = speedMargin > 50 ? Verdict::Good : Verdict::Bad;
+    f.operating = {s, total, tAvail, sAvail, f.torqueMargin, f.speedMargin};
 
     record.MotorSelection = {
         QString(), "Selected Motor's Rotor Inertia = " + e.RotorInertia + " oz-in-sec^2",

@@ -16,6 +16,21 @@ struct SelectionEntries {
 
 enum class Verdict { Good, Bad };
 
+// Where the application's need stands against the motor, on a torque-speed
+// picture: the need (total torque at the maximum speed) and the two points
+// the engineer gave for the motor, with the margins' verdicts.
+struct OperatingPoints {
+    double speed = 0;           // revs/sec, as the preliminary findings showed it
+    double torque = 0;          // oz-in, the total torque with the motor's inertia
+    double torqueAvailable = 0; // at that speed
+    double speedAvailable = 0;  // at that torque
+    Verdict torqueMargin = Verdict::Good;
+    Verdict speedMargin = Verdict::Good;
+
+    // Only a need of some speed and some torque can be drawn.
+    bool drawable() const;
+};
+
 // The findings screen's display texts and the verdicts that colour them.
 struct FindingsFigures {
     QString MotorInertia;
@@ -31,6 +46,7 @@ struct FindingsFigures {
     Verdict mismatch = Verdict::Good;
     Verdict torqueMargin = Verdict::Good;
     Verdict speedMargin = Verdict::Good;
+    OperatingPoints operating;
 };
 
 struct SelectionOutcome {

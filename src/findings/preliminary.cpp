@@ -1,6 +1,7 @@
 #include "findings/preliminary.h"
 
 #include "findings/findingslogic.h"
+#include "findings/moveplot.h"
 #include "findings/selection.h"
 #include "ui/colours.h"
 #include "ui/form.h"
@@ -19,7 +20,7 @@ Preliminary::Preliminary(App& app)
       tthrust_(form::display("Tthrust", colours::lightGrey)),
       tgravity_(form::display("Tgravity", colours::lightGrey)),
       total_(form::display("T_Total", colours::lightYellow)),
-      maxSpeed_(form::display("MaxSpeed", colours::lightYellow)) {
+      maxSpeed_(form::display("MaxSpeed", colours::lightYellow)), plot_(new MovePlot) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form::heading("Preliminary Findings"));
     app_->setMinimumWidth(240);
@@ -34,7 +35,7 @@ Preliminary::Preliminary(App& app)
     rows.add("TOTAL TORQUE REQUIRED:", total_, "oz-in");
     rows.add("AT A MOTOR SPEED OF:", maxSpeed_, "revs/sec");
     layout->addLayout(grid);
-    layout->addStretch(1);
+    layout->addWidget(plot_, 1);
     layout->addLayout(buttonRow(button("Back", "BACK", [this] { back(); }), closeButton(),
                                 button("Next", "SELECT  MOTOR", [this] { selectMotor(); })));
 }
@@ -48,11 +49,13 @@ void Preliminary::showFigures(const PreliminaryFigures& f) {
     tgravity_->setText(f.Tgravity);
     total_->setText(f.T_Total);
     maxSpeed_->setText(f.MaxSpeed);
+    plot_->setMove(f.move);
 }
 
 PreliminaryFigures Preliminary::figures() const {
-    return {app_->text(),     weight_->text(),   reflectedJ_->text(), taccl_->text(),
-            tthrust_->text(), tgravity_->text(), total_->text(),      maxSpeed_->text()};
+    return {app_->text(),   weight_->text(),   reflectedJ_->text(),
+            taccl_->text(), tthrust_->text(),  tgravity_->text(),
+            total_->text(), maxSpeed_->text(), plot_->move()};
 }
 
 void Preliminary::selectMotor() {

@@ -3,6 +3,7 @@
 #include "profiles/profilelogic.h"
 #include "ui/screen.h"
 
+class MovePlot;
 class QLineEdit;
 
 // What the application requires of a motor, before one is chosen.
@@ -19,4 +20,5 @@ class Preliminary : public Screen {
     void back();
 
     QLineEdit *app_, *weight_, *reflectedJ_, *taccl_, *tthrust_, *tgravity_, *total_, *maxSpeed_;
+    MovePlot* plot_;
 };

@@ -26,6 +26,7 @@ double toMotor(const QString& unit, double x, double rr, double lr) {
 struct Move {
     double v = 0;  // motor max speed, revs/sec
     double ta = 0; // acceleration time, sec
+    double t = 0;  // move time, sec; 0 for a constant velocity
     QString name;
     QStringList lines;
 };
@@ -116,6 +117,7 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
         const double d = toMotor(e.TriMoveUnits, triDist, rr, lr);
         move.v = 2 * d / triTime;
         move.ta = triTime / 2;
+        move.t = triTime;
         move.name = "Triangular";
         move.lines = {QString(), "Motion Profile Type = Triangular",
                       "Move Distance = " + e.TriDist + " " + e.TriMoveUnits,
@@ -186,6 +188,7 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
         }
         if (overHalf(da, d) || move.ta <= 0)
             return stop(trapInfoErrors);
+        move.t = t;
         move.name = "Trapezoidal";
         move.lines = QStringList{QString(),
                                  kind == ProfileKind::Rotary ? "Motion Profile = Trapezoidal"
@@ -213,8 +216,10 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
     record.*profileLines(kind) = move.lines;
 
     const auto shown = [](double x) { return numbers::format(x, u"##0.000"); };
-    result.preliminary = {record.AppType, record.Weight, shown(j),     shown(ta),
-                          shown(tt),      shown(tg),     shown(total), shown(move.v)};
+    result.preliminary = {
+        record.AppType, record.Weight, shown(j),
+        shown(ta),      shown(tt),     shown(tg),
+        shown(total),   shown(move.v), moveProfile(move.v, move.ta, move.t, ta, tt, tg)};
     record.MotionProfile = move.name;
     out.proceed = true;
     return result;

@@ -2,6 +2,7 @@
 
 #include "flow/outcome.h"
 #include "flow/sizingrecord.h"
+#include "profiles/moveprofile.h"
 
 #include <QStringList>
 
@@ -33,6 +34,7 @@ struct PreliminaryFigures {
     QString Tgravity;
     QString T_Total;
     QString MaxSpeed;
+    MoveProfile move; // drawn below the displays
 };
 
 struct ProfileOutcome {
