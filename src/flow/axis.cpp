@@ -9,22 +9,29 @@ QList<double> axisTicks(double low, double high) {
     high = std::max(high, 0.0);
     if (!std::isfinite(low) || !std::isfinite(high) || !(high > low))
         return {};
+    // The step is f * 10^k with f 1, 2 or 5.
     const double raw = (high - low) / 5;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = 10 * power;
-    for (double f : {1.0, 2.0, 5.0})
-        if (raw <= f * power * (1 + 1e-9)) {
-            step = f * power;
+    int k = static_cast<int>(std::floor(std::log10(raw)));
+    double f = 10;
+    for (double candidate : {1.0, 2.0, 5.0})
+        if (raw <= candidate * std::pow(10.0, k) * (1 + 1e-9)) {
+            f = candidate;
             break;
         }
-    if (!std::isfinite(step) || !(step > 0))
-        return {};
-    // Multiples are computed, not summed, so that the labels stay exact.
+    if (f == 10) {
+        f = 1;
+        ++k;
+    }
+    // A tick is (i * f) scaled by the power of ten, so 0.3 is printed as 0.3.
+    const auto tick = [&](long long i) {
+        const double n = double(i) * f;
+        return k >= 0 ? n * std::pow(10.0, k) : n / std::pow(10.0, -k);
+    };
     QList<double> ticks;
-    const auto first = static_cast<long long>(std::floor(low / step * (1 + 1e-12)));
-    for (long long i = first;; ++i) {
-        ticks << i * step;
-        if (i * step >= high * (1 - 1e-12) || ticks.size() > 20)
+    const double step = tick(1);
+    for (auto i = static_cast<long long>(std::floor(low / step + 1e-9));; ++i) {
+        ticks << tick(i);
+        if (tick(i) >= high * (1 - 1e-12) - 1e-300 || ticks.size() > 20)
             break;
     }
     return ticks;

@@ -1,0 +1,136 @@
+#include "findings/moveplot.h"
+#include "findings/operatingplot.h"
+#include "support/harness.h"
+#include "ui/colours.h"
+
+#include <QImage>
+
+namespace {
+
+// The plot drawn, as the engineer sees it.
+QImage drawn(QWidget* plot) {
+    plot->resize(plot->minimumSize());
+    return plot->grab().toImage();
+}
+
+bool hasColour(const QImage& image, const QColor& colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class PlotsScreenTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void theMoveRedrawsWithTheProfile() {
+        Harness h;
+        h.openDirectDrive();
+        h.enterDirectDrive("0.25", "10");
+        h.enterTriangular("10", "revs", "1");
+        auto* plot = h.control<MovePlot>("Preliminary", "MovePlot");
+        QVERIFY(plot && plot->isVisible());
+        QCOMPARE(plot->move().segments.size(), 2);
+        QCOMPARE(plot->move().maxSpeed, 20.0);
+        QVERIFY(!drawn(plot).isNull());
+
+        h.click("Preliminary", "Back");
+        h.fill("RotaryMP", {"Trapezoidal", "TrapDist=10", "TrapMoveUnits=revs", "TrapMoveTime=1",
+                            "MaxSpeed=15", "MaxSpeedUnits=revs/sec"});
+        h.click("RotaryMP", "Next");
+        QCOMPARE(plot->move().segments.size(), 3);
+        QCOMPARE(plot->move().moveTime, 1.0);
+
+        h.click("Preliminary", "Back");
+        h.fill("RotaryMP", {"TrapDist=0", "TrapMoveTime=0", "MaxSpeed=600",
+                            "MaxSpeedUnits=revs/min", "AccelTime=0.2"});
+        h.click("RotaryMP", "Next");
+        QCOMPARE(h.messages.take(), QList<Message>{});
+        QVERIFY(plot->move().openEnded);
+        QCOMPARE(plot->move().moveTime, 0.0);
+        QVERIFY(!drawn(plot).isNull());
+    }
+
+    void theMotorRedrawsWithTheSelection() {
+        Harness h(QLocale(QLocale::German, QLocale::Germany));
+        h.openDirectDrive();
+        h.enterDirectDrive("0,25", "10");
+        h.enterTriangular("10", "revs", "1");
+        h.click("Preliminary", "Next");
+        h.enterMotor("0,05", "200", "40");
+        auto* plot = h.control<OperatingPlot>("Findings", "OperatingPlot");
+        QVERIFY(plot && plot->isVisible());
+        QCOMPARE(plot->points().speedAvailable, 40.0);
+        QCOMPARE(h.colour("Findings", "TorqueMargin"), colours::lightGreen);
+        QImage image = drawn(plot);
+        QVERIFY(hasColour(image, colours::lightGreen));
+        QVERIFY(!hasColour(image, colours::lightRed));
+
+        // A weak motor: both margins red, on the displays and on the picture.
+        h.click("Findings", "Back");
+        h.enterMotor("0,01", "60", "22");
+        QCOMPARE(h.colour("Findings", "TorqueMargin"), colours::lightRed);
+        QCOMPARE(h.colour("Findings", "SpeedMargin"), colours::lightRed);
+        QCOMPARE(plot->points().torqueAvailable, 60.0);
+        image = drawn(plot);
+        QVERIFY(hasColour(image, colours::lightRed));
+        QVERIFY(!hasColour(image, colours::lightGreen));
+    }
+
+    // With nothing to draw the plots show a note, never a broken axis.
+    void emptyPlots() {
+        Harness h;
+        MovePlot move;
+        QVERIFY(move.move().isEmpty());
+        QVERIFY(!drawn(&move).isNull());
+        OperatingPlot operating;
+        operating.setPoints({0, 0, 10, 10, Verdict::Good, Verdict::Good});
+        QVERIFY(!drawn(&operating).isNull());
+        operating.setPoints(
+            {std::numeric_limits<double>::infinity(), 5, 10, 10, Verdict::Good, Verdict::Bad});
+        const QImage image = drawn(&operating);
+        QVERIFY(!hasColour(image, colours::lightRed));
+    }
+
+    // Removing an added gearbox puts the pictures back with the figures.
+    void restoredWithTheFindings() {
+        Harness h;
+        h.openDirectDrive();
+        h.enterDirectDrive("0.25", "10");
+        h.enterTriangular("10", "revs", "1");
+        h.click("Preliminary", "Next");
+        h.enterMotor("0.05", "200", "40");
+        const OperatingPoints before =
+            h.control<OperatingPlot>("Findings", "OperatingPlot")->points();
+        h.click("Findings", "AddGB");
+        h.type("AddGBox", "Reduction", "2");
+        h.click("AddGBox", "AddGBButton");
+        h.fill("Gearbox", {"GBInertia=0.06", "GBUnits=oz-in^2"});
+        h.click("Gearbox", "Next");
+        h.click("DirectDrive", "Next");
+        h.click("RotaryMP", "Next");
+        QCOMPARE(h.control<MovePlot>("Preliminary", "MovePlot")->move().maxSpeed, 40.0);
+        h.click("Preliminary", "Next");
+        h.click("Selection", "Next");
+        QCOMPARE(h.control<OperatingPlot>("Findings", "OperatingPlot")->points().speed, 40.0);
+        h.click("Findings", "Back");
+        h.click("Selection", "Back");
+        h.click("Preliminary", "Back");
+        h.click("RotaryMP", "Back");
+        h.click("DirectDrive", "Back");
+        h.click("Gearbox", "Back");
+        const OperatingPoints after =
+            h.control<OperatingPlot>("Findings", "OperatingPlot")->points();
+        QCOMPARE(after.speed, before.speed);
+        QCOMPARE(after.torque, before.torque);
+        h.click("Findings", "Back");
+        h.click("Selection", "Back");
+        QCOMPARE(h.control<MovePlot>("Preliminary", "MovePlot")->move().maxSpeed, 20.0);
+    }
+};
+
+QTEST_MAIN(PlotsScreenTest)
+#include "tst_plots_screen.moc"
