@@ -1,3 +1,4 @@
+#include "support/applications.h"
 #include "support/harness.h"
 
 #include "flow/numbers.h"
@@ -9,67 +10,13 @@
 
 namespace {
 
-// Each application type: how to choose it and a complete set of its entries.
-struct Application {
-    QString motion; // Rotary or Linear
-    QString button;
-    QString screen;
-    QStringList entries;
-};
-
-const QStringList screwLoad{"Vertical",       "LoadWeight=10",     "ThrustForce=5",     "Units=lbs",
-                            "ScrewPitch=0.2", "PitchUnits=in/rev", "ScrewEfficiency=90"};
-
-const QList<Application>& applications() {
-    static const QList<Application> all{
-        {"Rotary", "DD", "DirectDrive", {"DDInertia=0.25", "TConst=10"}},
-        {"Rotary",
-         "BP",
-         "BeltPulley",
-         {"PinionD=1", "DrivenD=3", "Thickness=0.5", "PulleyUnits=in", "Material=Aluminum",
-          "BPInertia=0.1", "TConst=4"}},
-        {"Rotary",
-         "GB",
-         "Gearbox",
-         {"Reduction=5", "GBInertia=0.06", "GBUnits=oz-in^2", "LoadInertia=0.5", "TConst=10"}},
-        {"Linear", "SDrive", "ScrewDrive",
-         QStringList{"ScrewDiameter=0.5", "ScrewLength=24", "CouplerDiameter=1.25",
-                     "CouplerLength=1", "SystemUnits=in"} +
-             screwLoad},
-        {"Linear", "BPScrew", "BeltScrewDrive",
-         QStringList{"ScrewDiameter=0.5", "ScrewLength=24", "PinionDiameter=1", "DrivenDiameter=2",
-                     "PulleyThickness=0.5", "SystemUnits=in", "Material=Aluminum"} +
-             screwLoad},
-        {"Linear", "GBScrew", "GBScrewDrive",
-         QStringList{"Reduction=5", "GBInertia=0.2", "GBUnits=oz-in^2", "ScrewDiameter=0.5",
-                     "ScrewLength=24", "SystemUnits=in"} +
-             screwLoad},
-        {"Linear", "NonRotating", "NonRScrewDrive", screwLoad},
-        {"Linear",
-         "RackDrive",
-         "RackPinionDrive",
-         {"Vertical", "PinionOD=2", "PulleyThickness=1", "PinionUnits=in", "LoadWeight=16",
-          "ThrustForce=8", "Units=oz"}},
-        {"Linear",
-         "Conveyor",
-         "ConveyorDrive",
-         {"Vertical", "PinionDiameter=2", "DrivenDiameter=2", "PulleyThickness=1", "SystemUnits=in",
-          "Material=Aluminum", "LoadWeight=16", "ThrustForce=4", "Units=oz"}},
-    };
-    return all;
-}
-
-QString profileOf(const Application& a) {
-    return a.motion == "Rotary" ? "RotaryMP" : "MotionProfiles";
-}
-
 // Sizes the application from the welcome screen to its findings.
 void size(Harness& h, const Application& a) {
     h.click("Welcome", a.motion);
     h.click(a.motion + "Type", a.button);
     h.fill(a.screen, a.entries);
     h.click(a.screen, "Next");
-    const QString profile = profileOf(a);
+    const QString profile = a.profile();
     h.fill(profile,
            {"Triangular", "TriDist=2",
             "TriMoveUnits=" + QString(a.motion == "Rotary" ? "revs" : "in"), "TriMoveTime=1"});
@@ -92,8 +39,8 @@ void rerun(Harness& h, const Application& a) {
     } else {
         h.click("Gearbox", "Next");
     }
-    QCOMPARE(h.shownWindows(), QStringList{profileOf(a)});
-    h.click(profileOf(a), "Next");
+    QCOMPARE(h.shownWindows(), QStringList{a.profile()});
+    h.click(a.profile(), "Next");
     h.click("Preliminary", "Next");
     h.click("Selection", "Next");
     QCOMPARE(h.messages.take(), QList<Message>{});
@@ -338,7 +285,7 @@ class AddedGearboxTest : public QObject {
         h.click("Findings", "Back");
         h.click("Selection", "Back");
         h.click("Preliminary", "Back");
-        h.click(profileOf(a), "Back");
+        h.click(a.profile(), "Back");
         if (!own) {
             QCOMPARE(h.shownWindows(), QStringList{a.screen});
             h.click(a.screen, "Back");
@@ -356,7 +303,7 @@ class AddedGearboxTest : public QObject {
         h.click("Findings", "Back");
         h.click("Selection", "Back");
         h.click("Preliminary", "Back");
-        h.click(profileOf(a), "Next");
+        h.click(a.profile(), "Next");
         h.click("Preliminary", "Next");
         h.click("Selection", "Next");
         QCOMPARE(findingsShown(h), findingsBefore);

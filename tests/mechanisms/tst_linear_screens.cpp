@@ -1,3 +1,4 @@
+#include "support/applications.h"
 #include "support/harness.h"
 
 #include <QGroupBox>
@@ -5,55 +6,20 @@
 
 namespace {
 
-// Each linear screen: its choice button and a complete, valid set of entries.
-struct LinearScreen {
-    QString button;
-    QString name;
-    QStringList valid;
-};
-
-const QStringList screwLoad{"Vertical",       "LoadWeight=10",     "ThrustForce=5",     "Units=lbs",
-                            "ScrewPitch=0.2", "PitchUnits=in/rev", "ScrewEfficiency=90"};
-
-const QList<LinearScreen>& linearScreens() {
-    static const QList<LinearScreen> all{
-        {"SDrive", "ScrewDrive",
-         QStringList{"ScrewDiameter=0.5", "ScrewLength=24", "CouplerDiameter=1.25",
-                     "CouplerLength=1", "SystemUnits=in"} +
-             screwLoad},
-        {"BPScrew", "BeltScrewDrive",
-         QStringList{"ScrewDiameter=0.5", "ScrewLength=24", "PinionDiameter=1", "DrivenDiameter=2",
-                     "PulleyThickness=0.5", "SystemUnits=in", "Material=Aluminum"} +
-             screwLoad},
-        {"GBScrew", "GBScrewDrive",
-         QStringList{"Reduction=5", "GBInertia=0.2", "GBUnits=oz-in^2", "ScrewDiameter=0.5",
-                     "ScrewLength=24", "SystemUnits=in"} +
-             screwLoad},
-        {"NonRotating", "NonRScrewDrive", screwLoad},
-        {"RackDrive",
-         "RackPinionDrive",
-         {"Vertical", "PinionOD=2", "PulleyThickness=1", "PinionUnits=in", "LoadWeight=16",
-          "ThrustForce=8", "Units=oz"}},
-        {"Conveyor",
-         "ConveyorDrive",
-         {"Vertical", "PinionDiameter=2", "DrivenDiameter=2", "PulleyThickness=1", "SystemUnits=in",
-          "Material=Aluminum", "NumberPulleys=2", "LoadWeight=16", "ThrustForce=4", "Units=oz"}},
-    };
-    return all;
-}
-
-const LinearScreen& linearScreen(const QString& name) {
-    for (const LinearScreen& s : linearScreens())
-        if (s.name == name)
-            return s;
-    qFatal("no screen %s", qPrintable(name));
+// The six linear screens.
+QList<Application> linearScreens() {
+    QList<Application> out;
+    for (const Application& a : applications())
+        if (a.motion == "Linear")
+            out << a;
+    return out;
 }
 
 // The number entries of a screen's valid set.
-QStringList numberEntries(const Harness& h, const LinearScreen& s) {
+QStringList numberEntries(const Harness& h, const Application& s) {
     QStringList out;
-    for (const QString& token : s.valid)
-        if (token.contains('=') && h.control<QLineEdit>(s.name, token.section('=', 0, 0)))
+    for (const QString& token : s.entries)
+        if (token.contains('=') && h.control<QLineEdit>(s.screen, token.section('=', 0, 0)))
             out << token.section('=', 0, 0);
     return out;
 }
@@ -64,7 +30,7 @@ QStringList numberEntries(const Harness& h, const LinearScreen& s) {
 class LinearScreensTest : public QObject {
     Q_OBJECT
 
-    static void open(Harness& h, const LinearScreen& s) {
+    static void open(Harness& h, const Application& s) {
         h.click("Welcome", "Linear");
         h.click("LinearType", s.button);
     }
@@ -180,7 +146,7 @@ class LinearScreensTest : public QObject {
         QFETCH(QStringList, frames);
         QFETCH(QStringList, labels);
         Harness h;
-        open(h, linearScreen(screen));
+        open(h, application(screen));
         QCOMPARE(h.shownWindows(), QStringList{screen});
         QCOMPARE(h.window(screen)->windowTitle(), title);
         QCOMPARE(h.record().AppType.startsWith("Linear: "), true);
@@ -235,13 +201,13 @@ class LinearScreensTest : public QObject {
         const QList<std::pair<const char*, QString>> notNumbers{
             {"letters", "abc"},          {"blanks", "   "},     {"empty", ""},
             {"two separators", "1.2.3"}, {"overflow", "1e999"}, {"long text", QString(10000, 'x')}};
-        for (const LinearScreen& s : linearScreens()) {
+        for (const Application& s : linearScreens()) {
             open(h, s);
             for (const QString& entry : numberEntries(h, s))
                 for (const auto& [name, text] : notNumbers)
-                    QTest::addRow("%s %s %s", qPrintable(s.name), qPrintable(entry), name)
-                        << s.name << entry << text << "Numbers Please";
-            h.click(s.name, "Back");
+                    QTest::addRow("%s %s %s", qPrintable(s.screen), qPrintable(entry), name)
+                        << s.screen << entry << text << "Numbers Please";
+            h.click(s.screen, "Back");
             h.click("LinearType", "Back");
         }
         QTest::newRow("screw minus zero diameter") << "ScrewDrive"
@@ -283,9 +249,9 @@ class LinearScreensTest : public QObject {
         QFETCH(QString, text);
         QFETCH(QString, title);
         Harness h;
-        const LinearScreen& s = linearScreen(screen);
+        const Application& s = application(screen);
         open(h, s);
-        h.fill(screen, s.valid);
+        h.fill(screen, s.entries);
         h.type(screen, entry, text);
         h.click(screen, "Next");
         const QList<Message> shown = h.messages.take();
@@ -301,7 +267,7 @@ class LinearScreensTest : public QObject {
         QCOMPARE(h.record().ReflectedJ, QString("0"));
         QVERIFY(!h.record().T_Gravity.contains("inf") && !h.record().Weight.contains("inf"));
         // Put right, the screen goes on.
-        h.fill(screen, s.valid);
+        h.fill(screen, s.entries);
         h.click(screen, "Next");
         const QList<Message> after = h.messages.take();
         QVERIFY2(after.isEmpty(), qPrintable(after.value(0).title + after.value(0).text));
@@ -311,9 +277,9 @@ class LinearScreensTest : public QObject {
     // The ratio stored before a later check fails stays stored.
     void storesBeforeAFailingCheck() {
         Harness h;
-        const LinearScreen& s = linearScreen("RackPinionDrive");
+        const Application& s = application("RackPinionDrive");
         open(h, s);
-        h.fill("RackPinionDrive", s.valid);
+        h.fill("RackPinionDrive", s.entries);
         h.control<QComboBox>("RackPinionDrive", "Units")->setCurrentIndex(-1);
         h.click("RackPinionDrive", "Next");
         QCOMPARE(h.messages.take(),
@@ -344,9 +310,9 @@ class LinearScreensTest : public QObject {
         QFETCH(QString, screen);
         QFETCH(QString, tag);
         Harness h;
-        const LinearScreen& s = linearScreen(screen);
+        const Application& s = application(screen);
         open(h, s);
-        h.fill(screen, s.valid);
+        h.fill(screen, s.entries);
         h.click(screen, "Next");
         QCOMPARE(h.control<QGroupBox>("MotionProfiles", "Profile")->title(), tag);
         h.fill("MotionProfiles", {"Triangular", "TriDist=2", "TriMoveUnits=in", "TriMoveTime=1"});
@@ -363,15 +329,15 @@ class LinearScreensTest : public QObject {
         QCOMPARE(h.shownWindows(), QStringList{"LinearType"});
         // The entries stay as they were typed.
         h.click("LinearType", s.button);
-        QCOMPARE(h.text(screen, "LoadWeight"), s.valid.filter("LoadWeight=").first().mid(11));
+        QCOMPARE(h.text(screen, "LoadWeight"), s.entries.filter("LoadWeight=").first().mid(11));
     }
 
     // The linear profile never shortens an acceleration time.
     void linearAccelTime() {
         Harness h;
-        const LinearScreen& s = linearScreen("NonRScrewDrive");
+        const Application& s = application("NonRScrewDrive");
         open(h, s);
-        h.fill("NonRScrewDrive", s.valid);
+        h.fill("NonRScrewDrive", s.entries);
         h.click("NonRScrewDrive", "Next");
         h.fill("MotionProfiles", {"Trapezoidal", "TrapDist=2", "TrapMoveUnits=in", "TrapMoveTime=1",
                                   "AccelTime=0.6"});
@@ -391,9 +357,9 @@ class LinearScreensTest : public QObject {
     // a fresh run: no rotary ratio is carried over.
     void linearAfterRotary() {
         auto linearFigures = [](Harness& h) {
-            const LinearScreen& s = linearScreen("ScrewDrive");
+            const Application& s = application("ScrewDrive");
             h.click("LinearType", s.button);
-            h.fill("ScrewDrive", s.valid);
+            h.fill("ScrewDrive", s.entries);
             h.click("ScrewDrive", "Next");
             h.fill("MotionProfiles",
                    {"Triangular", "TriDist=2", "TriMoveUnits=in", "TriMoveTime=1"});
