@@ -90,8 +90,7 @@ class PlotLogicTest : public QObject {
         QTest::newRow("to 0.46") << 0.0 << 0.46 << QList<double>{0, 0.1, 0.2, 0.3, 0.4, 0.5};
         QTest::newRow("to 1") << 0.0 << 1.0 << QList<double>{0, 0.2, 0.4, 0.6, 0.8, 1};
         QTest::newRow("both signs") << -60.0 << 80.0 << QList<double>{-100, -50, 0, 50, 100};
-        QTest::newRow("below zero only")
-            << -3.0 << -1.0 << QList<double>{-3, -2, -1, 0};
+        QTest::newRow("below zero only") << -3.0 << -1.0 << QList<double>{-3, -2, -1, 0};
         QTest::newRow("no span") << 0.0 << 0.0 << QList<double>{};
         QTest::newRow("infinite") << 0.0 << std::numeric_limits<double>::infinity()
                                   << QList<double>{};

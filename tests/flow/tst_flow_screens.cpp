@@ -61,7 +61,8 @@ class FlowScreensTest : public QObject {
         QTest::newRow("rotary") << "Rotary"
                                 << "RotaryType"
                                 << "Rotary"
-                                << QStringList{"DD=DIRECT DRIVE+", "BP=BELT-PULLEY+", "GB=GEARBOX+"};
+                                << QStringList{"DD=DIRECT DRIVE+", "BP=BELT-PULLEY+",
+                                               "GB=GEARBOX+"};
         QTest::newRow("linear") << "Linear"
                                 << "LinearType"
                                 << "Linear Motion"
