@@ -1,14 +1,10 @@
 #include "mechanisms/mechanismlogic.h"
 #include "mechanisms/screwlogic.h"
 #include "support/near.h"
+#include "support/nextcase.h"
 
 #include <QLocale>
 #include <QTest>
-
-#include <functional>
-
-using Next = std::function<Outcome(SizingRecord&)>;
-Q_DECLARE_METATYPE(Next)
 
 namespace {
 
@@ -31,15 +27,6 @@ GBScrewEntries gbScrew() {
 }
 NonRScrewEntries nonRScrew() {
     return {load(), screw()};
-}
-
-template <class Entries, class Change>
-Next with(Outcome (*next)(SizingRecord&, const Entries&), Entries entries, Change change) {
-    change(entries);
-    return [next, entries](SizingRecord& r) { return next(r, entries); };
-}
-template <class Entries> Next as(Outcome (*next)(SizingRecord&, const Entries&), Entries entries) {
-    return with(next, entries, [](Entries&) {});
 }
 
 } // namespace

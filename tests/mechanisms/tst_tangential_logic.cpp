@@ -1,14 +1,10 @@
 #include "mechanisms/mechanismlogic.h"
 #include "mechanisms/tangentiallogic.h"
 #include "support/near.h"
+#include "support/nextcase.h"
 
 #include <QLocale>
 #include <QTest>
-
-#include <functional>
-
-using Next = std::function<Outcome(SizingRecord&)>;
-Q_DECLARE_METATYPE(Next)
 
 namespace {
 
@@ -18,12 +14,6 @@ RackPinionEntries rack() {
 }
 ConveyorEntries conveyor() {
     return {{Orientation::Vertical, "16", "4", "oz"}, "2", "2", "1", "in", "Aluminum", "2", "75"};
-}
-
-template <class Entries, class Change>
-Next with(Outcome (*next)(SizingRecord&, const Entries&), Entries entries, Change change) {
-    change(entries);
-    return [next, entries](SizingRecord& r) { return next(r, entries); };
 }
 
 } // namespace
