@@ -123,11 +123,7 @@ QList<std::pair<QString, QString>> loadCalcClear(SizingRecord& record) {
 }
 
 QString loadCalcTarget(const QString& tag) {
-    if (tag == "Direct Drive")
-        return "DirectDrive";
-    if (tag == "Belt Pulley")
-        return "BeltPulley";
-    if (tag == "Gearbox")
-        return "Gearbox";
-    return {};
+    // The calculator serves the rotary mechanisms only.
+    const TaggedMechanism mechanism = mechanismOfTag(tag);
+    return mechanism.rotary ? mechanism.screen : QString();
 }

@@ -35,6 +35,27 @@ QString mechanismBack(SizingRecord& record, QStringList& reportLines, const QStr
     return choiceScreen;
 }
 
+TaggedMechanism mechanismOfTag(const QString& tag) {
+    struct Row {
+        const char* tag;
+        const char* screen;
+        bool rotary;
+    };
+    static constexpr Row rows[] = {{"Direct Drive", "DirectDrive", true},
+                                   {"Belt Pulley", "BeltPulley", true},
+                                   {"Gearbox", "Gearbox", true},
+                                   {"Screw Drive", "ScrewDrive", false},
+                                   {"BP Screw", "BeltScrewDrive", false},
+                                   {"GB Screw", "GBScrewDrive", false},
+                                   {"Conveyor", "ConveyorDrive", false},
+                                   {"NR Screw", "NonRScrewDrive", false},
+                                   {"Rack & Pinion", "RackPinionDrive", false}};
+    for (const Row& row : rows)
+        if (tag == QLatin1String(row.tag))
+            return {row.screen, row.rotary};
+    return {};
+}
+
 double addedReduction(const SizingRecord& record) {
     const double r = SizingRecord::number(record.AddedGBReduction);
     return r > 0 ? r : 0;

@@ -31,5 +31,12 @@ bool allFinite(std::initializer_list<double> values);
 // lines and returns to the choice screen of its motion. Gives the screen to show.
 QString mechanismBack(SizingRecord& record, QStringList& reportLines, const QString& choiceScreen);
 
+// The mechanism screen a mechanism tag names, and whether it is a rotary one.
+struct TaggedMechanism {
+    QString screen; // empty when the tag names none
+    bool rotary = false;
+};
+TaggedMechanism mechanismOfTag(const QString& tag);
+
 // The added gearbox ratio a mechanism divides by, or 0 when none is added.
 double addedReduction(const SizingRecord& record);

@@ -1,6 +1,7 @@
 #include "profiles/profilelogic.h"
 
 #include "flow/numbers.h"
+#include "mechanisms/mechanismlogic.h"
 #include "units/units.h"
 
 #include <array>
@@ -237,26 +238,8 @@ ProfileSetup profileSetup(const QString& motionType) {
 
 QString profileBack(SizingRecord& record, QStringList& reportLines, const QString& tag) {
     reportLines.clear();
-    struct Row {
-        const char* tag;
-        const char* screen;
-        bool rotary;
-    };
-    static constexpr Row rows[] = {{"Direct Drive", "DirectDrive", true},
-                                   {"Belt Pulley", "BeltPulley", true},
-                                   {"Gearbox", "Gearbox", true},
-                                   {"Screw Drive", "ScrewDrive", false},
-                                   {"BP Screw", "BeltScrewDrive", false},
-                                   {"GB Screw", "GBScrewDrive", false},
-                                   {"Conveyor", "ConveyorDrive", false},
-                                   {"NR Screw", "NonRScrewDrive", false},
-                                   {"Rack & Pinion", "RackPinionDrive", false}};
-    for (const Row& row : rows) {
-        if (tag == QLatin1String(row.tag)) {
-            if (row.rotary)
-                record.LoadCalc = "No";
-            return row.screen;
-        }
-    }
-    return {};
+    const TaggedMechanism mechanism = mechanismOfTag(tag);
+    if (mechanism.rotary)
+        record.LoadCalc = "No";
+    return mechanism.screen;
 }
