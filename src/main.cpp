@@ -1,5 +1,5 @@
-#include "flow/screenset.h"
-#include "ui/app.h"
+#include "app/app.h"
+#include "app/screenset.h"
 #include "ui/appicon.h"
 #include "ui/dialogs.h"
 #include "ui/messages.h"
@@ -16,6 +16,6 @@ int main(int argc, char* argv[]) {
     StandardDialogs dialogs;
     App app(messages, dialogs, [] { QApplication::quit(); });
     registerScreens(app);
-    app.screens().show("Welcome");
+    app.screens().show(ScreenId::Welcome);
     return application.exec();
 }

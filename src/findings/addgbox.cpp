@@ -1,23 +1,23 @@
 #include "findings/addgbox.h"
 
-#include "findings/addedgearbox.h"
-#include "findings/findings.h"
-#include "findings/projectionlogic.h"
-#include "mechanisms/gearbox.h"
+#include "findings/findingssteps.h"
+#include "sizing/sizing.h"
 #include "ui/colours.h"
 #include "ui/form.h"
+#include "ui/registry.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-AddGBox::AddGBox(App& app)
-    : Screen(app, "AddGBox", "Add Gearbox Reduction"), reduction_(form::entry("Reduction")),
+AddGBox::AddGBox(Host& host)
+    : Screen(host, ScreenId::AddGBox, "Add Gearbox Reduction"), reduction_(entry("Reduction")),
       newJ_(form::display("NewJ", colours::lightPink)),
       newMis_(form::display("NewMis", colours::lightPink)),
       newT_(form::display("NewT", colours::lightPink)),
       newSp_(form::display("NewSp", colours::lightPink)) {
+    bindForm([this]() -> Form& { return projectionForm(sizing()); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form::heading("Would a Gearbox Help?"));
     auto* grid = new QGridLayout;
@@ -33,47 +33,41 @@ AddGBox::AddGBox(App& app)
     layout->addStretch(1);
     layout->addLayout(buttonRow(button("RemoveGBButton", "CANCEL", [this] { cancel(); }), nullptr,
                                 button("AddGBButton", "ADD GEARBOX", [this] { add(); })));
-    connect(reduction_, &QLineEdit::textChanged, this, [this] { project(); });
+    connect(reduction_, &QLineEdit::textEdited, this, [this] { ratioTyped(); });
 }
 
-void AddGBox::project() {
-    auto* findings = app().screens().get<Findings>("Findings");
-    if (!findings)
+void AddGBox::showResults() {
+    const Projection p = projectGearbox(sizing());
+    if (p.message)
         return;
-    const Projection p = ::project(findings->figures(), reduction_->text());
-    if (p.message) {
-        inform(*p.message);
-        reduction_->setText("1");
-        reduction_->selectAll();
-        return;
-    }
     newJ_->setText(p.NewJ);
     newMis_->setText(p.NewMis);
     newT_->setText(p.NewT);
     newSp_->setText(p.NewSp);
 }
 
+void AddGBox::ratioTyped() {
+    const Projection p = projectGearbox(sizing());
+    if (!p.message)
+        return showResults();
+    inform(*p.message);
+    projectionForm(sizing()).entries["Reduction"] = "1";
+    load();
+    reduction_->selectAll();
+}
+
 void AddGBox::add() {
-    SizingRecord added = record();
-    if (!apply(addGearbox(added, reduction_->text())))
+    if (!apply(submitGearbox(sizing())))
         return;
-    // The first gearbox keeps the sizing as it stands without one; the
-    // gearbox drives the whole application as it was sized then.
-    addedgearbox::keep(app());
-    record() = added;
-    const QString load =
-        app().withoutGearbox() ? app().withoutGearbox()->record.ReflectedJ : record().ReflectedJ;
-    auto* findings = app().screens().get<Findings>("Findings");
     hide();
-    if (auto* gearbox = app().screens().get<Gearbox>("Gearbox")) {
-        app().screens().show("Gearbox", findings);
-        gearbox->addGearbox(record().AddedGBReduction, load, record().AppType == "Rotary: Gearbox");
-    }
+    ScreenRegistry& screens = host().screens();
+    Screen* findings = screens.existing(ScreenId::Findings);
+    screens.show(ScreenId::Gearbox, findings);
     if (findings)
         findings->hide();
 }
 
 void AddGBox::cancel() {
     hide();
-    app().screens().show("Findings");
+    host().screens().show(ScreenId::Findings);
 }

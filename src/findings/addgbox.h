@@ -9,10 +9,14 @@ class QLineEdit;
 class AddGBox : public Screen {
     Q_OBJECT
   public:
-    explicit AddGBox(App& app);
+    explicit AddGBox(Host& host);
+
+  protected:
+    // The projection of the ratio shown, for the findings as they now stand.
+    void showResults() override;
 
   private:
-    void project();
+    void ratioTyped();
     void add();
     void cancel();
 

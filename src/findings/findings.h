@@ -1,6 +1,5 @@
 #pragma once
 
-#include "findings/findingslogic.h"
 #include "ui/screen.h"
 
 class OperatingPlot;
@@ -10,17 +9,15 @@ class QLineEdit;
 class Findings : public Screen {
     Q_OBJECT
   public:
-    explicit Findings(App& app);
+    explicit Findings(Host& host);
 
-    void showFigures(const FindingsFigures& figures);
-    const FindingsFigures& figures() const { return figures_; }
+  protected:
+    void showResults() override;
 
   private:
-    void viewReport();
     void startOver();
 
-    QLineEdit *motorInertia_, *reflectedJ_, *taccl_, *tthrust_, *tgravity_, *total_, *maxSpeed_;
-    QLineEdit *mismatch_, *misRatio_, *torqueMargin_, *speedMargin_;
+    QList<QLineEdit*> displays_; // in the order of FindingsDisplay
+    QLineEdit* misRatio_;
     OperatingPlot* plot_;
-    FindingsFigures figures_;
 };

@@ -4,20 +4,91 @@
 
 #include <cmath>
 
-QString preliminaryBack(SizingRecord& record, const QString& weightShown) {
-    if (weightShown == SizingRecord::inertiaGiven)
-        record.Weight = "0";
-    return record.MotionType == "Rotary" ? "RotaryMP" : "MotionProfiles";
+namespace {
+
+QString threeDecimals(double x) {
+    return numbers::format(x, u"##0.000");
 }
 
-bool OperatingPoints::drawable() const {
-    for (double x : {speed, torque, torqueAvailable, speedAvailable})
+QString twoDecimals(double x) {
+    return numbers::format(x, u"##0.00");
+}
+
+} // namespace
+
+QString preliminaryText(const PreliminaryFigures& f, PreliminaryDisplay display) {
+    switch (display) {
+    case PreliminaryDisplay::App:
+        return f.appType;
+    case PreliminaryDisplay::Weight:
+        return f.weight.text();
+    case PreliminaryDisplay::ReflectedJ:
+        return threeDecimals(f.need.reflectedInertia);
+    case PreliminaryDisplay::Taccl:
+        return threeDecimals(f.need.accelTorque);
+    case PreliminaryDisplay::Tthrust:
+        return threeDecimals(f.need.thrustTorque);
+    case PreliminaryDisplay::Tgravity:
+        return threeDecimals(f.need.gravityTorque);
+    case PreliminaryDisplay::T_Total:
+        return threeDecimals(f.need.totalTorque);
+    case PreliminaryDisplay::MaxSpeed:
+        return threeDecimals(f.need.speed);
+    }
+    return {};
+}
+
+QString findingsText(const FindingsFigures& f, FindingsDisplay display) {
+    switch (display) {
+    case FindingsDisplay::MotorInertia:
+        return threeDecimals(f.motorInertia);
+    case FindingsDisplay::ReflectedJ:
+        return threeDecimals(f.need.reflectedInertia);
+    case FindingsDisplay::Taccl:
+        return twoDecimals(f.need.accelTorque);
+    case FindingsDisplay::Tthrust:
+        return twoDecimals(f.need.thrustTorque);
+    case FindingsDisplay::Tgravity:
+        return twoDecimals(f.need.gravityTorque);
+    case FindingsDisplay::T_Total:
+        return twoDecimals(f.need.totalTorque);
+    case FindingsDisplay::MaxSpeed:
+        return numbers::general(f.need.speed);
+    case FindingsDisplay::Mismatch:
+        return numbers::format(f.mismatch, u"#0.00");
+    case FindingsDisplay::TorqueMargin:
+        return twoDecimals(f.torqueMargin);
+    case FindingsDisplay::SpeedMargin:
+        return twoDecimals(f.speedMargin);
+    }
+    return {};
+}
+
+ScreenId preliminaryBack(SizingRecord& record, const PreliminaryFigures& shown) {
+    if (shown.weight.inertiaGiven)
+        record.Weight = {};
+    return record.MotionType == Motion::Rotary ? ScreenId::RotaryMP : ScreenId::MotionProfiles;
+}
+
+SelectionEntries selectionEntries(const Form& f) {
+    return {f.entry("RotorInertia"), f.entry("TorqueAvailable"), f.entry("SpeedAvailable")};
+}
+
+const Form& selectionForm() {
+    static const Form form = Form::initial({"RotorInertia", "TorqueAvailable", "SpeedAvailable"});
+    return form;
+}
+
+bool drawable(const FindingsFigures& f) {
+    const double speed = f.need.speed, torque = f.need.totalTorque;
+    for (double x : {speed, torque, f.torqueAvailable, f.speedAvailable})
         if (!std::isfinite(x))
             return false;
-    return speed > 0 && torque > 0 && torqueAvailable > 0 && speedAvailable > 0;
+    return speed > 0 && torque > 0 && f.torqueAvailable > 0 && f.speedAvailable > 0;
 }
 
-SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e) {
+SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
+                               const PreliminaryFigures& preliminary) {
     SelectionOutcome result;
     auto stop = [&](Message m) {
         result.outcome.messages << std::move(m);
@@ -33,11 +104,14 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e) 
     const double jm = *rotor;
     const double tAvail = *torqueAvailable;
     const double sAvail = *speedAvailable;
-    const double tt = SizingRecord::number(record.T_Thrust);
-    const double tg = SizingRecord::number(record.T_Gravity);
-    const double jr = SizingRecord::number(record.ReflectedJ);
-    const double k = SizingRecord::number(record.SpdMultiplier);
-    const double s = numbers::parse(e.speedShown).value_or(0);
+    const double tt = record.T_Thrust;
+    const double tg = record.T_Gravity;
+    const double jr = record.ReflectedJ;
+    const double k = record.SpdMultiplier;
+    // The speed the engineer read the motor's figures at: the preliminary
+    // findings' as shown.
+    const double s =
+        numbers::parse(preliminaryText(preliminary, PreliminaryDisplay::MaxSpeed)).value_or(0);
 
     if (jm <= 0)
         return stop({"Motor's Inertia", "Please enter the Rotor Inertia of the chosen motor."});
@@ -65,21 +139,17 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e) 
         if (!std::isfinite(x))
             return stop(messages::outOfRange());
 
-    FindingsFigures& f = result.findings;
-    f.MotorInertia = numbers::format(jm, u"##0.000");
-    f.ReflectedJ = numbers::format(jr, u"##0.000");
-    f.mismatch = mismatch > 10 ? Verdict::Bad : Verdict::Good;
-    f.Mismatch = numbers::format(mismatch, u"#0.00");
-    f.Taccl = numbers::format(ta, u"##0.00");
-    f.Tthrust = numbers::format(tt, u"##0.00");
-    f.Tgravity = numbers::format(tg, u"##0.00");
-    f.T_Total = numbers::format(total, u"##0.00");
-    f.TorqueMargin = numbers::format(torqueMargin, u"##0.00");
-    f.SpeedMargin = numbers::format(speedMargin, u"##0.00");
-    f.MaxSpeed = numbers::general(s);
-    f.torqueMargin = torqueMargin > 50 ? Verdict::Good : Verdict::Bad;
-    f.speedMargin = speedMargin > 50 ? Verdict::Good : Verdict::Bad;
-    f.operating = {s, total, tAvail, sAvail, f.torqueMargin, f.speedMargin};
+    const auto verdict = [](bool good) { return good ? Verdict::Good : Verdict::Bad; };
+    result.findings = {Need{jr, ta, tt, tg, total, s},
+                       jm,
+                       tAvail,
+                       sAvail,
+                       mismatch,
+                       torqueMargin,
+                       speedMargin,
+                       verdict(!(mismatch > 10)),
+                       verdict(torqueMargin > 50),
+                       verdict(speedMargin > 50)};
 
     record.MotorSelection = {
         QString(), "Selected Motor's Rotor Inertia = " + e.RotorInertia + " oz-in-sec^2",

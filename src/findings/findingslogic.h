@@ -1,58 +1,54 @@
 #pragma once
 
+#include "flow/form.h"
 #include "flow/outcome.h"
-#include "flow/sizingrecord.h"
+#include "sizing/figures.h"
+#include "sizing/record.h"
+
+// The displays of the preliminary findings, and their texts as the engineer
+// reads them.
+enum class PreliminaryDisplay { App, Weight, ReflectedJ, Taccl, Tthrust, Tgravity, T_Total, MaxSpeed };
+QString preliminaryText(const PreliminaryFigures& figures, PreliminaryDisplay display);
+
+// The displays of the findings, and their texts as the engineer reads them;
+// the report and the gearbox projection quote them as shown.
+enum class FindingsDisplay {
+    MotorInertia,
+    ReflectedJ,
+    Taccl,
+    Tthrust,
+    Tgravity,
+    T_Total,
+    MaxSpeed,
+    Mismatch,
+    TorqueMargin,
+    SpeedMargin
+};
+QString findingsText(const FindingsFigures& figures, FindingsDisplay display);
 
 // BACK of the preliminary findings: an inertia-only load goes back to a zero
 // weight; gives the profile screen to return to.
-QString preliminaryBack(SizingRecord& record, const QString& weightShown);
+ScreenId preliminaryBack(SizingRecord& record, const PreliminaryFigures& shown);
 
 struct SelectionEntries {
-    QString RotorInertia;
-    QString TorqueAvailable;
-    QString SpeedAvailable;
-    QString speedShown; // the preliminary findings' maximum speed display
+    QString RotorInertia = "0";
+    QString TorqueAvailable = "0";
+    QString SpeedAvailable = "0";
 };
-
-enum class Verdict { Good, Bad };
-
-// Where the application's need stands against the motor, on a torque-speed
-// picture: the need (total torque at the maximum speed) and the two points
-// the engineer gave for the motor, with the margins' verdicts.
-struct OperatingPoints {
-    double speed = 0;           // revs/sec, as the preliminary findings showed it
-    double torque = 0;          // oz-in, the total torque with the motor's inertia
-    double torqueAvailable = 0; // at that speed
-    double speedAvailable = 0;  // at that torque
-    Verdict torqueMargin = Verdict::Good;
-    Verdict speedMargin = Verdict::Good;
-
-    // Only a need of some speed and some torque can be drawn.
-    bool drawable() const;
-};
-
-// The findings screen's display texts and the verdicts that colour them.
-struct FindingsFigures {
-    QString MotorInertia;
-    QString ReflectedJ;
-    QString Taccl;
-    QString Tthrust;
-    QString Tgravity;
-    QString T_Total;
-    QString MaxSpeed;
-    QString Mismatch;
-    QString TorqueMargin;
-    QString SpeedMargin;
-    Verdict mismatch = Verdict::Good;
-    Verdict torqueMargin = Verdict::Good;
-    Verdict speedMargin = Verdict::Good;
-    OperatingPoints operating;
-};
+SelectionEntries selectionEntries(const Form& form);
+// The motor selection's entries when it is first shown.
+const Form& selectionForm();
 
 struct SelectionOutcome {
     Outcome outcome;
     FindingsFigures findings; // filled when outcome.proceed
 };
 
-// NEXT of the motor selection screen; writes MotorSelection on success.
-SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& entries);
+// NEXT of the motor selection screen, for the need the preliminary findings
+// show; writes MotorSelection on success.
+SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& entries,
+                               const PreliminaryFigures& preliminary);
+
+// Only a need of some speed and some torque, and a motor that gives some of
+// both, can be drawn on a torque-speed picture.
+bool drawable(const FindingsFigures& figures);

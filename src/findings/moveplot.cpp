@@ -8,8 +8,25 @@
 
 namespace {
 
-const QColor speedBlue(30, 70, 160);
-const QColor torqueBrown(170, 90, 20);
+// The axes of the two panels: time across, speed above and torque below.
+struct Panels {
+    QList<double> time, speed, torque;
+    bool valid() const { return time.size() > 1 && speed.size() > 1 && torque.size() > 1; }
+};
+
+Panels panels(const MoveProfile& move) {
+    if (move.isEmpty())
+        return {};
+    double low = 0, high = 0;
+    for (const MoveSegment& s : move.segments) {
+        low = std::min(low, s.torque);
+        high = std::max(high, s.torque);
+    }
+    if (low == high)
+        high = 1;
+    return {axisTicks(0, move.segments.last().end), axisTicks(0, move.maxSpeed * 1.15),
+            axisTicks(low, high)};
+}
 
 // Two short strokes across the line: the constant stretch goes on.
 void breakMark(QPainter& p, QPointF at) {
@@ -32,31 +49,30 @@ void MovePlot::setMove(const MoveProfile& move) {
     update();
 }
 
+QString MovePlot::note() const {
+    if (move_.isEmpty())
+        return "No move to draw: the profile gives no motor speed.";
+    if (!panels(move_).valid())
+        return "No move to draw.";
+    return {};
+}
+
 void MovePlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
     const QRectF all = QRectF(rect()).adjusted(62, 24, -18, -36);
-    if (move_.isEmpty())
-        return plotting::note(p, all, "No move to draw: the profile gives no motor speed.");
+    if (const QString text = note(); !text.isEmpty())
+        return plotting::note(p, all, text);
 
     const double end = move_.segments.last().end;
-    const QList<double> time = axisTicks(0, end);
-    double low = 0, high = 0;
-    for (const MoveSegment& s : move_.segments) {
-        low = std::min(low, s.torque);
-        high = std::max(high, s.torque);
-    }
-    if (low == high)
-        high = 1;
+    const Panels ticks = panels(move_);
     const double gap = 40;
     const double panel = (all.height() - gap) / 2;
-    const plotting::Axes speed(QRectF(all.left(), all.top(), all.width(), panel), time,
-                               axisTicks(0, move_.maxSpeed * 1.15));
-    const plotting::Axes torque(QRectF(all.left(), all.bottom() - panel, all.width(), panel), time,
-                                axisTicks(low, high));
-    if (!speed.isValid() || !torque.isValid())
-        return plotting::note(p, all, "No move to draw.");
+    const plotting::Axes speed(QRectF(all.left(), all.top(), all.width(), panel), ticks.time,
+                               ticks.speed);
+    const plotting::Axes torque(QRectF(all.left(), all.bottom() - panel, all.width(), panel),
+                                ticks.time, ticks.torque);
     speed.draw(p, QString(), "Motor speed (revs/sec)");
     torque.draw(p, "Time (sec)", "Torque required (oz-in)");
 
@@ -71,9 +87,9 @@ void MovePlot::paintEvent(QPaintEvent*) {
     if (!move_.openEnded)
         torqueLine.lineTo(torque.at(end, 0));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(speedBlue, 2));
+    p.setPen(QPen(speedColour, 2));
     p.drawPath(speedLine);
-    p.setPen(QPen(torqueBrown, 2));
+    p.setPen(QPen(torqueColour, 2));
     p.drawPath(torqueLine);
 
     // The marks: the maximum speed, then the acceleration time and the

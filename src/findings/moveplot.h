@@ -1,7 +1,8 @@
 #pragma once
 
-#include "profiles/moveprofile.h"
+#include "sizing/figures.h"
 
+#include <QColor>
 #include <QWidget>
 
 // The move the profile worked out, over time: the motor speed above, the
@@ -14,6 +15,11 @@ class MovePlot : public QWidget {
 
     void setMove(const MoveProfile& move);
     const MoveProfile& move() const { return move_; }
+    // The note shown in place of a move there is none to draw; empty otherwise.
+    QString note() const;
+
+    static inline const QColor speedColour{30, 70, 160};
+    static inline const QColor torqueColour{170, 90, 20};
 
   protected:
     void paintEvent(QPaintEvent*) override;

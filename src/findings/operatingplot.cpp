@@ -1,5 +1,6 @@
 #include "findings/operatingplot.h"
 
+#include "findings/findingslogic.h"
 #include "flow/axis.h"
 #include "ui/colours.h"
 #include "ui/plot.h"
@@ -7,6 +8,14 @@
 #include <QPainter>
 
 namespace {
+
+QList<double> speedTicks(const FindingsFigures& f) {
+    return axisTicks(0, std::max(f.need.speed, f.speedAvailable) * 1.1);
+}
+
+QList<double> torqueTicks(const FindingsFigures& f) {
+    return axisTicks(0, std::max(f.need.totalTorque, f.torqueAvailable) * 1.15);
+}
 
 void dot(QPainter& p, QPointF at, const QColor& fill) {
     p.save();
@@ -34,9 +43,17 @@ OperatingPlot::OperatingPlot(QWidget* parent) : QWidget(parent) {
     setMinimumSize(420, 300);
 }
 
-void OperatingPlot::setPoints(const OperatingPoints& points) {
-    points_ = points;
+void OperatingPlot::setFigures(const FindingsFigures& figures) {
+    figures_ = figures;
     update();
+}
+
+QString OperatingPlot::note() const {
+    if (!drawable(figures_))
+        return "Nothing to draw: the application needs no speed or no torque.";
+    if (speedTicks(figures_).size() < 2 || torqueTicks(figures_).size() < 2)
+        return "Nothing to draw.";
+    return {};
 }
 
 void OperatingPlot::paintEvent(QPaintEvent*) {
@@ -44,26 +61,22 @@ void OperatingPlot::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
     const QRectF area = QRectF(rect()).adjusted(62, 24, -18, -76);
-    const OperatingPoints& o = points_;
-    if (!o.drawable())
-        return plotting::note(p, area,
-                              "Nothing to draw: the application needs no speed or "
-                              "no torque.");
-    const plotting::Axes axes(area, axisTicks(0, std::max(o.speed, o.speedAvailable) * 1.1),
-                              axisTicks(0, std::max(o.torque, o.torqueAvailable) * 1.15));
-    if (!axes.isValid())
-        return plotting::note(p, area, "Nothing to draw.");
+    const FindingsFigures& f = figures_;
+    if (const QString text = note(); !text.isEmpty())
+        return plotting::note(p, area, text);
+    const double speed = f.need.speed, torque = f.need.totalTorque;
+    const plotting::Axes axes(area, speedTicks(f), torqueTicks(f));
     axes.draw(p, "Motor speed (revs/sec)", "Torque (oz-in)");
 
-    const QPointF need = axes.at(o.speed, o.torque);
-    const QPointF torque = axes.at(o.speed, o.torqueAvailable);
-    const QPointF speed = axes.at(o.speedAvailable, o.torque);
-    margin(p, need, torque, o.torqueMargin);
-    margin(p, need, speed, o.speedMargin);
-    plotting::label(p, (need + torque) / 2 + QPointF(-8, 8), "torque margin", true);
-    plotting::label(p, (need + speed) / 2 + QPointF(-30, -6), "speed margin");
-    dot(p, torque, Qt::white);
-    dot(p, speed, Qt::white);
+    const QPointF need = axes.at(speed, torque);
+    const QPointF torqueAt = axes.at(speed, f.torqueAvailable);
+    const QPointF speedAt = axes.at(f.speedAvailable, torque);
+    margin(p, need, torqueAt, f.torqueVerdict);
+    margin(p, need, speedAt, f.speedVerdict);
+    plotting::label(p, (need + torqueAt) / 2 + QPointF(-8, 8), "torque margin", true);
+    plotting::label(p, (need + speedAt) / 2 + QPointF(-30, -6), "speed margin");
+    dot(p, torqueAt, Qt::white);
+    dot(p, speedAt, Qt::white);
     dot(p, need, Qt::black);
 
     // The legend under the axis: the need and the motor's two points.
@@ -71,10 +84,10 @@ void OperatingPlot::paintEvent(QPaintEvent*) {
     const double y = area.bottom() + 44;
     dot(p, QPointF(area.left() - 40, y), Qt::black);
     plotting::label(p, QPointF(area.left() - 36, y + 8),
-                    "needed: " + plotLabel(o.torque) + " oz-in at " + plotLabel(o.speed) + at);
+                    "needed: " + plotLabel(torque) + " oz-in at " + plotLabel(speed) + at);
     dot(p, QPointF(area.left() - 40, y + 18), Qt::white);
     plotting::label(p, QPointF(area.left() - 36, y + 26),
-                    "motor: " + plotLabel(o.torqueAvailable) + " oz-in at " + plotLabel(o.speed) +
-                        at + ", " + plotLabel(o.speedAvailable) + at + " at " +
-                        plotLabel(o.torque) + " oz-in");
+                    "motor: " + plotLabel(f.torqueAvailable) + " oz-in at " + plotLabel(speed) +
+                        at + ", " + plotLabel(f.speedAvailable) + at + " at " +
+                        plotLabel(torque) + " oz-in");
 }

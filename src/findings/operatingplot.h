@@ -1,6 +1,6 @@
 #pragma once
 
-#include "findings/findingslogic.h"
+#include "sizing/figures.h"
 
 #include <QWidget>
 
@@ -12,12 +12,14 @@ class OperatingPlot : public QWidget {
   public:
     explicit OperatingPlot(QWidget* parent = nullptr);
 
-    void setPoints(const OperatingPoints& points);
-    const OperatingPoints& points() const { return points_; }
+    void setFigures(const FindingsFigures& figures);
+    const FindingsFigures& figures() const { return figures_; }
+    // The note shown in place of a picture there is none to draw; empty otherwise.
+    QString note() const;
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
-    OperatingPoints points_;
+    FindingsFigures figures_;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "profiles/profilelogic.h"
 #include "ui/screen.h"
 
 class MovePlot;
@@ -10,15 +9,12 @@ class QLineEdit;
 class Preliminary : public Screen {
     Q_OBJECT
   public:
-    explicit Preliminary(App& app);
+    explicit Preliminary(Host& host);
 
-    void showFigures(const PreliminaryFigures& figures);
-    PreliminaryFigures figures() const;
+  protected:
+    void showResults() override;
 
   private:
-    void selectMotor();
-    void back();
-
-    QLineEdit *app_, *weight_, *reflectedJ_, *taccl_, *tthrust_, *tgravity_, *total_, *maxSpeed_;
+    QList<QLineEdit*> displays_; // in the order of PreliminaryDisplay
     MovePlot* plot_;
 };

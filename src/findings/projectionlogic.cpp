@@ -1,5 +1,6 @@
 #include "findings/projectionlogic.h"
 
+#include "findings/findingslogic.h"
 #include "flow/numbers.h"
 
 #include <cmath>
@@ -10,13 +11,13 @@ Message positivePlease() {
     return {"Positive Please!", "Please enter positive reduction values only."};
 }
 
-double shownNumber(const QString& text) {
-    return numbers::parse(text).value_or(0);
+double shown(const FindingsFigures& findings, FindingsDisplay display) {
+    return numbers::parse(findingsText(findings, display)).value_or(0);
 }
 
 } // namespace
 
-Projection project(const FindingsFigures& shown, const QString& reduction) {
+Projection project(const FindingsFigures& findings, const QString& reduction) {
     const auto ratio = numbers::parse(reduction);
     if (!ratio)
         return {Message{"Numbers Please!", "Enter a numeric value for the reduction ratio."},
@@ -28,10 +29,10 @@ Projection project(const FindingsFigures& shown, const QString& reduction) {
     if (!(r > 0))
         return {positivePlease(), {}, {}, {}, {}};
 
-    const double jm = shownNumber(shown.MotorInertia);
-    const double jn = shownNumber(shown.ReflectedJ) / (r * r);
-    const double tn = shownNumber(shown.T_Total) / r;
-    const double sn = shownNumber(shown.MaxSpeed) * r;
+    const double jm = shown(findings, FindingsDisplay::MotorInertia);
+    const double jn = shown(findings, FindingsDisplay::ReflectedJ) / (r * r);
+    const double tn = shown(findings, FindingsDisplay::T_Total) / r;
+    const double sn = shown(findings, FindingsDisplay::MaxSpeed) * r;
     if (!std::isfinite(jn) || !std::isfinite(tn) || !std::isfinite(sn))
         return {messages::outOfRange(), {}, {}, {}, {}};
     const auto shownAs = [](double x) { return numbers::format(x, u"##0.00"); };
@@ -46,7 +47,11 @@ Outcome addGearbox(SizingRecord& record, const QString& reduction) {
         return Outcome::stop({"Oops", "Please enter numeric values for Reduction."});
     if (!(*ratio > 0))
         return Outcome::stop(positivePlease());
-    record.GBAdded = "Gearbox Added";
-    SizingRecord::store(record.AddedGBReduction, *ratio);
-    return Outcome::go("Gearbox");
+    record.AddedGBReduction = *ratio;
+    return Outcome::go(ScreenId::Gearbox);
+}
+
+const Form& projectionForm() {
+    static const Form form = Form::initial({"Reduction"});
+    return form;
 }

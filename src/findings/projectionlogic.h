@@ -1,9 +1,9 @@
 #pragma once
 
-#include "findings/findingslogic.h"
+#include "flow/form.h"
 #include "flow/outcome.h"
-#include "flow/sizingrecord.h"
-#include "profiles/profilelogic.h"
+#include "sizing/figures.h"
+#include "sizing/record.h"
 
 #include <optional>
 
@@ -18,18 +18,11 @@ struct Projection {
 };
 
 // Works from the findings displays as shown, so their rounding carries in.
-Projection project(const FindingsFigures& shown, const QString& reduction);
+Projection project(const FindingsFigures& findings, const QString& reduction);
 
 // ADD GEARBOX: records the added ratio, or refuses one that is not a number
 // above 0. Nothing is stored on a refusal.
 Outcome addGearbox(SizingRecord& record, const QString& reduction);
 
-// The sizing as it stood before the first added gearbox, with what the
-// findings screens showed of it, so that removing the gearbox puts it back.
-struct WithoutGearbox {
-    SizingRecord record;
-    PreliminaryFigures preliminary;
-    QString torqueRequired; // the motor selection's two required figures
-    QString speedRequired;
-    FindingsFigures findings;
-};
+// The projection's entry when it is first shown.
+const Form& projectionForm();

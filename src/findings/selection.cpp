@@ -1,7 +1,7 @@
 #include "findings/selection.h"
 
-#include "findings/findings.h"
 #include "findings/findingslogic.h"
+#include "findings/findingssteps.h"
 #include "ui/colours.h"
 #include "ui/form.h"
 
@@ -11,18 +11,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Selection::Selection(App& app)
-    : Screen(app, "Selection", "Motor Selection"), rotorInertia_(form::entry("RotorInertia")),
-      torqueAvailable_(form::entry("TorqueAvailable")),
+Selection::Selection(Host& host)
+    : Screen(host, ScreenId::Selection, "Motor Selection"),
       speed_(form::display("Speed", colours::lightGrey)),
-      speedAvailable_(form::entry("SpeedAvailable")),
       torque_(form::display("Torque", colours::lightGrey)) {
+    bindForm([this]() -> Form& { return selectionForm(sizing()); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form::heading("Motor Selection"));
 
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
-    rows.add("Enter the Rotor Inertia of the Selected Motor:", rotorInertia_, "oz-in-sec^2");
+    rows.add("Enter the Rotor Inertia of the Selected Motor:", entry("RotorInertia"),
+             "oz-in-sec^2");
     rows.skip(14);
     // Each motor figure beside the application figure it answers.
     auto pair = [&](const QString& text, QLineEdit* entry, const QString& unit, QLineEdit* shown,
@@ -35,12 +35,12 @@ Selection::Selection(App& app)
         grid->addWidget(shown, row, 4);
         grid->addWidget(form::label(shownUnit), row, 5);
     };
-    pair("Enter Torque Available:", torqueAvailable_, "oz-in", speed_, "revs/sec");
-    pair("Enter Speed Capability:", speedAvailable_, "revs/sec", torque_, "oz-in");
+    pair("Enter Torque Available:", entry("TorqueAvailable"), "oz-in", speed_, "revs/sec");
+    pair("Enter Speed Capability:", entry("SpeedAvailable"), "revs/sec", torque_, "oz-in");
     layout->addLayout(grid);
 
     auto* tools = new QHBoxLayout;
-    tools->addWidget(toolButton("UnitConv", "Unit Conversion", "Conversion"));
+    tools->addWidget(toolButton("UnitConv", "Unit Conversion", ScreenId::Conversion));
     tools->addStretch(1);
     layout->addLayout(tools);
     layout->addStretch(1);
@@ -48,32 +48,22 @@ Selection::Selection(App& app)
                                 button("Next", "N E X T", [this] { next(); })));
 }
 
-void Selection::showRequired(const QString& torque, const QString& speed) {
-    torque_->setText(torque);
-    speed_->setText(speed);
-}
-
-QString Selection::torqueRequired() const {
-    return torque_->text();
-}
-
-QString Selection::speedRequired() const {
-    return speed_->text();
+void Selection::showResults() {
+    const auto& figures = sizing().results.preliminary;
+    const auto shown = [&](PreliminaryDisplay d) {
+        return figures ? preliminaryText(*figures, d) : QString();
+    };
+    torque_->setText(shown(PreliminaryDisplay::T_Total));
+    speed_->setText(shown(PreliminaryDisplay::MaxSpeed));
 }
 
 void Selection::next() {
-    // The speed shown beside the torque entry is the preliminary findings' own text.
-    const SelectionOutcome result =
-        selectionNext(record(), {rotorInertia_->text(), torqueAvailable_->text(),
-                                 speedAvailable_->text(), speed_->text()});
-    if (!apply(result.outcome))
-        return;
-    if (auto* findings = app().screens().get<Findings>("Findings"))
-        findings->showFigures(result.findings);
-    moveTo("Findings");
+    const Outcome outcome = submitSelection(sizing());
+    if (apply(outcome) && outcome.next)
+        moveTo(*outcome.next);
 }
 
 void Selection::back() {
-    record().MotorSelection.clear();
-    moveTo("Preliminary");
+    leaveSelection(sizing());
+    moveTo(ScreenId::Preliminary);
 }

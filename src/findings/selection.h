@@ -8,16 +8,15 @@ class QLineEdit;
 class Selection : public Screen {
     Q_OBJECT
   public:
-    explicit Selection(App& app);
+    explicit Selection(Host& host);
 
+  protected:
     // The required torque and speed, as the preliminary findings show them.
-    void showRequired(const QString& torque, const QString& speed);
-    QString torqueRequired() const;
-    QString speedRequired() const;
+    void showResults() override;
 
   private:
     void next();
     void back();
 
-    QLineEdit *rotorInertia_, *torqueAvailable_, *speed_, *speedAvailable_, *torque_;
+    QLineEdit *speed_, *torque_;
 };

@@ -1,6 +1,5 @@
 #include "mechanisms/beltpulley.h"
 
-#include "mechanisms/beltpulleylogic.h"
 #include "units/units.h"
 
 #include <QComboBox>
@@ -46,33 +45,18 @@ void drawBeltPulley(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-BeltPulley::BeltPulley(App& app)
-    : RotaryMechanism(app,
-                      {"BeltPulley", "Belt/Chain-Pulley", "Belt-Pulley", drawBeltPulley,
-                       &SizingRecord::RBeltPulley, "RotaryType"},
-                      "BPInertia", beltPulleyTag),
-      pinion_(form::entry("PinionD")), driven_(form::entry("DrivenD")),
-      thickness_(form::entry("Thickness")), efficiency_(form::entry("BeltEfficiency", "75")),
-      units_(form::unitList("PulleyUnits", units::dimensionUnits().texts())),
-      material_(form::unitList("Material", units::pulleyMaterials())) {
+BeltPulley::BeltPulley(Host& host)
+    : RotaryMechanism(host, applicationOn(ScreenId::BeltPulley),
+                      {"Belt/Chain-Pulley", "Belt-Pulley", drawBeltPulley}) {
     rows().whole(form::caption("Pulley Specs:"));
-    rows().add("Enter Pinion Diameter:", pinion_);
-    rows().add("Enter Driven Diameter:", driven_);
-    rows().add("Enter Pulley Thickness:", thickness_);
-    rows().add("Units:", units_);
-    rows().add("Density:", material_);
-    rows().add("Belt Efficiency:", efficiency_, "%");
+    rows().add("Enter Pinion Diameter:", entry("PinionD"));
+    rows().add("Enter Driven Diameter:", entry("DrivenD"));
+    rows().add("Enter Pulley Thickness:", entry("Thickness"));
+    rows().add("Units:", unitList("PulleyUnits", units::dimensionUnits().texts()));
+    rows().add("Density:", unitList("Material", units::pulleyMaterials()));
+    rows().add("Belt Efficiency:", entry("BeltEfficiency"), "%");
     rows().skip(8);
     rows().whole(form::caption("Load Specs:"));
     addLoadRows();
     addUnitConversionRow();
-}
-
-void BeltPulley::next() {
-    const BeltPulleyEntries entries{pinion_->text(),          driven_->text(),
-                                    thickness_->text(),       units_->currentText(),
-                                    material_->currentText(), efficiency_->text(),
-                                    loadInertia()->text(),    constantTorque()->text()};
-    if (apply(beltPulleyNext(record(), entries)))
-        openProfile("RotaryMP", tag());
 }

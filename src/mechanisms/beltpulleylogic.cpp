@@ -5,6 +5,12 @@
 
 using mech::read;
 
+BeltPulleyEntries beltPulleyEntries(const Form& f) {
+    return {f.entry("PinionD"),        f.entry("DrivenD"),   f.entry("Thickness"),
+            f.unit("PulleyUnits"),     f.unit("Material"),   f.entry("BeltEfficiency"),
+            f.entry("BPInertia"),      f.entry("TConst")};
+}
+
 Outcome beltPulleyNext(SizingRecord& record, const BeltPulleyEntries& e) {
     double tc = 0, jl = 0, efficiency = 0, dd = 0, dp = 0, t = 0;
     if (!(read(e.TConst, tc) && read(e.BPInertia, jl) && read(e.BeltEfficiency, efficiency) &&
@@ -27,11 +33,11 @@ Outcome beltPulleyNext(SizingRecord& record, const BeltPulleyEntries& e) {
     const mech::Disc driven =
         mech::disc(rho, inches.toInternal(e.PulleyUnits, dd), inches.toInternal(e.PulleyUnits, t));
     const double n = dd / dp;
-    const double g = addedReduction(record);
+    const double g = record.AddedGBReduction;
     const double ratio = g > 0 ? n * g : n;
     if (!mech::allFinite({n, ratio}) || ratio == 0)
         return Outcome::stop(messages::outOfRange());
-    SizingRecord::store(record.RotaryReduction, ratio);
+    record.RotaryReduction = ratio;
 
     if (jl <= 0)
         return Outcome::stop({"Inertia", "The Load Inertia must be greater than zero."});
@@ -41,10 +47,10 @@ Outcome beltPulleyNext(SizingRecord& record, const BeltPulleyEntries& e) {
     const double thrust = g > 0 ? tc / g : tc;
     if (!mech::allFinite({j, reflected, thrust}))
         return Outcome::stop(messages::outOfRange());
-    SizingRecord::store(record.ReflectedJ, reflected);
-    SizingRecord::store(record.T_Thrust, thrust);
+    record.ReflectedJ = reflected;
+    record.T_Thrust = thrust;
     // A belt-pulley has no gravity torque; an earlier linear sizing's must not linger.
-    record.T_Gravity = "0";
+    record.T_Gravity = 0;
 
     const QString unit = " " + e.PulleyUnits;
     record.RBeltPulley = {"Belt-Pulley Specifications",

@@ -6,12 +6,5 @@
 class BeltScrewDrive : public ScrewMechanism {
     Q_OBJECT
   public:
-    explicit BeltScrewDrive(App& app);
-
-  protected:
-    void next() override;
-
-  private:
-    QLineEdit *screwDiameter_, *screwLength_, *pinion_, *driven_, *thickness_, *beltEfficiency_;
-    QComboBox *systemUnits_, *material_;
+    explicit BeltScrewDrive(Host& host);
 };

@@ -6,12 +6,5 @@
 class ConveyorDrive : public LinearMechanism {
     Q_OBJECT
   public:
-    explicit ConveyorDrive(App& app);
-
-  protected:
-    void next() override;
-
-  private:
-    QLineEdit *pinion_, *driven_, *thickness_, *pulleys_, *beltEfficiency_;
-    QComboBox *systemUnits_, *material_;
+    explicit ConveyorDrive(Host& host);
 };

@@ -1,7 +1,5 @@
 #include "mechanisms/directdrive.h"
 
-#include "mechanisms/directdrivelogic.h"
-
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,16 +30,9 @@ void drawDirectDrive(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-DirectDrive::DirectDrive(App& app)
-    : RotaryMechanism(app,
-                      {"DirectDrive", "Direct Drive", "Direct Drive", drawDirectDrive,
-                       &SizingRecord::RDirectDrive, "RotaryType"},
-                      "DDInertia", directDriveTag) {
+DirectDrive::DirectDrive(Host& host)
+    : RotaryMechanism(host, applicationOn(ScreenId::DirectDrive),
+                      {"Direct Drive", "Direct Drive", drawDirectDrive}) {
     addLoadRows();
     addUnitConversionRow();
-}
-
-void DirectDrive::next() {
-    if (apply(directDriveNext(record(), {loadInertia()->text(), constantTorque()->text()})))
-        openProfile("RotaryMP", tag());
 }

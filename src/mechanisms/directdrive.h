@@ -6,8 +6,5 @@
 class DirectDrive : public RotaryMechanism {
     Q_OBJECT
   public:
-    explicit DirectDrive(App& app);
-
-  protected:
-    void next() override;
+    explicit DirectDrive(Host& host);
 };

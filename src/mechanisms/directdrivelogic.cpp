@@ -5,6 +5,10 @@
 
 #include <cmath>
 
+DirectDriveEntries directDriveEntries(const Form& f) {
+    return {f.entry("DDInertia"), f.entry("TConst")};
+}
+
 Outcome directDriveNext(SizingRecord& record, const DirectDriveEntries& entries) {
     const auto inertia = numbers::parse(entries.DDInertia);
     const auto torque = numbers::parse(entries.TConst);
@@ -14,8 +18,8 @@ Outcome directDriveNext(SizingRecord& record, const DirectDriveEntries& entries)
     const double t = *torque;
 
     // The motor turns once per load revolution, times any added gearbox.
-    const double r = addedReduction(record);
-    record.RotaryReduction = r > 0 ? numbers::general(r) : QStringLiteral("1");
+    const double r = record.AddedGBReduction;
+    record.RotaryReduction = r > 0 ? r : 1;
 
     if (!(j > 0))
         return Outcome::stop({"Inertia", "The Inertia entered must be greater than zero."});
@@ -25,10 +29,10 @@ Outcome directDriveNext(SizingRecord& record, const DirectDriveEntries& entries)
     if (!std::isfinite(reflected) || !std::isfinite(thrust))
         return Outcome::stop(messages::outOfRange());
 
-    SizingRecord::store(record.ReflectedJ, reflected);
-    SizingRecord::store(record.T_Thrust, thrust);
+    record.ReflectedJ = reflected;
+    record.T_Thrust = thrust;
     // A direct drive has no gravity torque; an earlier linear sizing's must not linger.
-    record.T_Gravity = "0";
+    record.T_Gravity = 0;
 
     record.RDirectDrive = {QString(), "Load Inertia = " + numbers::general(j) + " oz-in-sec^2"};
     return Outcome::go();

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "flow/form.h"
 #include "flow/outcome.h"
-#include "flow/sizingrecord.h"
+#include "sizing/record.h"
 
 struct DirectDriveEntries {
-    QString DDInertia;
-    QString TConst;
+    QString DDInertia = "0";
+    QString TConst = "0";
 };
-
-inline constexpr const char* directDriveTag = "Direct Drive";
+DirectDriveEntries directDriveEntries(const Form& form);
 
 // NEXT of the direct drive screen: checks the entries, stores the reflected
 // inertia, thrust torque and ratio, and writes RDirectDrive.

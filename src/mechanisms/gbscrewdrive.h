@@ -6,12 +6,5 @@
 class GBScrewDrive : public ScrewMechanism {
     Q_OBJECT
   public:
-    explicit GBScrewDrive(App& app);
-
-  protected:
-    void next() override;
-
-  private:
-    QLineEdit *reduction_, *gbInertia_, *gbEfficiency_, *screwDiameter_, *screwLength_;
-    QComboBox *gbUnits_, *systemUnits_;
+    explicit GBScrewDrive(Host& host);
 };

@@ -1,7 +1,5 @@
 #include "mechanisms/gearbox.h"
 
-#include "findings/addedgearbox.h"
-#include "mechanisms/gearboxlogic.h"
 #include "units/units.h"
 
 #include <QComboBox>
@@ -50,81 +48,23 @@ void drawGearbox(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-Gearbox::Gearbox(App& app)
-    : RotaryMechanism(app,
-                      {"Gearbox", "Gearbox", "Gearbox Driven", drawGearbox, &SizingRecord::RGearbox,
-                       "RotaryType"},
-                      "LoadInertia", gearboxTag),
-      reduction_(form::entry("Reduction")), gbInertia_(form::entry("GBInertia")),
-      efficiency_(form::entry("GBEfficiency", "90")),
-      units_(form::unitList("GBUnits", units::inertiaUnits().texts())) {
+Gearbox::Gearbox(Host& host)
+    : RotaryMechanism(host, applicationOn(ScreenId::Gearbox),
+                      {"Gearbox", "Gearbox Driven", drawGearbox}) {
     rows().whole(form::caption("Gearbox Specs:"));
-    rows().add("Enter Gearbox Reduction:", reduction_, ": 1",
+    rows().add("Enter Gearbox Reduction:", entry("Reduction"), ": 1",
                helpButton("RedWhat", {messages::programTitle,
                                       "The reduction ratio defines how many motor revolutions are "
                                       "required for one revolution of the gearbox ouput shaft."}));
-    rows().add("Enter the Inertia of the Gearbox:", gbInertia_);
-    rows().add("Units", units_);
-    rows().add("Enter the Gearbox Efficiency:", efficiency_, "%");
+    rows().add("Enter the Inertia of the Gearbox:", entry("GBInertia"));
+    rows().add("Units", unitList("GBUnits", units::inertiaUnits().texts()));
+    rows().add("Enter the Gearbox Efficiency:", entry("GBEfficiency"), "%");
     rows().skip(8);
     rows().whole(form::caption("Load Specs:"));
     addLoadRows();
     addUnitConversionRow();
 }
 
-QList<QLineEdit*> Gearbox::entries() const {
-    return {reduction_, gbInertia_, efficiency_, loadInertia(), constantTorque()};
-}
-
-void Gearbox::addGearbox(const QString& reduction, const QString& load, bool ownGearbox) {
-    if (plainEntries_.isEmpty()) {
-        for (const QLineEdit* e : entries())
-            plainEntries_ << e->text();
-        plainUnits_ = units_->currentIndex();
-    }
-    showTorqueAndCalculator(ownGearbox);
-    reduction_->setText(reduction);
-    loadInertia()->setText(load);
-    loadInertia()->setCursorPosition(0);
-}
-
-void Gearbox::next() {
-    // A gearbox added to the application's own turns the motor by both ratios.
-    const auto& without = app().withoutGearbox();
-    const double ownRatio = without ? SizingRecord::number(without->record.RotaryReduction) : 0;
-    const GearboxEntries typed{reduction_->text(),
-                               gbInertia_->text(),
-                               units_->currentText(),
-                               efficiency_->text(),
-                               loadInertia()->text(),
-                               constantTorque()->text(),
-                               ownRatio};
-    const Outcome outcome = gearboxNext(record(), typed);
-    if (!apply(outcome))
-        return;
-    showTorqueAndCalculator(true);
-    if (outcome.next == "RotaryMP")
-        openProfile("RotaryMP", tag());
-    else if (app().screens().knows(outcome.next))
-        moveTo(outcome.next);
-}
-
-void Gearbox::back() {
-    const bool added = record().gearboxAdded();
-    const QString target = gearboxBack(record());
-    if (added) {
-        // Removing the added gearbox: this screen as it was, and the sizing
-        // and findings as they were without it.
-        if (!plainEntries_.isEmpty()) {
-            const QList<QLineEdit*> plain = entries();
-            for (int i = 0; i < plain.size(); ++i)
-                plain[i]->setText(plainEntries_[i]);
-            units_->setCurrentIndex(plainUnits_);
-            plainEntries_.clear();
-        }
-        showTorqueAndCalculator(true);
-        addedgearbox::undo(app());
-    }
-    if (app().screens().knows(target))
-        moveTo(target);
+void Gearbox::showResults() {
+    showTorqueAndCalculator(!sizing().gearboxControlsHidden);
 }

@@ -1,10 +1,16 @@
 #include "mechanisms/gearboxlogic.h"
 
-#include "flow/apptypes.h"
+#include "mechanisms/applications.h"
 #include "mechanisms/mechanismlogic.h"
 #include "units/units.h"
 
 using mech::read;
+
+GearboxEntries gearboxEntries(const Form& f, double ownRatio) {
+    return {f.entry("Reduction"),    f.entry("GBInertia"),   f.unit("GBUnits"),
+            f.entry("GBEfficiency"), f.entry("LoadInertia"), f.entry("TConst"),
+            ownRatio};
+}
 
 Outcome gearboxNext(SizingRecord& record, const GearboxEntries& e) {
     double tc = 0, jl = 0, efficiency = 0, gbInertia = 0, r = 0;
@@ -33,24 +39,21 @@ Outcome gearboxNext(SizingRecord& record, const GearboxEntries& e) {
     // application's own one: the motor turns by both ratios, and the constant
     // torque is reflected through it like any other torque.
     const bool added = record.gearboxAdded();
-    const bool ownMechanism = record.AppType == "Rotary: Gearbox";
+    const bool ownMechanism = record.AppType && record.AppType->screen == ScreenId::Gearbox;
     const double ratio = added && ownMechanism && e.ownRatio > 0 ? e.ownRatio * r : r;
-    const double gravity = SizingRecord::number(record.T_Gravity) / r;
+    const double gravity = record.T_Gravity / r;
     const double jg = units::inertiaUnits().toInternal(e.GBUnits, gbInertia);
     const double j = jg + jl / (r * r * eff);
     const double thrust = added && ownMechanism ? tc / r : tc;
     if (!mech::allFinite({ratio, gravity, jg, j, thrust}))
         return Outcome::stop(messages::outOfRange());
 
-    SizingRecord::store(record.RotaryReduction, ratio);
+    record.RotaryReduction = ratio;
     // The application's own gearbox has no gravity torque; an earlier linear
     // sizing's must not linger. An added gearbox reflects the one in force.
-    if (added)
-        SizingRecord::store(record.T_Gravity, gravity);
-    else
-        record.T_Gravity = "0";
-    SizingRecord::store(record.ReflectedJ, j);
-    SizingRecord::store(record.T_Thrust, thrust);
+    record.T_Gravity = added ? gravity : 0;
+    record.ReflectedJ = j;
+    record.T_Thrust = thrust;
 
     record.RGearbox = {"Rotary Positioning via Gearbox",
                        "Gearbox Reduction Ratio = " + e.Reduction + " : 1",
@@ -58,27 +61,5 @@ Outcome gearboxNext(SizingRecord& record, const GearboxEntries& e) {
                        "Gearbox Efficiency = " + e.GBEfficiency + " %",
                        QString(),
                        "Load Inertia = " + e.LoadInertia + " oz-in-sec^2"};
-    return Outcome::go(gearboxNextScreen(record.AppType));
-}
-
-QString gearboxNextScreen(const QString& appType) {
-    // The application's own gearbox goes on to the move; an added one to the
-    // application's mechanism screen.
-    if (appType == "Rotary: Gearbox")
-        return "RotaryMP";
-    for (const QList<AppTypeInfo>* types : {&rotaryTypes(), &linearTypes()})
-        for (const AppTypeInfo& type : *types)
-            if (type.appType == appType)
-                return type.screen;
-    return {};
-}
-
-QString gearboxBack(SizingRecord& record) {
-    if (record.gearboxAdded()) {
-        record.AddedGBReduction = "0";
-        record.GBAdded.clear();
-        return "Findings";
-    }
-    record.RGearbox.clear();
-    return "RotaryType";
+    return Outcome::go();
 }

@@ -3,6 +3,14 @@
 #include "mechanisms/mechanismlogic.h"
 #include "units/units.h"
 
+LoadEntries loadEntries(const Form& f) {
+    const QString chosen = f.option("Orientation");
+    const Orientation orientation = chosen == "Vertical"     ? Orientation::Vertical
+                                    : chosen == "Horizontal" ? Orientation::Horizontal
+                                                             : Orientation::None;
+    return {orientation, f.entry("LoadWeight"), f.entry("ThrustForce"), f.unit("Units")};
+}
+
 namespace linear {
 
 Message orientationMissing() {
@@ -28,9 +36,8 @@ Message screwPitchUnits() {
 std::optional<Outcome> storeRatio(SizingRecord& record, double revsPerInch) {
     if (!mech::allFinite({revsPerInch}) || revsPerInch <= 0)
         return Outcome::stop(messages::outOfRange());
-    SizingRecord::store(record.LinearReduction, revsPerInch);
-    const double added = addedReduction(record);
-    record.RotaryReduction = added > 0 ? record.AddedGBReduction : QStringLiteral("0");
+    record.LinearReduction = revsPerInch;
+    record.RotaryReduction = record.gearboxAdded() ? record.AddedGBReduction : 0;
     return std::nullopt;
 }
 
@@ -42,20 +49,20 @@ std::optional<Outcome> storeLoad(SizingRecord& record, const LoadEntries& e, dou
             units::weightUnits().toInternal(e.Units, force)};
     if (!mech::allFinite({load.weight, load.force}))
         return Outcome::stop(messages::outOfRange());
-    SizingRecord::store(record.Weight, load.weight);
+    record.Weight = {load.weight, false};
     return std::nullopt;
 }
 
 Outcome finish(SizingRecord& record, const Reflected& f, QStringList& reportLines,
                const QStringList& lines) {
-    const double g = addedReduction(record);
+    const double g = record.AddedGBReduction;
     const Reflected stored =
         g > 0 ? Reflected{f.inertia / (g * g), f.thrust / g, f.gravity / g} : f;
     if (!mech::allFinite({stored.inertia, stored.thrust, stored.gravity}))
         return Outcome::stop(messages::outOfRange());
-    SizingRecord::store(record.ReflectedJ, stored.inertia);
-    SizingRecord::store(record.T_Thrust, stored.thrust);
-    SizingRecord::store(record.T_Gravity, stored.gravity);
+    record.ReflectedJ = stored.inertia;
+    record.T_Thrust = stored.thrust;
+    record.T_Gravity = stored.gravity;
     reportLines = lines;
     return Outcome::go();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "flow/constants.h"
+#include "flow/form.h"
 #include "flow/outcome.h"
-#include "flow/sizingrecord.h"
+#include "sizing/record.h"
 
 #include <optional>
 
@@ -15,10 +17,12 @@ struct LoadEntries {
     QString ThrustForce = "0";
     QString Units; // weight units; empty when none is chosen
 };
+// The orientation is the option chosen in the frame "Orientation".
+LoadEntries loadEntries(const Form& form);
 
 namespace linear {
 
-inline constexpr double twoPi = 6.28318;
+using constants::twoPi;
 inline constexpr double steel = 4.48; // oz/in^3: screws, couplers and rack pinions
 
 // The orientation messages: most screens ask for "the Orientation of this

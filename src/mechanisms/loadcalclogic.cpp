@@ -22,6 +22,25 @@ QString inertiaText(double j) {
 
 } // namespace
 
+LoadCalcEntries loadCalcEntries(const Form& f) {
+    const QString chosen = f.option("LoadType");
+    const Shape shape = chosen == "SolidCyl"    ? Shape::SolidCylinder
+                        : chosen == "HollowCyl" ? Shape::HollowCylinder
+                        : chosen == "Rect"      ? Shape::Rectangular
+                                                : Shape::None;
+    return {shape,         f.entry("SolidOD"), f.entry("HollowOD"), f.entry("HollowID"),
+            f.entry("RectL"), f.entry("RectW"), f.unit("LUnits"),   f.entry("Weight"),
+            f.unit("WTUnits"), f.entry("Eccentricity")};
+}
+
+const Form& loadCalcForm() {
+    static const Form form =
+        Form::initial({"SolidOD", "HollowOD", "HollowID", "RectL", "RectW", "Weight",
+                       "Eccentricity"},
+                      {"LUnits", "WTUnits"}, {"LoadType"});
+    return form;
+}
+
 LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
     LoadCalcOutcome result;
     Outcome& out = result.outcome;
@@ -36,7 +55,7 @@ LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
           read(e.RectW, rectW) && read(e.RectL, rectL) && read(e.Weight, weight)))
         return stop(messages::numbersPlease());
 
-    record.LoadCalc = "Yes";
+    record.LoadCalc = true;
     if (e.shape == Shape::None)
         return stop({"Load Select", "Please select load type."});
     if (e.LUnits.isEmpty())
@@ -57,7 +76,7 @@ LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
     const double w = units::loadCalcWeightUnits().toInternal(e.WTUnits, weight);
     if (!std::isfinite(w))
         return stop(messages::outOfRange());
-    SizingRecord::store(record.Weight, w);
+    record.Weight = {w, false};
 
     double ecc = 0;
     if (!read(e.Eccentricity, ecc))
@@ -77,21 +96,21 @@ LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
     switch (e.shape) {
     case Shape::SolidCylinder: {
         const double r = inches(solidOD) / 2;
-        j = w * r * r / 2 / mech::gravity;
+        j = w * r * r / 2 / constants::gravity;
         lines = {"Load Type = Solid Cylinder", "Cylinder Diameter = " + e.SolidOD + unit,
                  weightLine};
         break;
     }
     case Shape::HollowCylinder: {
         const double ro = inches(hollowOD) / 2, ri = inches(hollowID) / 2;
-        j = w * (ro * ro + ri * ri) / 2 / mech::gravity;
+        j = w * (ro * ro + ri * ri) / 2 / constants::gravity;
         lines = {"Load Type = Hollow Cylinder", "Cylinder Outer Diameter = " + e.HollowOD + unit,
                  "Cylinder Inner Diameter = " + e.HollowID + unit, weightLine};
         break;
     }
     case Shape::Rectangular: {
         const double l = inches(rectL), b = inches(rectW);
-        j = w * (l * l + b * b) / 12 / mech::gravity;
+        j = w * (l * l + b * b) / 12 / constants::gravity;
         lines = {"Load Type = Rectangular Solid", "Rectangular Length = " + e.RectL + unit,
                  "Rectangular Width = " + e.RectW + unit, weightLine};
         break;
@@ -100,30 +119,23 @@ LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
         break;
     }
     if (re > 0) {
-        j += w * re * re / mech::gravity;
+        j += w * re * re / constants::gravity;
         lines << "Eccentric Radius = " + e.Eccentricity + unit;
     }
     if (!std::isfinite(j))
         return stop(messages::outOfRange());
 
     record.RLoadCalcs = lines;
-    result.target = loadCalcTarget(e.tag);
     result.inertia = inertiaText(j);
-    out.proceed = !result.target.isEmpty();
+    out.proceed = true;
     return result;
 }
 
 QList<std::pair<QString, QString>> loadCalcClear(SizingRecord& record) {
-    record.Weight = "0";
+    record.Weight = {};
     QList<std::pair<QString, QString>> entries;
     for (const char* name :
          {"SolidOD", "HollowOD", "HollowID", "RectL", "RectW", "Weight", "Eccentricity"})
         entries.append(std::pair<QString, QString>(name, "0"));
     return entries;
-}
-
-QString loadCalcTarget(const QString& tag) {
-    // The calculator serves the rotary mechanisms only.
-    const TaggedMechanism mechanism = mechanismOfTag(tag);
-    return mechanism.rotary ? mechanism.screen : QString();
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "flow/form.h"
 #include "flow/outcome.h"
-#include "flow/sizingrecord.h"
+#include "sizing/record.h"
 
-// What the load calculator's ENTER reads: the chosen shape, the entry texts,
-// the unit choices (empty when none is chosen) and the tag in its frame.
+// What the load calculator's ENTER reads: the chosen shape, the entry texts
+// and the unit choices (empty when none is chosen).
 struct LoadCalcEntries {
     enum class Shape { None, SolidCylinder, HollowCylinder, Rectangular };
     Shape shape = Shape::None;
@@ -17,13 +18,15 @@ struct LoadCalcEntries {
     QString Weight = "0";
     QString WTUnits;
     QString Eccentricity = "0";
-    QString tag; // the caption of the LoadType frame
 };
+// The shape is the option chosen in the frame "LoadType".
+LoadCalcEntries loadCalcEntries(const Form& form);
+// The calculator's entries when it is first shown.
+const Form& loadCalcForm();
 
 struct LoadCalcOutcome {
     Outcome outcome;
-    QString target;  // the mechanism screen whose load inertia entry takes the result
-    QString inertia; // the text written there
+    QString inertia; // the text the load inertia entry takes
 };
 
 // ENTER of the load calculator: the inertia of the load's shape, with any
@@ -32,6 +35,3 @@ LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& entri
 
 // CLEAR of the load calculator: the entries it resets, and the record's weight.
 QList<std::pair<QString, QString>> loadCalcClear(SizingRecord& record);
-
-// The mechanism screen a load calculator tag writes into; empty for none.
-QString loadCalcTarget(const QString& tag);

@@ -1,6 +1,6 @@
 #include "mechanisms/loadcalculations.h"
 
-#include "mechanisms/loadinertiatarget.h"
+#include "mechanisms/mechanismsteps.h"
 #include "ui/illustration.h"
 #include "units/units.h"
 
@@ -58,39 +58,33 @@ void drawShapes(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-LoadCalculations::LoadCalculations(App& app)
-    : Screen(app, "LoadCalculations", "Load Calculations"), loadType_(new QGroupBox("Load Type")),
-      solid_(new QRadioButton("Solid Cylinder")), hollow_(new QRadioButton("Hollow Cylinder")),
-      rect_(new QRadioButton("Rectangular")), solidOD_(form::entry("SolidOD")),
-      hollowOD_(form::entry("HollowOD")), hollowID_(form::entry("HollowID")),
-      rectL_(form::entry("RectL")), rectW_(form::entry("RectW")), weight_(form::entry("Weight")),
-      eccentricity_(form::entry("Eccentricity")),
-      lengthUnits_(form::unitList("LUnits", units::dimensionUnits().texts())),
-      weightUnits_(form::unitList("WTUnits", units::loadCalcWeightUnits().texts())) {
+LoadCalculations::LoadCalculations(Host& host)
+    : Screen(host, ScreenId::LoadCalculations, "Load Calculations"),
+      loadType_(new QGroupBox("Load Type")) {
+    bindForm([this]() -> Form& { return loadCalcForm(sizing()); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form::heading("Load Calculations"));
     layout->addWidget(new Illustration(drawShapes, QSize(480, 130)), 0, Qt::AlignHCenter);
 
     loadType_->setObjectName("LoadType");
-    solid_->setObjectName("SolidCyl");
-    hollow_->setObjectName("HollowCyl");
-    rect_->setObjectName("Rect");
     auto* shapes = new QHBoxLayout(loadType_);
-    for (QRadioButton* shape : {solid_, hollow_, rect_})
-        shapes->addWidget(shape);
+    shapes->addWidget(option("LoadType", "SolidCyl", "Solid Cylinder"));
+    shapes->addWidget(option("LoadType", "HollowCyl", "Hollow Cylinder"));
+    shapes->addWidget(option("LoadType", "Rect", "Rectangular"));
     layout->addWidget(loadType_);
 
     auto* grid = new QGridLayout;
     grid->setColumnStretch(4, 1);
     form::Rows rows(grid);
-    rows.add("Select Units:", lengthUnits_);
-    rows.add("Enter Cylinder Diameter:", solidOD_);
-    rows.add("Enter Hollow Outer Diameter:", hollowOD_);
-    rows.add("Enter Hollow Inner Diameter:", hollowID_);
-    rows.add("Enter Rectangular Length:", rectL_);
-    rows.add("Enter Rectangular Width:", rectW_);
+    rows.add("Select Units:", unitList("LUnits", units::dimensionUnits().texts()));
+    rows.add("Enter Cylinder Diameter:", entry("SolidOD"));
+    rows.add("Enter Hollow Outer Diameter:", entry("HollowOD"));
+    rows.add("Enter Hollow Inner Diameter:", entry("HollowID"));
+    rows.add("Enter Rectangular Length:", entry("RectL"));
+    rows.add("Enter Rectangular Width:", entry("RectW"));
     rows.skip(6);
-    rows.add("Enter the Weight of the Load:", weight_, weightUnits_,
+    rows.add("Enter the Weight of the Load:", entry("Weight"),
+             unitList("WTUnits", units::loadCalcWeightUnits().texts()),
              helpButton("WeightWhat",
                         {"Weight Calculation",
                          "To calculate the weight of your system, measure the volume and multiply "
@@ -98,7 +92,7 @@ LoadCalculations::LoadCalculations(App& app)
                              QString(42, u' ') +
                              "Some common densities: Steel=4.48 oz/in^3; Aluminum = 1.54 oz/in^3, "
                              "Plastic = 0.64 oz/in^3"}));
-    rows.add("Enter Eccentricity Distance (if any):", eccentricity_, QString(),
+    rows.add("Enter Eccentricity Distance (if any):", entry("Eccentricity"), QString(),
              helpButton("EccentricityWhat",
                         {"Eccentricity", "Eccentricity Distance is the distance from the center "
                                          "of gravity of your load to the center of rotation "
@@ -110,38 +104,17 @@ LoadCalculations::LoadCalculations(App& app)
                                 button("Calculate", "E N T E R", [this] { enter(); })));
 }
 
-void LoadCalculations::setLoadType(const QString& tag) {
-    loadType_->setTitle(tag);
-}
-
-LoadCalcEntries LoadCalculations::entries() const {
-    using Shape = LoadCalcEntries::Shape;
-    const Shape shape = solid_->isChecked()    ? Shape::SolidCylinder
-                        : hollow_->isChecked() ? Shape::HollowCylinder
-                        : rect_->isChecked()   ? Shape::Rectangular
-                                               : Shape::None;
-    return {shape,
-            solidOD_->text(),
-            hollowOD_->text(),
-            hollowID_->text(),
-            rectL_->text(),
-            rectW_->text(),
-            lengthUnits_->currentText(),
-            weight_->text(),
-            weightUnits_->currentText(),
-            eccentricity_->text(),
-            loadType_->title()};
+void LoadCalculations::showResults() {
+    const Application* opener = sizing().openedBy.value(ScreenId::LoadCalculations);
+    loadType_->setTitle(opener ? opener->tag : QString("Load Type"));
 }
 
 void LoadCalculations::enter() {
-    const LoadCalcOutcome result = loadCalcEnter(record(), entries());
-    if (!apply(result.outcome))
-        return;
-    if (auto* target = dynamic_cast<LoadInertiaTarget*>(app().screens().get(result.target)))
-        target->setLoadInertia(result.inertia);
-    hide();
+    if (apply(submitLoadCalc(sizing())))
+        hide();
 }
 
 void LoadCalculations::clear() {
-    apply({{}, loadCalcClear(record()), false, {}});
+    clearLoadCalc(sizing());
+    load();
 }

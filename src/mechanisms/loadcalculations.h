@@ -1,12 +1,8 @@
 #pragma once
 
-#include "mechanisms/loadcalclogic.h"
 #include "ui/screen.h"
 
-class QComboBox;
 class QGroupBox;
-class QLineEdit;
-class QRadioButton;
 
 // The load inertia calculator: the inertia of a solid cylinder, a hollow
 // cylinder or a rectangular solid, with any eccentricity, written into the
@@ -14,18 +10,15 @@ class QRadioButton;
 class LoadCalculations : public Screen {
     Q_OBJECT
   public:
-    explicit LoadCalculations(App& app);
+    explicit LoadCalculations(Host& host);
 
-    // The opening screen's mechanism tag, shown as the frame's caption.
-    void setLoadType(const QString& tag);
+  protected:
+    // The frame's caption: the tag of the screen that opened the calculator.
+    void showResults() override;
 
   private:
-    LoadCalcEntries entries() const;
     void enter();
     void clear();
 
     QGroupBox* loadType_;
-    QRadioButton *solid_, *hollow_, *rect_;
-    QLineEdit *solidOD_, *hollowOD_, *hollowID_, *rectL_, *rectW_, *weight_, *eccentricity_;
-    QComboBox *lengthUnits_, *weightUnits_;
 };

@@ -8,8 +8,8 @@ namespace mech {
 
 Disc disc(double density, double diameter, double length) {
     const double r = diameter / 2;
-    const double weight = density * length * pi * r * r;
-    return {weight, weight * r * r / 2 / gravity};
+    const double weight = density * length * constants::pi * r * r;
+    return {weight, weight * r * r / 2 / constants::gravity};
 }
 
 bool read(const QString& text, double& out) {
@@ -28,35 +28,10 @@ bool allFinite(std::initializer_list<double> values) {
 
 } // namespace mech
 
-QString mechanismBack(SizingRecord& record, QStringList& reportLines, const QString& choiceScreen) {
+ScreenId mechanismBack(const SizingRecord& record, QStringList& reportLines,
+                       ScreenId choiceScreen) {
     if (record.gearboxAdded())
-        return "Gearbox";
+        return ScreenId::Gearbox;
     reportLines.clear();
     return choiceScreen;
-}
-
-TaggedMechanism mechanismOfTag(const QString& tag) {
-    struct Row {
-        const char* tag;
-        const char* screen;
-        bool rotary;
-    };
-    static constexpr Row rows[] = {{"Direct Drive", "DirectDrive", true},
-                                   {"Belt Pulley", "BeltPulley", true},
-                                   {"Gearbox", "Gearbox", true},
-                                   {"Screw Drive", "ScrewDrive", false},
-                                   {"BP Screw", "BeltScrewDrive", false},
-                                   {"GB Screw", "GBScrewDrive", false},
-                                   {"Conveyor", "ConveyorDrive", false},
-                                   {"NR Screw", "NonRScrewDrive", false},
-                                   {"Rack & Pinion", "RackPinionDrive", false}};
-    for (const Row& row : rows)
-        if (tag == QLatin1String(row.tag))
-            return {row.screen, row.rotary};
-    return {};
-}
-
-double addedReduction(const SizingRecord& record) {
-    const double r = SizingRecord::number(record.AddedGBReduction);
-    return r > 0 ? r : 0;
 }

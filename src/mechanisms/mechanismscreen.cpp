@@ -1,16 +1,16 @@
 #include "mechanisms/mechanismscreen.h"
 
-#include "mechanisms/mechanismlogic.h"
-#include "profiles/profilescreen.h"
+#include "mechanisms/mechanismsteps.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-MechanismScreen::MechanismScreen(App& app, const Setup& setup)
-    : Screen(app, setup.name, setup.title), reportLines_(setup.reportLines),
-      choiceScreen_(setup.choiceScreen), rows_(new QGridLayout), frames_(new QGridLayout) {
+MechanismScreen::MechanismScreen(Host& host, const Application& mechanism, const Setup& setup)
+    : Screen(host, mechanism.screen, setup.title), mechanism_(mechanism),
+      rows_(new QGridLayout), frames_(new QGridLayout) {
+    bindForm([this]() -> Form& { return mechanismForm(sizing(), mechanism_); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form::heading(setup.heading));
     layout->addWidget(new Illustration(setup.drawing, QSize(420, 170)), 0, Qt::AlignHCenter);
@@ -30,14 +30,12 @@ form::Rows MechanismScreen::addFrame(QWidget* frame, int row, int column, int ro
     return form::Rows(grid);
 }
 
-void MechanismScreen::openProfile(const QString& profileScreen, const QString& tag) {
-    if (auto* profile = app().screens().get<ProfileScreen>(profileScreen))
-        profile->setMechanismTag(tag);
-    moveTo(profileScreen);
+void MechanismScreen::next() {
+    const Outcome outcome = submitMechanism(sizing(), mechanism_);
+    if (apply(outcome) && outcome.next)
+        moveTo(*outcome.next);
 }
 
 void MechanismScreen::back() {
-    const QString target = mechanismBack(record(), record().*reportLines_, choiceScreen_);
-    if (app().screens().knows(target))
-        moveTo(target);
+    moveTo(leaveMechanism(sizing(), mechanism_));
 }

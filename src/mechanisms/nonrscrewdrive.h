@@ -6,8 +6,5 @@
 class NonRScrewDrive : public ScrewMechanism {
     Q_OBJECT
   public:
-    explicit NonRScrewDrive(App& app);
-
-  protected:
-    void next() override;
+    explicit NonRScrewDrive(Host& host);
 };

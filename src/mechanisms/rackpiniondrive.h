@@ -6,12 +6,5 @@
 class RackPinionDrive : public LinearMechanism {
     Q_OBJECT
   public:
-    explicit RackPinionDrive(App& app);
-
-  protected:
-    void next() override;
-
-  private:
-    QLineEdit *pinion_, *thickness_;
-    QComboBox* pinionUnits_;
+    explicit RackPinionDrive(Host& host);
 };

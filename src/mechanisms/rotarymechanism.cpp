@@ -1,6 +1,6 @@
 #include "mechanisms/rotarymechanism.h"
 
-#include "mechanisms/loadcalculations.h"
+#include "mechanisms/mechanismsteps.h"
 
 #include <QGridLayout>
 #include <QLayoutItem>
@@ -16,26 +16,19 @@ const Message constantTorqueHelp{
 
 } // namespace
 
-RotaryMechanism::RotaryMechanism(App& app, const Setup& setup, const QString& inertiaName,
-                                 const QString& tag)
-    : MechanismScreen(app, setup), tag_(tag), inertia_(form::entry(inertiaName)),
-      torque_(form::entry("TConst")) {
+RotaryMechanism::RotaryMechanism(Host& host, const Application& mechanism, const Setup& setup)
+    : MechanismScreen(host, mechanism, setup), inertia_(entry(mechanism.loadInertia)),
+      torque_(entry("TConst")) {
     // A load inertia typed by hand carries no weight; one the calculator
     // wrote keeps the weight it stored.
-    connect(inertia_, &QLineEdit::textChanged, this, [this] { record().loadInertiaEdited(); });
-}
-
-void RotaryMechanism::setLoadInertia(const QString& text) {
-    inertia_->setText(text);
+    connect(inertia_, &QLineEdit::textEdited, this, [this] { sizing().record().loadInertiaEdited(); });
 }
 
 void RotaryMechanism::addLoadRows() {
     rows().add("Enter the Inertia of the Load:", inertia_, "oz-in-sec^2");
     const int first = rows().row();
-    QPushButton* calculator =
-        button("LoadCalcs", "Inertia Calculations", [this] { openLoadCalculator(); });
-    calculator->setEnabled(app().screens().knows("LoadCalculations"));
-    rows().add("OR, Click >>", calculator);
+    rows().add("OR, Click >>",
+               button("LoadCalcs", "Inertia Calculations", [this] { openLoadCalculator(); }));
     rows().add("Enter any constant torque applied:", torque_, "oz-in",
                helpButton("DWhat", constantTorqueHelp));
     for (int row = first; row < rows().row(); ++row)
@@ -46,7 +39,7 @@ void RotaryMechanism::addLoadRows() {
 }
 
 void RotaryMechanism::addUnitConversionRow() {
-    rows().span(toolButton("UnitConv", "Unit Conversion", "Conversion"));
+    rows().span(toolButton("UnitConv", "Unit Conversion", ScreenId::Conversion));
 }
 
 void RotaryMechanism::showTorqueAndCalculator(bool shown) {
@@ -55,7 +48,6 @@ void RotaryMechanism::showTorqueAndCalculator(bool shown) {
 }
 
 void RotaryMechanism::openLoadCalculator() {
-    if (auto* calculator = app().screens().get<LoadCalculations>("LoadCalculations"))
-        calculator->setLoadType(tag_);
-    openBeside("LoadCalculations");
+    ::openLoadCalculator(sizing(), mechanism());
+    openBeside(ScreenId::LoadCalculations);
 }

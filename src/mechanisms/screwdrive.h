@@ -6,12 +6,5 @@
 class ScrewDrive : public ScrewMechanism {
     Q_OBJECT
   public:
-    explicit ScrewDrive(App& app);
-
-  protected:
-    void next() override;
-
-  private:
-    QLineEdit *screwDiameter_, *screwLength_, *couplerDiameter_, *couplerLength_;
-    QComboBox* systemUnits_;
+    explicit ScrewDrive(Host& host);
 };

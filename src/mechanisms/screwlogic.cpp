@@ -60,6 +60,39 @@ Message rotatingUnits() {
 
 } // namespace
 
+ScrewEntries screwEntries(const Form& f) {
+    return {f.entry("ScrewPitch"), f.unit("PitchUnits"), f.entry("ScrewEfficiency")};
+}
+
+ScrewDriveEntries screwDriveEntries(const Form& f) {
+    return {loadEntries(f),           screwEntries(f),         f.entry("ScrewDiameter"),
+            f.entry("ScrewLength"),   f.entry("CouplerDiameter"), f.entry("CouplerLength"),
+            f.unit("SystemUnits")};
+}
+
+BeltScrewEntries beltScrewEntries(const Form& f) {
+    return {loadEntries(f),
+            screwEntries(f),
+            f.entry("ScrewDiameter"),
+            f.entry("ScrewLength"),
+            f.entry("PinionDiameter"),
+            f.entry("DrivenDiameter"),
+            f.entry("PulleyThickness"),
+            f.unit("SystemUnits"),
+            f.unit("Material"),
+            f.entry("BeltEfficiency")};
+}
+
+GBScrewEntries gbScrewEntries(const Form& f) {
+    return {loadEntries(f),           screwEntries(f),        f.entry("Reduction"),
+            f.entry("GBInertia"),     f.unit("GBUnits"),      f.entry("GBEfficiency"),
+            f.entry("ScrewDiameter"), f.entry("ScrewLength"), f.unit("SystemUnits")};
+}
+
+NonRScrewEntries nonRScrewEntries(const Form& f) {
+    return {loadEntries(f), screwEntries(f)};
+}
+
 Outcome screwDriveNext(SizingRecord& record, const ScrewDriveEntries& e) {
     Screw s;
     double cl = 0, cd = 0, sl = 0, sd = 0;
@@ -87,7 +120,7 @@ Outcome screwDriveNext(SizingRecord& record, const ScrewDriveEntries& e) {
 
     const mech::Disc screw = mech::disc(linear::steel, inches(sd), inches(sl));
     const mech::Disc coupler = mech::disc(linear::steel, inches(cd), inches(cl));
-    const double j = loadThroughScrew(load.weight, r) / s.efficiency / mech::gravity +
+    const double j = loadThroughScrew(load.weight, r) / s.efficiency / constants::gravity +
                      screw.inertia + coupler.inertia;
     const auto torque = [&](double force) { return torqueOf(force, r, s.efficiency); };
     const QString unit = " " + e.SystemUnits;
@@ -138,7 +171,7 @@ Outcome beltScrewNext(SizingRecord& record, const BeltScrewEntries& e) {
     const mech::Disc pinion = mech::disc(rho, inches(dp), inches(t));
     const mech::Disc driven = mech::disc(rho, inches(dd), inches(t));
     const double beltSide = etaB * k * k;
-    const double j = loadThroughScrew(load.weight, r) / (s.efficiency * beltSide) / mech::gravity +
+    const double j = loadThroughScrew(load.weight, r) / (s.efficiency * beltSide) / constants::gravity +
                      screw.inertia / beltSide + driven.inertia / beltSide + pinion.inertia;
     const auto torque = [&](double force) { return torqueOf(force, k * r, etaB * s.efficiency); };
     const QString unit = " " + e.SystemUnits;
@@ -186,7 +219,7 @@ Outcome gbScrewNext(SizingRecord& record, const GBScrewEntries& e) {
 
     const mech::Disc screw = mech::disc(linear::steel, inches(sd), inches(sl));
     const double gearSide = etaG * n * n;
-    const double j = loadThroughScrew(load.weight, r) / (s.efficiency * gearSide) / mech::gravity +
+    const double j = loadThroughScrew(load.weight, r) / (s.efficiency * gearSide) / constants::gravity +
                      screw.inertia / gearSide + jgb;
     const auto torque = [&](double force) { return torqueOf(force, n * r, s.efficiency * etaG); };
     const QString unit = " " + e.SystemUnits;
@@ -217,7 +250,7 @@ Outcome nonRScrewNext(SizingRecord& record, const NonRScrewEntries& e) {
     if (auto stopped = linear::storeLoad(record, e.load, s.weight, s.thrust, load))
         return *stopped;
 
-    const double j = loadThroughScrew(load.weight, r) / s.efficiency / mech::gravity;
+    const double j = loadThroughScrew(load.weight, r) / s.efficiency / constants::gravity;
     const auto torque = [&](double force) { return torqueOf(force, r, s.efficiency); };
     return linear::finish(
         record, linear::withLoad(j, load, e.load, torque), record.LNRScrew,

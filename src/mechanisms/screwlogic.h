@@ -8,6 +8,7 @@ struct ScrewEntries {
     QString PitchUnits; // empty when none is chosen
     QString ScrewEfficiency = "60";
 };
+ScrewEntries screwEntries(const Form& form);
 
 struct ScrewDriveEntries {
     LoadEntries load;
@@ -49,10 +50,10 @@ struct NonRScrewEntries {
     ScrewEntries screw;
 };
 
-inline constexpr const char* screwDriveTag = "Screw Drive";
-inline constexpr const char* beltScrewTag = "BP Screw";
-inline constexpr const char* gbScrewTag = "GB Screw";
-inline constexpr const char* nonRScrewTag = "NR Screw";
+ScrewDriveEntries screwDriveEntries(const Form& form);
+BeltScrewEntries beltScrewEntries(const Form& form);
+GBScrewEntries gbScrewEntries(const Form& form);
+NonRScrewEntries nonRScrewEntries(const Form& form);
 
 // NEXT of the four screw screens: each stores LinearReduction, Weight,
 // ReflectedJ, T_Thrust and T_Gravity and writes its report lines.

@@ -6,6 +6,16 @@
 using linear::twoPi;
 using mech::read;
 
+RackPinionEntries rackPinionEntries(const Form& f) {
+    return {loadEntries(f), f.entry("PinionOD"), f.entry("PulleyThickness"), f.unit("PinionUnits")};
+}
+
+ConveyorEntries conveyorEntries(const Form& f) {
+    return {loadEntries(f),          f.entry("PinionDiameter"),  f.entry("DrivenDiameter"),
+            f.entry("PulleyThickness"), f.unit("SystemUnits"), f.unit("Material"),
+            f.entry("NumberPulleys"), f.entry("BeltEfficiency")};
+}
+
 Outcome rackPinionNext(SizingRecord& record, const RackPinionEntries& e) {
     double f = 0, w = 0, t = 0, d = 0;
     if (!(read(e.load.ThrustForce, f) && read(e.load.LoadWeight, w) && read(e.PulleyThickness, t) &&
@@ -28,7 +38,7 @@ Outcome rackPinionNext(SizingRecord& record, const RackPinionEntries& e) {
 
     // The pinion as a steel disc, the load as a mass at its radius.
     const mech::Disc pinion = mech::disc(linear::steel, diameter, thickness);
-    const double j = pinion.inertia + load.weight * r * r / mech::gravity;
+    const double j = pinion.inertia + load.weight * r * r / constants::gravity;
     const auto torque = [&](double force) { return force * r; };
     return linear::finish(
         record, linear::withLoad(j, load, e.load, torque), record.LRackPinion,
@@ -75,7 +85,7 @@ Outcome conveyorNext(SizingRecord& record, const ConveyorEntries& e) {
     const double ratio = dd / dp;
     const double beltSide = eff * ratio * ratio;
     const double j = pinion.inertia +
-                     (load.weight * rp * rp / mech::gravity + (n - 1) * driven.inertia) / beltSide;
+                     (load.weight * rp * rp / constants::gravity + (n - 1) * driven.inertia) / beltSide;
     const auto torque = [&](double force) { return force * rp / (eff * ratio); };
     const QString unit = " " + e.SystemUnits;
     return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LConveyor,

@@ -20,8 +20,8 @@ struct ConveyorEntries {
     QString BeltEfficiency = "75";
 };
 
-inline constexpr const char* rackPinionTag = "Rack & Pinion";
-inline constexpr const char* conveyorTag = "Conveyor";
+RackPinionEntries rackPinionEntries(const Form& form);
+ConveyorEntries conveyorEntries(const Form& form);
 
 // NEXT of the rack and pinion and of the conveyor: the load moves at the
 // radius of the pinion (or pinion pulley) on the motor shaft.

@@ -1,7 +1,9 @@
 #include "profiles/profilelogic.h"
 
+#include "flow/constants.h"
 #include "flow/numbers.h"
-#include "mechanisms/mechanismlogic.h"
+#include "mechanisms/applications.h"
+#include "profiles/moveprofile.h"
 #include "units/units.h"
 
 #include <array>
@@ -9,7 +11,7 @@
 
 namespace {
 
-constexpr double twoPi = 6.28318;
+using constants::twoPi;
 
 // A distance or speed in its chosen unit, as motor revolutions (per second).
 double toMotor(const QString& unit, double x, double rr, double lr) {
@@ -28,7 +30,7 @@ struct Move {
     double v = 0;  // motor max speed, revs/sec
     double ta = 0; // acceleration time, sec
     double t = 0;  // move time, sec; 0 for a constant velocity
-    QString name;
+    ProfileType type = ProfileType::None;
     QStringList lines;
 };
 
@@ -39,6 +41,27 @@ bool overHalf(double da, double d) {
 }
 
 } // namespace
+
+ProfileEntries profileEntries(const Form& f) {
+    const QString chosen = f.option("Profile");
+    return {chosen == "Triangular",   chosen == "Trapezoidal",  f.entry("TriDist"),
+            f.entry("TriMoveTime"),   f.entry("TrapDist"),      f.entry("TrapMoveTime"),
+            f.entry("MaxSpeed"),      f.entry("AccelTime"),     f.entry("AccelDist"),
+            f.unit("TriMoveUnits"),   f.unit("TrapMoveUnits"),  f.unit("MaxSpeedUnits"),
+            f.unit("AccelDistUnits")};
+}
+
+const Form& profileForm() {
+    static const Form form = Form::initial(
+        {"TriDist", "TriMoveTime", "TrapDist", "TrapMoveTime", "MaxSpeed", "AccelTime",
+         "AccelDist"},
+        {"TriMoveUnits", "TrapMoveUnits", "MaxSpeedUnits", "AccelDistUnits"}, {"Profile"});
+    return form;
+}
+
+ScreenId profileScreen(ProfileKind kind) {
+    return kind == ProfileKind::Rotary ? ScreenId::RotaryMP : ScreenId::MotionProfiles;
+}
 
 QStringList SizingRecord::*profileLines(ProfileKind kind) {
     return kind == ProfileKind::Rotary ? &SizingRecord::RMotionProfiles
@@ -63,15 +86,12 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
         value[i] = *v;
     }
     const auto [triDist, triTime, trapDist, trapTime, maxSpeed, accelTime0, accelDist] = value;
-    const double rr = SizingRecord::number(record.RotaryReduction);
-    const double l0 = SizingRecord::number(record.LinearReduction);
+    const double rr = record.RotaryReduction;
+    const double l0 = record.LinearReduction;
     const double lr = kind == ProfileKind::Linear && rr > 0 ? l0 * rr : l0;
 
-    if (record.Weight != SizingRecord::inertiaGiven) {
-        const auto w = numbers::parse(record.Weight);
-        if (w && *w == 0)
-            record.Weight = SizingRecord::inertiaGiven;
-    }
+    if (!record.Weight.inertiaGiven && record.Weight.oz == 0)
+        record.Weight = {0, true};
 
     const bool constantVelocity =
         e.Trapezoidal && trapDist == 0 && trapTime == 0 && maxSpeed > 0 &&
@@ -119,7 +139,7 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
         move.v = 2 * d / triTime;
         move.ta = triTime / 2;
         move.t = triTime;
-        move.name = "Triangular";
+        move.type = ProfileType::Triangular;
         move.lines = {QString(), "Motion Profile Type = Triangular",
                       "Move Distance = " + e.TriDist + " " + e.TriMoveUnits,
                       "Move Time = " + e.TriMoveTime + " sec"};
@@ -134,7 +154,7 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
             move.ta = accelTime0;
         if (accelDist > 0)
             move.ta = 2 * toMotor(e.AccelDistUnits, accelDist, rr, lr) / move.v;
-        move.name = "Constant Velocity";
+        move.type = ProfileType::ConstantVelocity;
         move.lines =
             QStringList{QString(), "Motion Profile Type = Constant Velocity"} + speedLines();
     } else {
@@ -190,7 +210,7 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
         if (overHalf(da, d) || move.ta <= 0)
             return stop(trapInfoErrors);
         move.t = t;
-        move.name = "Trapezoidal";
+        move.type = ProfileType::Trapezoidal;
         move.lines = QStringList{QString(),
                                  kind == ProfileKind::Rotary ? "Motion Profile = Trapezoidal"
                                                              : "Motion Profile Type = Trapezoidal",
@@ -199,11 +219,11 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
                      speedLines();
     }
 
-    const double j = SizingRecord::number(record.ReflectedJ);
+    const double j = record.ReflectedJ;
     const double a = move.v * twoPi / move.ta;
     const double ta = a * j;
-    const double tt = SizingRecord::number(record.T_Thrust);
-    const double tg = SizingRecord::number(record.T_Gravity);
+    const double tt = record.T_Thrust;
+    const double tg = record.T_Gravity;
     const double total = ta + tt + tg;
     // A ratio of 0 would make a move of no motor revolutions.
     if (!(move.v > 0))
@@ -212,34 +232,24 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
         if (!std::isfinite(x))
             return stop(messages::outOfRange());
 
-    SizingRecord::store(record.T_Accel, ta);
-    SizingRecord::store(record.SpdMultiplier, a);
+    record.T_Accel = ta;
+    record.SpdMultiplier = a;
     record.*profileLines(kind) = move.lines;
 
-    const auto shown = [](double x) { return numbers::format(x, u"##0.000"); };
-    result.preliminary = {
-        record.AppType, record.Weight, shown(j),
-        shown(ta),      shown(tt),     shown(tg),
-        shown(total),   shown(move.v), moveProfile(move.v, move.ta, move.t, ta, tt, tg)};
-    record.MotionProfile = move.name;
+    result.preliminary = {record.AppType ? record.AppType->text : QString(), record.Weight,
+                          Need{j, ta, tt, tg, total, move.v},
+                          moveProfile(move.v, move.ta, move.t, ta, tt, tg)};
+    record.MotionProfile = move.type;
     out.proceed = true;
     return result;
 }
 
-ProfileSetup profileSetup(const QString& motionType) {
-    if (motionType == "Rotary")
+ProfileSetup profileSetup(Motion motion) {
+    if (motion == Motion::Rotary)
         return {"Rotary Motion Profiles", units::rotaryDistanceUnits().texts(),
                 units::rotarySpeedUnits().texts()};
-    if (motionType == "Linear")
+    if (motion == Motion::Linear)
         return {"Linear Motion Profiles", units::dimensionUnits().texts(),
                 units::linearSpeedUnits().texts()};
     return {"Motion Profiles", {}, {}};
-}
-
-QString profileBack(SizingRecord& record, QStringList& reportLines, const QString& tag) {
-    reportLines.clear();
-    const TaggedMechanism mechanism = mechanismOfTag(tag);
-    if (mechanism.rotary)
-        record.LoadCalc = "No";
-    return mechanism.screen;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "flow/form.h"
 #include "flow/outcome.h"
-#include "flow/sizingrecord.h"
-#include "profiles/moveprofile.h"
+#include "sizing/figures.h"
+#include "sizing/record.h"
 
 #include <QStringList>
 
@@ -23,19 +24,10 @@ struct ProfileEntries {
     QString MaxSpeedUnits;
     QString AccelDistUnits;
 };
-
-// The texts the profile writes into the preliminary findings displays.
-struct PreliminaryFigures {
-    QString App;
-    QString Weight;
-    QString ReflectedJ;
-    QString Taccl;
-    QString Tthrust;
-    QString Tgravity;
-    QString T_Total;
-    QString MaxSpeed;
-    MoveProfile move; // drawn below the displays
-};
+// The profile is the option chosen in the frame "Profile".
+ProfileEntries profileEntries(const Form& form);
+// A profile screen's entries when it is first shown.
+const Form& profileForm();
 
 struct ProfileOutcome {
     Outcome outcome;
@@ -49,6 +41,8 @@ enum class ProfileKind { Rotary, Linear };
 
 // The report-line list of a profile screen.
 QStringList SizingRecord::*profileLines(ProfileKind kind);
+// The screen of each kind, and the kind of a profile screen.
+ScreenId profileScreen(ProfileKind kind);
 
 // NEXT of a motion profile screen.
 ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& entries, ProfileKind kind);
@@ -59,8 +53,4 @@ struct ProfileSetup {
     QStringList distanceUnits; // TriMoveUnits, TrapMoveUnits, AccelDistUnits
     QStringList speedUnits;    // MaxSpeedUnits
 };
-ProfileSetup profileSetup(const QString& motionType);
-
-// BACK of a profile screen: empties its report lines and gives the mechanism
-// screen named by the frame's tag (empty when the tag names none).
-QString profileBack(SizingRecord& record, QStringList& reportLines, const QString& tag);
+ProfileSetup profileSetup(Motion motion);

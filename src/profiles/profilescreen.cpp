@@ -1,6 +1,7 @@
 #include "profiles/profilescreen.h"
 
-#include "findings/preliminary.h"
+#include "mechanisms/applications.h"
+#include "profiles/profilesteps.h"
 #include "ui/form.h"
 #include "ui/illustration.h"
 
@@ -55,18 +56,14 @@ void drawProfiles(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-ProfileScreen::ProfileScreen(App& app, const QString& name, const QString& title, ProfileKind kind)
-    : Screen(app, name, title), kind_(kind), profile_(new QGroupBox("Profile Options")),
-      triangular_(new QRadioButton("Triangular")), trapezoidal_(new QRadioButton("Trapezoidal")),
-      triDist_(form::entry("TriDist")), triMoveTime_(form::entry("TriMoveTime")),
-      trapDist_(form::entry("TrapDist")), trapMoveTime_(form::entry("TrapMoveTime")),
-      maxSpeed_(form::entry("MaxSpeed")), accelTime_(form::entry("AccelTime")),
-      accelDist_(form::entry("AccelDist")) {
-    const ProfileSetup setup = profileSetup(record().MotionType);
-    triMoveUnits_ = form::unitList("TriMoveUnits", setup.distanceUnits);
-    trapMoveUnits_ = form::unitList("TrapMoveUnits", setup.distanceUnits);
-    accelDistUnits_ = form::unitList("AccelDistUnits", setup.distanceUnits);
-    maxSpeedUnits_ = form::unitList("MaxSpeedUnits", setup.speedUnits);
+ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
+    : Screen(host, profileScreen(kind),
+             kind == ProfileKind::Rotary ? "Rotary Motion" : "Motion Profiles"),
+      kind_(kind), profile_(new QGroupBox("Profile Options")) {
+    bindForm([this]() -> Form& { return profileForm(sizing(), kind_); });
+    // The heading and unit lists follow the motion the sizing had when the
+    // screen was first shown.
+    const ProfileSetup setup = profileSetup(sizing().record().MotionType);
 
     auto* layout = new QVBoxLayout(this);
     QLabel* heading = form::heading(setup.heading);
@@ -75,27 +72,27 @@ ProfileScreen::ProfileScreen(App& app, const QString& name, const QString& title
     layout->addWidget(new Illustration(drawProfiles, QSize(560, 170)), 0, Qt::AlignHCenter);
 
     profile_->setObjectName("Profile");
-    triangular_->setObjectName("Triangular");
-    trapezoidal_->setObjectName("Trapezoidal");
     auto* columns = new QHBoxLayout(profile_);
 
     auto* left = new QGridLayout;
     form::Rows tri(left);
-    tri.whole(triangular_);
-    tri.add("Enter Move Distance:", triDist_, triMoveUnits_);
-    tri.add("Enter Move Time:", triMoveTime_, "sec");
+    tri.whole(option("Profile", "Triangular", "Triangular"));
+    tri.add("Enter Move Distance:", entry("TriDist"), unitList("TriMoveUnits", setup.distanceUnits));
+    tri.add("Enter Move Time:", entry("TriMoveTime"), "sec");
     left->setRowStretch(tri.row(), 1);
 
     auto* right = new QGridLayout;
     form::Rows trap(right);
-    trap.whole(trapezoidal_);
-    trap.add("Enter Move Distance:", trapDist_, trapMoveUnits_);
-    trap.add("Enter Total Move Time:", trapMoveTime_, "sec");
-    trap.add("Enter Max Speed:", maxSpeed_, maxSpeedUnits_);
+    trap.whole(option("Profile", "Trapezoidal", "Trapezoidal"));
+    trap.add("Enter Move Distance:", entry("TrapDist"),
+             unitList("TrapMoveUnits", setup.distanceUnits));
+    trap.add("Enter Total Move Time:", entry("TrapMoveTime"), "sec");
+    trap.add("Enter Max Speed:", entry("MaxSpeed"), unitList("MaxSpeedUnits", setup.speedUnits));
     trap.span(form::label("OR"));
-    trap.add("Enter Acceleration Time:", accelTime_, "sec");
+    trap.add("Enter Acceleration Time:", entry("AccelTime"), "sec");
     trap.span(form::label("OR"));
-    trap.add("Enter Acceleration Distance:", accelDist_, accelDistUnits_);
+    trap.add("Enter Acceleration Distance:", entry("AccelDist"),
+             unitList("AccelDistUnits", setup.distanceUnits));
     const Message cv{"Constant Velocity",
                      "To enter a constant velocity application, you must select TRAPEZOIDAL, "
                      "then enter the Max Speed, AND either Acceleration Time or Acceleration "
@@ -110,37 +107,18 @@ ProfileScreen::ProfileScreen(App& app, const QString& name, const QString& title
                                 button("Next", "N E X T", [this] { next(); })));
 }
 
-void ProfileScreen::setMechanismTag(const QString& tag) {
-    profile_->setTitle(tag);
-}
-
-ProfileEntries ProfileScreen::entries() const {
-    return {triangular_->isChecked(),
-            trapezoidal_->isChecked(),
-            triDist_->text(),
-            triMoveTime_->text(),
-            trapDist_->text(),
-            trapMoveTime_->text(),
-            maxSpeed_->text(),
-            accelTime_->text(),
-            accelDist_->text(),
-            triMoveUnits_->currentText(),
-            trapMoveUnits_->currentText(),
-            maxSpeedUnits_->currentText(),
-            accelDistUnits_->currentText()};
+void ProfileScreen::showResults() {
+    const Application* opener = sizing().openedBy.value(id());
+    profile_->setTitle(opener ? opener->tag : QString("Profile Options"));
 }
 
 void ProfileScreen::next() {
-    const ProfileOutcome result = profileNext(record(), entries(), kind_);
-    if (!apply(result.outcome))
-        return;
-    if (auto* preliminary = app().screens().get<Preliminary>("Preliminary"))
-        preliminary->showFigures(result.preliminary);
-    moveTo("Preliminary");
+    const Outcome outcome = submitProfile(sizing(), kind_);
+    if (apply(outcome) && outcome.next)
+        moveTo(*outcome.next);
 }
 
 void ProfileScreen::back() {
-    const QString target = profileBack(record(), record().*profileLines(kind_), profile_->title());
-    if (app().screens().knows(target))
-        moveTo(target);
+    if (const auto target = leaveProfile(sizing(), kind_))
+        moveTo(*target);
 }

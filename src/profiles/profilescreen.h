@@ -3,11 +3,7 @@
 #include "profiles/profilelogic.h"
 #include "ui/screen.h"
 
-class QComboBox;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
 
 // The motion profile screen: the move as a triangle, a trapezoid or a
 // constant velocity. Its heading and unit lists follow the motion type the
@@ -15,21 +11,16 @@ class QRadioButton;
 class ProfileScreen : public Screen {
     Q_OBJECT
   public:
-    ProfileScreen(App& app, const QString& name, const QString& title, ProfileKind kind);
+    ProfileScreen(Host& host, ProfileKind kind);
 
-    // The mechanism screen that opens this one writes its tag into the frame.
-    void setMechanismTag(const QString& tag);
+  protected:
+    // The frame's caption: the tag of the mechanism that opened the profile.
+    void showResults() override;
 
   private:
     void next();
     void back();
-    ProfileEntries entries() const;
 
     ProfileKind kind_;
     QGroupBox* profile_;
-    QRadioButton* triangular_;
-    QRadioButton* trapezoidal_;
-    QLineEdit *triDist_, *triMoveTime_, *trapDist_, *trapMoveTime_;
-    QLineEdit *maxSpeed_, *accelTime_, *accelDist_;
-    QComboBox *triMoveUnits_, *trapMoveUnits_, *maxSpeedUnits_, *accelDistUnits_;
 };

@@ -1,49 +1,12 @@
 #include "report/reportlogic.h"
 
+#include "findings/findingslogic.h"
+#include "mechanisms/applications.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
-
-struct Block {
-    const char* appType;
-    const char* heading;
-    QList<QStringList SizingRecord::*> lists;
-};
-
-const QList<Block>& blocks() {
-    using R = SizingRecord;
-    static const QList<Block> table{
-        {"Rotary: Direct Drive",
-         "Application Type: Rotary Direct Drive",
-         {&R::RLoadCalcs, &R::RDirectDrive, &R::RMotionProfiles, &R::MotorSelection}},
-        {"Rotary: Belt-Pulley",
-         "Application Type: Rotary Belt-Pulley",
-         {&R::RLoadCalcs, &R::RBeltPulley, &R::RMotionProfiles, &R::MotorSelection}},
-        {"Rotary: Gearbox",
-         "Application Type: Rotary Gearbox",
-         {&R::RLoadCalcs, &R::RGearbox, &R::RMotionProfiles, &R::MotorSelection}},
-        {"Linear: Screw Drive",
-         "Application Type: Linear Screw Drive",
-         {&R::LScrewDrive, &R::LMotionProfiles, &R::MotorSelection}},
-        {"Linear: Rack & Pinion",
-         "Application Type: Linear Rack & Pinion",
-         {&R::LRackPinion, &R::LMotionProfiles, &R::MotorSelection}},
-        {"Linear: Non-Rotating Screw Drive",
-         "Application Type: Linear Non-Rotating Screw Drive",
-         {&R::LNRScrew, &R::LMotionProfiles, &R::MotorSelection}},
-        {"Linear: Gearbox Screw Drive",
-         "Application Type: Linear Gearbox Screw Drive",
-         {&R::LGBScrew, &R::LMotionProfiles, &R::MotorSelection}},
-        {"Linear: Belt-Pulley Screw Drive",
-         "Application Type: Linear Belt-Pulley Screw Drive",
-         {&R::LBPScrew, &R::LMotionProfiles, &R::MotorSelection}},
-        {"Linear: Conveyor",
-         "Application Type: Linear Conveyor Drive",
-         {&R::LConveyor, &R::LMotionProfiles, &R::MotorSelection}},
-    };
-    return table;
-}
 
 const QStringList mismatchExplained{
     "The Inertia Mismatch is a tool used to help generalize the",
@@ -134,31 +97,31 @@ HeaderLines headerLines(const ReportHeader& header) {
 
 } // namespace
 
-QStringList assembleReport(const SizingRecord& record, const FindingsShown& shown) {
+QStringList assembleReport(const SizingRecord& record, const FindingsFigures& findings) {
+    const auto shown = [&](FindingsDisplay display) { return findingsText(findings, display); };
+    using enum FindingsDisplay;
     QStringList out{"**********MOTOR SIZING INPUT DATA**********", "", ""};
-    for (const Block& block : blocks()) {
-        if (record.AppType == QLatin1String(block.appType)) {
-            out << block.heading;
-            for (QStringList SizingRecord::*list : block.lists)
-                out << record.*list;
-        }
+    if (const Application* application = record.AppType) {
+        out << application->reportHeading;
+        for (QStringList SizingRecord::*list : application->reportLists())
+            out << record.*list;
     }
     out << ""
         << ""
         << "**********MOTOR SIZING CALCULATIONS**********"
         << "";
-    if (record.GBAdded == "Gearbox Added")
+    if (record.gearboxAdded())
         out << "Gearbox Added"
             << "";
     out << "INERTIA"
         << ""
         << "Reflected Inertia of Rotating Components"
-        << "Jr = " + shown.ReflectedJ + " oz-in-sec^2"
+        << "Jr = " + shown(ReflectedJ) + " oz-in-sec^2"
         << ""
         << "Given Motor Inertia"
-        << "Jm = " + shown.MotorInertia + " oz-in-sec^2"
+        << "Jm = " + shown(MotorInertia) + " oz-in-sec^2"
         << ""
-        << "INERTIA MISMATCH = " + shown.Mismatch + " : 1"
+        << "INERTIA MISMATCH = " + shown(Mismatch) + " : 1"
         << "";
     out << mismatchExplained;
     out << ""
@@ -166,19 +129,19 @@ QStringList assembleReport(const SizingRecord& record, const FindingsShown& show
         << "TORQUE"
         << ""
         << "Torque to Accelerate"
-        << "Ta = " + shown.Taccl + " oz-in"
+        << "Ta = " + shown(Taccl) + " oz-in"
         << ""
         << "Torque Due to Constant Force"
-        << "Tt = " + shown.Tthrust + " oz-in"
+        << "Tt = " + shown(Tthrust) + " oz-in"
         << ""
         << "Torque Due to Gravity"
-        << "Tg = " + shown.Tgravity + " oz-in"
+        << "Tg = " + shown(Tgravity) + " oz-in"
         << ""
         << ""
         << "TOTAL TORQUE REQUIRED"
-        << "Ttot = " + shown.T_Total + " oz-in"
+        << "Ttot = " + shown(T_Total) + " oz-in"
         << ""
-        << "At a Max Speed = " + shown.MaxSpeed + " revs/sec"
+        << "At a Max Speed = " + shown(MaxSpeed) + " revs/sec"
         << ""
         << "This is the Torque Required at the Maximum Speed with No Margin"
         << ""
@@ -186,12 +149,21 @@ QStringList assembleReport(const SizingRecord& record, const FindingsShown& show
         << ""
         << "-INERTIA-"
         << "";
-    if (record.MotionType == "Rotary")
+    if (record.MotionType == Motion::Rotary)
         out << rotaryFormulae;
-    if (record.MotionType == "Linear")
+    if (record.MotionType == Motion::Linear)
         out << linearFormulae;
     out << referenceTail;
     return out;
+}
+
+ReportHeader reportHeader(const Form& f) {
+    return {f.entry("Sizer"), f.entry("Company"), f.entry("MotorSelected")};
+}
+
+const Form& reportForm() {
+    static const Form form{{{"Sizer", ""}, {"Company", ""}, {"MotorSelected", ""}}, {}, {}};
+    return form;
 }
 
 std::optional<Message> checkHeader(const ReportHeader& header) {

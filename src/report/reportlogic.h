@@ -1,7 +1,9 @@
 #pragma once
 
-#include "flow/outcome.h"
-#include "flow/sizingrecord.h"
+#include "flow/form.h"
+#include "flow/message.h"
+#include "sizing/figures.h"
+#include "sizing/record.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,21 +11,10 @@
 
 #include <optional>
 
-// The texts of the findings displays that the report quotes, as shown.
-struct FindingsShown {
-    QString ReflectedJ;
-    QString MotorInertia;
-    QString Mismatch;
-    QString Taccl;
-    QString Tthrust;
-    QString Tgravity;
-    QString T_Total;
-    QString MaxSpeed;
-};
-
 // The report lines of a sizing: the input data block of its application type
-// and the calculations with their reference formulae.
-QStringList assembleReport(const SizingRecord& record, const FindingsShown& shown);
+// and the calculations, quoting the findings as they show them, with the
+// reference formulae.
+QStringList assembleReport(const SizingRecord& record, const FindingsFigures& findings);
 
 // The three identifying texts typed on the report screen.
 struct ReportHeader {
@@ -31,6 +22,10 @@ struct ReportHeader {
     QString Company;
     QString MotorSelected;
 };
+
+ReportHeader reportHeader(const Form& form);
+// The report screen's entries when it is first shown: all empty.
+const Form& reportForm();
 
 // What PRINT and SAVE check first; nothing when both may go on.
 std::optional<Message> checkHeader(const ReportHeader& header);

@@ -1,9 +1,12 @@
 #include "report/reportscreen.h"
 
+#include "mechanisms/applications.h"
+#include "report/printing.h"
+#include "sizing/sizing.h"
 #include "ui/colours.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
-#include "ui/lineprinter.h"
+#include "ui/messages.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,10 +16,13 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 
-Report::Report(App& app)
-    : Screen(app, "Report", "Report"), appType_(form::display("AppType", colours::lightGrey)),
-      sizer_(form::entry("Sizer", {})), company_(form::entry("Company", {})),
-      motor_(form::entry("MotorSelected", {})), list_(new QListWidget) {
+Report::Report(Host& host)
+    : Screen(host, ScreenId::Report, "Report"),
+      appType_(form::display("AppType", colours::lightGrey)), list_(new QListWidget) {
+    bindForm([this]() -> Form& { return sizing().form(ScreenId::Report, reportForm()); });
+    QLineEdit* sizer = entry("Sizer");
+    QLineEdit* company = entry("Company");
+    QLineEdit* motor = entry("MotorSelected");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form::heading("Motor Sizing Report"));
     appType_->setAlignment(Qt::AlignCenter);
@@ -24,11 +30,11 @@ Report::Report(App& app)
 
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
-    for (QLineEdit* e : {sizer_, company_, motor_})
+    for (QLineEdit* e : {sizer, company, motor})
         e->setMinimumWidth(300);
-    rows.add("Sizing Done By:", sizer_);
-    rows.add("Enter Company/Application:", company_);
-    rows.add("Enter Name or Part Number of Selected Motor:", motor_);
+    rows.add("Sizing Done By:", sizer);
+    rows.add("Enter Company/Application:", company);
+    rows.add("Enter Name or Part Number of Selected Motor:", motor);
     layout->addLayout(grid);
 
     list_->setObjectName("ReportList");
@@ -43,16 +49,20 @@ Report::Report(App& app)
     actions->addStretch(1);
     layout->addLayout(actions);
     layout->addLayout(
-        buttonRow(button("Back", "BACK", [this] { back(); }), closeButton(), nullptr));
+        buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Findings); }), closeButton(),
+                  nullptr));
 }
 
-void Report::showReport(const QString& appType, const QStringList& lines) {
-    appType_->setText(appType);
-    list_->addItems(lines);
+void Report::showResults() {
+    const SizingRecord& record = sizing().record();
+    appType_->setText(record.AppType ? record.AppType->text : QString());
+    list_->clear();
+    if (const auto& findings = sizing().results.findings)
+        list_->addItems(assembleReport(record, *findings));
 }
 
-ReportHeader Report::header() const {
-    return {sizer_->text(), company_->text(), motor_->text()};
+ReportHeader Report::header() {
+    return reportHeader(sizing().form(ScreenId::Report, reportForm()));
 }
 
 QStringList Report::lines() const {
@@ -66,7 +76,7 @@ void Report::print() {
     if (const auto problem = checkHeader(header()))
         return inform(*problem);
     QPrinter printer(QPrinter::HighResolution);
-    if (!app().dialogs().choosePrinter(this, printer))
+    if (!host().dialogs().choosePrinter(this, printer))
         return;
     if (!printLines(printer, printedLines(header(), lines())))
         inform(printError());
@@ -75,15 +85,10 @@ void Report::print() {
 void Report::save() {
     if (const auto problem = checkHeader(header()))
         return inform(*problem);
-    const auto chosen = app().dialogs().saveFileName(this, "File Save", "*.txt");
+    const auto chosen = host().dialogs().saveFileName(this, "File Save", "*.txt");
     if (!chosen || chosen->isEmpty())
         return;
     const QByteArray bytes = savedBytes(savedLines(header(), lines()));
     if (const auto problem = writeReportFile(reportFilePath(*chosen), bytes))
         inform(*problem);
-}
-
-void Report::back() {
-    list_->clear();
-    moveTo("Findings");
 }

@@ -11,18 +11,18 @@ class QListWidget;
 class Report : public Screen {
     Q_OBJECT
   public:
-    explicit Report(App& app);
+    explicit Report(Host& host);
 
-    // Adds the assembled report to the list.
-    void showReport(const QString& appType, const QStringList& lines);
+  protected:
+    // The report of the sizing as it now stands.
+    void showResults() override;
 
   private:
-    ReportHeader header() const;
+    ReportHeader header();
     QStringList lines() const;
     void print();
     void save();
-    void back();
 
-    QLineEdit *appType_, *sizer_, *company_, *motor_;
+    QLineEdit* appType_;
     QListWidget* list_;
 };

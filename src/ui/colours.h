@@ -1,6 +1,6 @@
 #pragma once
 
-#include "findings/findingslogic.h"
+#include "flow/verdict.h"
 
 #include <QColor>
 

@@ -41,16 +41,3 @@ bool LinePrinter::printLine(const QString& text) {
 bool LinePrinter::end() {
     return painter_.end() && printer_.printerState() != QPrinter::Error;
 }
-
-bool printLines(QPrinter& printer, const QList<PrintedLine>& lines) {
-    LinePrinter out(printer);
-    if (!out.begin())
-        return false;
-    for (const PrintedLine& line : lines) {
-        out.setFontSize(line.points);
-        out.setEmphasis(line.emphasis);
-        if (!out.printLine(line.text))
-            return false;
-    }
-    return out.end();
-}

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "report/reportlogic.h"
-
 #include <QFont>
 #include <QPainter>
 
@@ -27,7 +25,3 @@ class LinePrinter {
     QFont font_;
     double y_ = 0;
 };
-
-// Prints the lines, each in its size and emphasis, as one document; false
-// when any step of printing failed.
-bool printLines(QPrinter& printer, const QList<PrintedLine>& lines);

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "flow/outcome.h"
+#include "flow/message.h"
+
+#include <utility>
 
 #include <QList>
 

@@ -1,29 +1,38 @@
 #include "ui/registry.h"
 
+#include "ui/screen.h"
+
 ScreenRegistry::~ScreenRegistry() {
-    for (const QPointer<QWidget>& screen : std::as_const(screens_))
+    for (const QPointer<Screen>& screen : std::as_const(screens_))
         delete screen.data();
 }
 
-void ScreenRegistry::add(const QString& name, Factory factory) {
-    factories_.insert(name, std::move(factory));
+void ScreenRegistry::add(ScreenId screen, Factory factory, Lifetime lifetime) {
+    factories_.insert(screen, {std::move(factory), lifetime});
 }
 
-QWidget* ScreenRegistry::get(const QString& name) {
-    if (QWidget* screen = screens_.value(name))
-        return screen;
-    const auto factory = factories_.constFind(name);
-    if (factory == factories_.constEnd())
+Screen* ScreenRegistry::get(ScreenId screen) {
+    if (Screen* existing = screens_.value(screen))
+        return existing;
+    const auto entry = factories_.constFind(screen);
+    Q_ASSERT_X(entry != factories_.constEnd(), "ScreenRegistry::get",
+               qPrintable("no screen " + screenName(screen)));
+    if (entry == factories_.constEnd())
         return nullptr;
-    QWidget* screen = (*factory)();
-    screens_.insert(name, screen);
-    return screen;
+    Screen* created = entry->factory();
+    screens_.insert(screen, created);
+    return created;
 }
 
-QWidget* ScreenRegistry::show(const QString& name, const QWidget* from) {
-    QWidget* screen = get(name);
+Screen* ScreenRegistry::existing(ScreenId screen) const {
+    return screens_.value(screen);
+}
+
+Screen* ScreenRegistry::show(ScreenId name, const QWidget* from) {
+    Screen* screen = get(name);
     if (!screen)
         return nullptr;
+    screen->load();
     if (from && from != screen)
         screen->move(from->pos());
     screen->show();
@@ -32,10 +41,11 @@ QWidget* ScreenRegistry::show(const QString& name, const QWidget* from) {
     return screen;
 }
 
-QWidget* ScreenRegistry::showBeside(const QString& name, const QWidget* from) {
-    QWidget* screen = get(name);
+Screen* ScreenRegistry::showBeside(ScreenId name, const QWidget* from) {
+    Screen* screen = get(name);
     if (!screen)
         return nullptr;
+    screen->load();
     if (from)
         screen->move(from->frameGeometry().topRight() + QPoint(8, 0));
     screen->show();
@@ -43,9 +53,22 @@ QWidget* ScreenRegistry::showBeside(const QString& name, const QWidget* from) {
     return screen;
 }
 
-void ScreenRegistry::discard(const QString& name) {
-    if (QWidget* screen = screens_.take(name)) {
-        screen->hide();
-        screen->deleteLater();
+void ScreenRegistry::reloadShown() {
+    for (const QPointer<Screen>& screen : std::as_const(screens_))
+        if (screen && screen->isVisible())
+            screen->load();
+}
+
+void ScreenRegistry::discardSizingScreens() {
+    for (auto it = screens_.begin(); it != screens_.end();) {
+        if (factories_.value(it.key()).lifetime == Lifetime::Program) {
+            ++it;
+            continue;
+        }
+        if (Screen* screen = it->data()) {
+            screen->hide();
+            screen->deleteLater();
+        }
+        it = screens_.erase(it);
     }
 }

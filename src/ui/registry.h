@@ -1,39 +1,51 @@
 #pragma once
 
-#include <QHash>
+#include "flow/screenid.h"
+
+#include <QMap>
 #include <QPointer>
-#include <QString>
-#include <QWidget>
 
 #include <functional>
 
-// Creates each screen when it is first shown or written to, keeps it while it
-// is hidden, and discards it on Start Over.
+class QWidget;
+class Screen;
+
+// Creates each screen when it is first shown, keeps it while it is hidden,
+// and discards the sizing's screens on Start Over.
 class ScreenRegistry {
   public:
-    using Factory = std::function<QWidget*()>;
+    using Factory = std::function<Screen*()>;
+    // Screens of a sizing are discarded with it; the program's own outlive it.
+    enum class Lifetime { Sizing, Program };
 
     ScreenRegistry() = default;
     ScreenRegistry(const ScreenRegistry&) = delete;
     ScreenRegistry& operator=(const ScreenRegistry&) = delete;
     ~ScreenRegistry();
 
-    void add(const QString& name, Factory factory);
-    bool knows(const QString& name) const { return factories_.contains(name); }
+    void add(ScreenId screen, Factory factory, Lifetime lifetime = Lifetime::Sizing);
 
-    // The screen, created on first use; nullptr for a name that is not known.
-    QWidget* get(const QString& name);
-    template <class T> T* get(const QString& name) { return qobject_cast<T*>(get(name)); }
-    QWidget* existing(const QString& name) const { return screens_.value(name); }
+    // The screen, created on first use. A screen the program was not given
+    // is a fault: it stops a debug build and does nothing otherwise.
+    Screen* get(ScreenId screen);
+    Screen* existing(ScreenId screen) const;
 
-    // Shows the screen where `from` stands (or beside it) and brings it forward.
-    QWidget* show(const QString& name, const QWidget* from = nullptr);
-    QWidget* showBeside(const QString& name, const QWidget* from);
+    // Loads the screen from the sizing and shows it where `from` stands (or
+    // beside it), in front.
+    Screen* show(ScreenId screen, const QWidget* from = nullptr);
+    Screen* showBeside(ScreenId screen, const QWidget* from);
 
-    // Hides and drops the screen; the next use creates it afresh.
-    void discard(const QString& name);
+    // Every shown screen shows the sizing as it now stands.
+    void reloadShown();
+
+    // Hides and drops the sizing's screens; the next use creates them afresh.
+    void discardSizingScreens();
 
   private:
-    QHash<QString, Factory> factories_;
-    QHash<QString, QPointer<QWidget>> screens_;
+    struct Entry {
+        Factory factory;
+        Lifetime lifetime;
+    };
+    QMap<ScreenId, Entry> factories_;
+    QMap<ScreenId, QPointer<Screen>> screens_;
 };

@@ -1,31 +1,57 @@
 #pragma once
 
-#include "ui/app.h"
+#include "flow/form.h"
+#include "flow/outcome.h"
+#include "flow/screenid.h"
 #include "ui/form.h"
+#include "ui/host.h"
 
 #include <QPushButton>
 #include <QWidget>
 
-class QBoxLayout;
+#include <functional>
 
-// A wizard window: a top-level, non-modal widget named after the screen.
+class QBoxLayout;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+// A window of the program: a top-level, non-modal widget named after its
+// screen. It shows its part of the sizing: its entries live in the sizing,
+// which it loads them from whenever it is shown and hands every change to.
 class Screen : public QWidget {
     Q_OBJECT
   public:
-    Screen(App& app, const QString& name, const QString& title);
+    Screen(Host& host, ScreenId id, const QString& title);
+    ScreenId id() const { return id_; }
+
+    // Shows what the sizing now holds for this screen: its entries, as they
+    // stand there, and what the screen shows of the results. Loading changes
+    // no entry of the sizing and reacts to nothing.
+    void load();
 
   protected:
-    App& app() const { return app_; }
-    SizingRecord& record() const { return app_.record(); }
+    Host& host() const { return host_; }
+    Sizing& sizing() const { return host_.sizing(); }
+
+    // Where in the sizing this screen's entries live.
+    void bindForm(std::function<Form&()> form);
+    // Entries, unit lists and options kept in the form.
+    QLineEdit* entry(const QString& name);
+    QComboBox* unitList(const QString& name, const QStringList& items);
+    QRadioButton* option(const QString& frame, const QString& name, const QString& caption);
+
+    // What the screen shows besides its entries; called by load.
+    virtual void showResults() {}
 
     // Shows `screen` where this one stands and hides this one.
-    void moveTo(const QString& screen);
+    void moveTo(ScreenId screen);
     // Shows a side tool beside this screen, which stays shown.
-    void openBeside(const QString& screen);
+    void openBeside(ScreenId screen);
 
     void inform(const Message& message);
-    // Shows the outcome's messages, sets the entries it names and tells
-    // whether to move on.
+    // Shows the outcome's messages, then every shown screen as the sizing now
+    // stands, and tells whether to move on.
     bool apply(const Outcome& outcome);
 
     // A button wired to a handler of this screen.
@@ -35,9 +61,8 @@ class Screen : public QWidget {
     QPushButton* helpButton(const QString& name, const Message& message);
     // CLOSE ends the program.
     QPushButton* closeButton();
-    // A button that opens a screen beside this one; disabled while the
-    // program has no such screen.
-    QPushButton* toolButton(const QString& name, const QString& caption, const QString& screen);
+    // A button that opens a side tool beside this screen.
+    QPushButton* toolButton(const QString& name, const QString& caption, ScreenId screen);
 
     // The main button, pressed by Enter anywhere on the screen.
     void setMainButton(QPushButton* button);
@@ -48,8 +73,15 @@ class Screen : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    App& app_;
+    Form* form() const { return form_ ? &form_() : nullptr; }
+
+    Host& host_;
+    ScreenId id_;
     QPushButton* mainButton_ = nullptr;
+    std::function<Form&()> form_;
+    QList<QLineEdit*> entries_;
+    QList<QComboBox*> unitLists_;
+    QList<std::pair<QString, QRadioButton*>> options_; // frame, option
 };
 
 template <class Handler>

@@ -31,8 +31,8 @@ QGroupBox* framed(const QString& caption, QWidget* content) {
 
 } // namespace
 
-Conversion::Conversion(App& app)
-    : Screen(app, "Conversion", "Unit Conversions"), kind_(&conversion::inertia()),
+Conversion::Conversion(Host& host)
+    : Screen(host, ScreenId::Conversion, "Unit Conversions"), kind_(&conversion::inertia()),
       input_(unitBox("InputList", kind_->units)), output_(unitBox("OutputList", kind_->units)),
       intxt_(form::entry("Intxt")), inUnits_(form::display("InUnits", colours::lightGrey)),
       outtxt_(form::display("Outtxt", colours::lightGrey, "0")),
@@ -72,7 +72,7 @@ Conversion::Conversion(App& app)
             [this] { unitChosen(input_, inUnits_); });
     connect(output_, &QListWidget::itemSelectionChanged, this,
             [this] { unitChosen(output_, outUnits_); });
-    connect(intxt_, &QLineEdit::textChanged, this, [this] { convert(); });
+    connect(intxt_, &QLineEdit::textEdited, this, [this] { convert(); });
 }
 
 int Conversion::chosenRow(const QListWidget* list) {
@@ -108,7 +108,7 @@ void Conversion::convert() {
         intxt_->setText("0");
         // The next digit typed replaces the reset figure.
         intxt_->selectAll();
-        return;
+        return convert();
     }
     if (result.output)
         outtxt_->setText(*result.output);

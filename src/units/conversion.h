@@ -11,7 +11,7 @@ class QListWidget;
 class Conversion : public Screen {
     Q_OBJECT
   public:
-    explicit Conversion(App& app);
+    explicit Conversion(Host& host);
 
   private:
     void chooseKind(const conversion::Kind& kind);

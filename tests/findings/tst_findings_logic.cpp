@@ -1,7 +1,23 @@
 #include "findings/findingslogic.h"
+#include "support/stored.h"
 
 #include <QLocale>
 #include <QTest>
+
+namespace {
+
+// The preliminary findings showing that motor speed.
+PreliminaryFigures showing(const QString& speed) {
+    PreliminaryFigures p;
+    p.need.speed = number(speed);
+    return p;
+}
+
+QString shown(const FindingsFigures& f, FindingsDisplay display) {
+    return findingsText(f, display);
+}
+
+} // namespace
 
 class FindingsLogicTest : public QObject {
     Q_OBJECT
@@ -9,10 +25,10 @@ class FindingsLogicTest : public QObject {
     // k = 100, Jr = 0.02, Tt = 5, Tg = 2, speed shown 12.500 unless a row says otherwise.
     static SizingRecord sized(const QString& reflected = "0.02", const QString& k = "100") {
         SizingRecord r;
-        r.ReflectedJ = reflected;
-        r.SpdMultiplier = k;
-        r.T_Thrust = "5";
-        r.T_Gravity = "2";
+        r.ReflectedJ = number(reflected);
+        r.SpdMultiplier = number(k);
+        r.T_Thrust = 5;
+        r.T_Gravity = 2;
         return r;
     }
 
@@ -21,20 +37,20 @@ class FindingsLogicTest : public QObject {
 
     void figures() {
         SizingRecord r = sized();
-        const SelectionOutcome out = selectionNext(r, {"0.01", "30", "25", "12.500"});
+        const SelectionOutcome out = selectionNext(r, {"0.01", "30", "25"}, showing("12.500"));
         QVERIFY(out.outcome.proceed);
         QVERIFY(out.outcome.messages.isEmpty());
         const FindingsFigures& f = out.findings;
-        QCOMPARE(f.MotorInertia, QString("0.010"));
-        QCOMPARE(f.ReflectedJ, QString("0.020"));
-        QCOMPARE(f.Mismatch, QString("2.00"));
-        QCOMPARE(f.Taccl, QString("3.00"));
-        QCOMPARE(f.Tthrust, QString("5.00"));
-        QCOMPARE(f.Tgravity, QString("2.00"));
-        QCOMPARE(f.T_Total, QString("10.00"));
-        QCOMPARE(f.TorqueMargin, QString("200.00"));
-        QCOMPARE(f.SpeedMargin, QString("100.00"));
-        QCOMPARE(f.MaxSpeed, QString("12.5"));
+        QCOMPARE(shown(f, FindingsDisplay::MotorInertia), QString("0.010"));
+        QCOMPARE(shown(f, FindingsDisplay::ReflectedJ), QString("0.020"));
+        QCOMPARE(shown(f, FindingsDisplay::Mismatch), QString("2.00"));
+        QCOMPARE(shown(f, FindingsDisplay::Taccl), QString("3.00"));
+        QCOMPARE(shown(f, FindingsDisplay::Tthrust), QString("5.00"));
+        QCOMPARE(shown(f, FindingsDisplay::Tgravity), QString("2.00"));
+        QCOMPARE(shown(f, FindingsDisplay::T_Total), QString("10.00"));
+        QCOMPARE(shown(f, FindingsDisplay::TorqueMargin), QString("200.00"));
+        QCOMPARE(shown(f, FindingsDisplay::SpeedMargin), QString("100.00"));
+        QCOMPARE(shown(f, FindingsDisplay::MaxSpeed), QString("12.5"));
         QCOMPARE(
             r.MotorSelection,
             (QStringList{"", "Selected Motor's Rotor Inertia = 0.01 oz-in-sec^2",
@@ -103,14 +119,14 @@ class FindingsLogicTest : public QObject {
         QFETCH(QString, speedMargin);
         QFETCH(bool, speedGood);
         SizingRecord r = sized(reflected, k);
-        const FindingsFigures f = selectionNext(r, {rotor, torque, speed, "12.500"}).findings;
+        const FindingsFigures f = selectionNext(r, {rotor, torque, speed}, showing("12.500")).findings;
         const auto good = [](bool g) { return g ? Verdict::Good : Verdict::Bad; };
-        QCOMPARE(f.Mismatch, mismatch);
-        QCOMPARE(f.mismatch, good(mismatchGood));
-        QCOMPARE(f.TorqueMargin, torqueMargin);
-        QCOMPARE(f.torqueMargin, good(torqueGood));
-        QCOMPARE(f.SpeedMargin, speedMargin);
-        QCOMPARE(f.speedMargin, good(speedGood));
+        QCOMPARE(shown(f, FindingsDisplay::Mismatch), mismatch);
+        QCOMPARE(f.mismatchVerdict, good(mismatchGood));
+        QCOMPARE(shown(f, FindingsDisplay::TorqueMargin), torqueMargin);
+        QCOMPARE(f.torqueVerdict, good(torqueGood));
+        QCOMPARE(shown(f, FindingsDisplay::SpeedMargin), speedMargin);
+        QCOMPARE(f.speedVerdict, good(speedGood));
     }
 
     void checks_data() {
@@ -192,7 +208,7 @@ class FindingsLogicTest : public QObject {
         QFETCH(QString, text);
         SizingRecord r = sized("0.02", k);
         r.MotorSelection = {"earlier"};
-        const SelectionOutcome out = selectionNext(r, {rotor, torque, speed, speedShown});
+        const SelectionOutcome out = selectionNext(r, {rotor, torque, speed}, showing(speedShown));
         QCOMPARE(out.outcome.messages, (QList<Message>{{title, text}}));
         QVERIFY(!out.outcome.proceed);
         QCOMPARE(r.MotorSelection, QStringList{"earlier"});
@@ -200,8 +216,8 @@ class FindingsLogicTest : public QObject {
 
     void zeroTotalTorque() {
         SizingRecord r;
-        r.SpdMultiplier = "0";
-        const SelectionOutcome out = selectionNext(r, {"0.01", "10", "10", "12.500"});
+        r.SpdMultiplier = 0;
+        const SelectionOutcome out = selectionNext(r, {"0.01", "10", "10"}, showing("12.500"));
         QCOMPARE(
             out.outcome.messages,
             (QList<Message>{{"No Torque Required",
@@ -211,8 +227,8 @@ class FindingsLogicTest : public QObject {
 
     void typedTextsQuotedAsTyped() {
         SizingRecord r = sized();
-        const SelectionOutcome out = selectionNext(r, {".0005", "30.0", "25", "12.500"});
-        QCOMPARE(out.findings.MotorInertia, QString("0.001"));
+        const SelectionOutcome out = selectionNext(r, {".0005", "30.0", "25"}, showing("12.500"));
+        QCOMPARE(shown(out.findings, FindingsDisplay::MotorInertia), QString("0.001"));
         QCOMPARE(r.MotorSelection[1],
                  QString("Selected Motor's Rotor Inertia = .0005 oz-in-sec^2"));
         QCOMPARE(r.MotorSelection[2],
@@ -222,40 +238,36 @@ class FindingsLogicTest : public QObject {
     void commaLocale() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         SizingRecord r = sized("0,02", "100");
-        const FindingsFigures f = selectionNext(r, {"0,01", "30", "25", "12,500"}).findings;
-        QCOMPARE(f.T_Total, QString("10,00"));
-        QCOMPARE(f.MaxSpeed, QString("12,5"));
-        QCOMPARE(f.Mismatch, QString("2,00"));
+        const FindingsFigures f = selectionNext(r, {"0,01", "30", "25"}, showing("12,500")).findings;
+        QCOMPARE(shown(f, FindingsDisplay::T_Total), QString("10,00"));
+        QCOMPARE(shown(f, FindingsDisplay::MaxSpeed), QString("12,5"));
+        QCOMPARE(shown(f, FindingsDisplay::Mismatch), QString("2,00"));
     }
 
     void preliminaryBack_data() {
         QTest::addColumn<QString>("motion");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("screen");
+        QTest::addColumn<ScreenId>("screen");
         QTest::addColumn<QString>("weight");
         QTest::newRow("inertia given") << "Rotary"
-                                       << "Inertia Given"
-                                       << "RotaryMP"
-                                       << "0";
+                                       << "Inertia Given" << ScreenId::RotaryMP << "0";
         QTest::newRow("numeric weight") << "Rotary"
-                                        << "160"
-                                        << "RotaryMP"
-                                        << "Inertia Given";
+                                        << "160" << ScreenId::RotaryMP << "Inertia Given";
         QTest::newRow("linear") << "Linear"
-                                << "16"
-                                << "MotionProfiles"
-                                << "Inertia Given";
+                                << "16" << ScreenId::MotionProfiles << "Inertia Given";
     }
     void preliminaryBack() {
         QFETCH(QString, motion);
         QFETCH(QString, shown);
-        QFETCH(QString, screen);
+        QFETCH(ScreenId, screen);
         QFETCH(QString, weight);
         SizingRecord r;
-        r.MotionType = motion;
-        r.Weight = "Inertia Given";
-        QCOMPARE(::preliminaryBack(r, shown), screen);
-        QCOMPARE(r.Weight, weight);
+        r.MotionType = motion == "Rotary" ? Motion::Rotary : Motion::Linear;
+        r.Weight = {0, true};
+        PreliminaryFigures figures;
+        figures.weight = shown == "Inertia Given" ? LoadWeight{0, true} : LoadWeight{number(shown)};
+        QCOMPARE(::preliminaryBack(r, figures), screen);
+        QCOMPARE(r.Weight.text(), weight);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "support/harness.h"
+#include "support/stored.h"
 #include "ui/colours.h"
 
 class FindingsScreensTest : public QObject {
@@ -19,13 +20,13 @@ class FindingsScreensTest : public QObject {
         h.click("Selection", "Back");
         QCOMPARE(h.shownWindows(), QStringList{"Preliminary"});
         QCOMPARE(h.text("Preliminary", "Weight"), QString("Inertia Given"));
-        QCOMPARE(h.record().Weight, QString("Inertia Given"));
+        QCOMPARE(h.record().Weight.text(), QString("Inertia Given"));
         h.click("Preliminary", "Back");
         QCOMPARE(h.shownWindows(), QStringList{"RotaryMP"});
-        QCOMPARE(h.record().Weight, QString("0"));
+        QCOMPARE(h.record().Weight.text(), QString("0"));
         QCOMPARE(h.text("RotaryMP", "TriDist"), QString("10"));
         h.click("RotaryMP", "Next");
-        QCOMPARE(h.record().Weight, QString("Inertia Given"));
+        QCOMPARE(h.record().Weight.text(), QString("Inertia Given"));
     }
 
     void badInput_data() {

@@ -61,9 +61,9 @@ class PlotLogicTest : public QObject {
     // The profile hands the plot the move it worked out.
     void fromTheProfile() {
         SizingRecord r;
-        r.RotaryReduction = "1";
-        r.ReflectedJ = "0.1";
-        r.T_Thrust = "5";
+        r.RotaryReduction = 1;
+        r.ReflectedJ = 0.1;
+        r.T_Thrust = 5;
         ProfileEntries e;
         e.Trapezoidal = true;
         e.TrapDist = "10";
@@ -113,34 +113,36 @@ class PlotLogicTest : public QObject {
         QCOMPARE(plotLabel(0.25), QString("0,25"));
     }
 
+    // The findings carry what the torque-speed picture draws: the need, the
+    // motor's two figures and the margins' verdicts.
     void operatingPoints() {
         SizingRecord r;
-        r.ReflectedJ = "0.25";
-        r.SpdMultiplier = "251.3272";
-        r.T_Thrust = "10";
-        SelectionOutcome out = selectionNext(r, {"0.01", "150", "40", "20.000"});
+        r.ReflectedJ = 0.25;
+        r.SpdMultiplier = 251.3272;
+        r.T_Thrust = 10;
+        PreliminaryFigures preliminary;
+        preliminary.need.speed = 20;
+        SelectionOutcome out = selectionNext(r, {"0.01", "150", "40"}, preliminary);
         QVERIFY(out.outcome.proceed);
-        OperatingPoints o = out.findings.operating;
-        QCOMPARE(o.speed, 20.0);
-        QVERIFY(qFuzzyCompare(o.torque, 251.3272 * 0.26 + 10));
-        QCOMPARE(o.torqueAvailable, 150.0);
-        QCOMPARE(o.speedAvailable, 40.0);
-        QCOMPARE(o.torqueMargin, Verdict::Good);
-        QCOMPARE(o.speedMargin, Verdict::Good);
-        QVERIFY(o.drawable());
+        FindingsFigures f = out.findings;
+        QCOMPARE(f.need.speed, 20.0);
+        QVERIFY(qFuzzyCompare(f.need.totalTorque, 251.3272 * 0.26 + 10));
+        QCOMPARE(f.torqueAvailable, 150.0);
+        QCOMPARE(f.speedAvailable, 40.0);
+        QCOMPARE(f.torqueVerdict, Verdict::Good);
+        QCOMPARE(f.speedVerdict, Verdict::Good);
+        QVERIFY(drawable(f));
 
-        out = selectionNext(r, {"0.01", "80", "25", "20.000"});
-        o = out.findings.operating;
-        QCOMPARE(o.torqueMargin, Verdict::Bad);
-        QCOMPARE(o.speedMargin, Verdict::Bad);
-        QCOMPARE(o.torqueMargin, out.findings.torqueMargin);
+        f = selectionNext(r, {"0.01", "80", "25"}, preliminary).findings;
+        QCOMPARE(f.torqueVerdict, Verdict::Bad);
+        QCOMPARE(f.speedVerdict, Verdict::Bad);
 
         // A need of no torque, or less than none, is not drawn.
-        r.T_Thrust = "-100";
-        o = selectionNext(r, {"0.01", "80", "25", "20.000"}).findings.operating;
-        QVERIFY(o.torque < 0);
-        QVERIFY(!o.drawable());
-        QVERIFY(!OperatingPoints{}.drawable());
+        r.T_Thrust = -100;
+        f = selectionNext(r, {"0.01", "80", "25"}, preliminary).findings;
+        QVERIFY(f.need.totalTorque < 0);
+        QVERIFY(!drawable(f));
+        QVERIFY(!drawable(FindingsFigures{}));
     }
 };
 

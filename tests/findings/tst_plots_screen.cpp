@@ -21,6 +21,14 @@ bool hasColour(const QImage& image, const QColor& colour) {
     return false;
 }
 
+// The two curves of the move, in their colours.
+void showsTheMove(MovePlot* plot) {
+    QCOMPARE(plot->note(), QString());
+    const QImage image = drawn(plot);
+    QVERIFY(hasColour(image, MovePlot::speedColour));
+    QVERIFY(hasColour(image, MovePlot::torqueColour));
+}
+
 } // namespace
 
 class PlotsScreenTest : public QObject {
@@ -35,7 +43,7 @@ class PlotsScreenTest : public QObject {
         QVERIFY(plot && plot->isVisible());
         QCOMPARE(plot->move().segments.size(), 2);
         QCOMPARE(plot->move().maxSpeed, 20.0);
-        QVERIFY(!drawn(plot).isNull());
+        showsTheMove(plot);
 
         h.click("Preliminary", "Back");
         h.fill("RotaryMP", {"Trapezoidal", "TrapDist=10", "TrapMoveUnits=revs", "TrapMoveTime=1",
@@ -43,6 +51,7 @@ class PlotsScreenTest : public QObject {
         h.click("RotaryMP", "Next");
         QCOMPARE(plot->move().segments.size(), 3);
         QCOMPARE(plot->move().moveTime, 1.0);
+        showsTheMove(plot);
 
         h.click("Preliminary", "Back");
         h.fill("RotaryMP", {"TrapDist=0", "TrapMoveTime=0", "MaxSpeed=600",
@@ -51,7 +60,7 @@ class PlotsScreenTest : public QObject {
         QCOMPARE(h.messages.take(), QList<Message>{});
         QVERIFY(plot->move().openEnded);
         QCOMPARE(plot->move().moveTime, 0.0);
-        QVERIFY(!drawn(plot).isNull());
+        showsTheMove(plot);
     }
 
     void theMotorRedrawsWithTheSelection() {
@@ -63,7 +72,8 @@ class PlotsScreenTest : public QObject {
         h.enterMotor("0,05", "200", "40");
         auto* plot = h.control<OperatingPlot>("Findings", "OperatingPlot");
         QVERIFY(plot && plot->isVisible());
-        QCOMPARE(plot->points().speedAvailable, 40.0);
+        QCOMPARE(plot->figures().speedAvailable, 40.0);
+        QCOMPARE(plot->note(), QString());
         QCOMPARE(h.colour("Findings", "TorqueMargin"), colours::lightGreen);
         QImage image = drawn(plot);
         QVERIFY(hasColour(image, colours::lightGreen));
@@ -74,24 +84,33 @@ class PlotsScreenTest : public QObject {
         h.enterMotor("0,01", "60", "22");
         QCOMPARE(h.colour("Findings", "TorqueMargin"), colours::lightRed);
         QCOMPARE(h.colour("Findings", "SpeedMargin"), colours::lightRed);
-        QCOMPARE(plot->points().torqueAvailable, 60.0);
+        QCOMPARE(plot->figures().torqueAvailable, 60.0);
         image = drawn(plot);
         QVERIFY(hasColour(image, colours::lightRed));
         QVERIFY(!hasColour(image, colours::lightGreen));
     }
 
-    // With nothing to draw the plots show a note, never a broken axis.
+    // With nothing to draw the plots say so, and draw no curve or margin.
     void emptyPlots() {
         Harness h;
         MovePlot move;
-        QVERIFY(move.move().isEmpty());
-        QVERIFY(!drawn(&move).isNull());
+        QCOMPARE(move.note(), QString("No move to draw: the profile gives no motor speed."));
+        QImage image = drawn(&move);
+        QVERIFY(!hasColour(image, MovePlot::speedColour));
+        QVERIFY(!hasColour(image, MovePlot::torqueColour));
+
         OperatingPlot operating;
-        operating.setPoints({0, 0, 10, 10, Verdict::Good, Verdict::Good});
-        QVERIFY(!drawn(&operating).isNull());
-        operating.setPoints(
-            {std::numeric_limits<double>::infinity(), 5, 10, 10, Verdict::Good, Verdict::Bad});
-        const QImage image = drawn(&operating);
+        FindingsFigures figures;
+        figures.torqueAvailable = 10;
+        figures.speedAvailable = 10;
+        figures.torqueVerdict = Verdict::Bad;
+        operating.setFigures(figures);
+        const QString nothing = "Nothing to draw: the application needs no speed or no torque.";
+        QCOMPARE(operating.note(), nothing);
+        figures.need = {0, 0, 0, 0, 5, std::numeric_limits<double>::infinity()};
+        operating.setFigures(figures);
+        QCOMPARE(operating.note(), nothing);
+        image = drawn(&operating);
         QVERIFY(!hasColour(image, colours::lightRed));
     }
 
@@ -103,8 +122,8 @@ class PlotsScreenTest : public QObject {
         h.enterTriangular("10", "revs", "1");
         h.click("Preliminary", "Next");
         h.enterMotor("0.05", "200", "40");
-        const OperatingPoints before =
-            h.control<OperatingPlot>("Findings", "OperatingPlot")->points();
+        const FindingsFigures before =
+            h.control<OperatingPlot>("Findings", "OperatingPlot")->figures();
         h.click("Findings", "AddGB");
         h.type("AddGBox", "Reduction", "2");
         h.click("AddGBox", "AddGBButton");
@@ -115,17 +134,14 @@ class PlotsScreenTest : public QObject {
         QCOMPARE(h.control<MovePlot>("Preliminary", "MovePlot")->move().maxSpeed, 40.0);
         h.click("Preliminary", "Next");
         h.click("Selection", "Next");
-        QCOMPARE(h.control<OperatingPlot>("Findings", "OperatingPlot")->points().speed, 40.0);
+        QCOMPARE(h.control<OperatingPlot>("Findings", "OperatingPlot")->figures().need.speed, 40.0);
         h.click("Findings", "Back");
         h.click("Selection", "Back");
         h.click("Preliminary", "Back");
         h.click("RotaryMP", "Back");
         h.click("DirectDrive", "Back");
         h.click("Gearbox", "Back");
-        const OperatingPoints after =
-            h.control<OperatingPlot>("Findings", "OperatingPlot")->points();
-        QCOMPARE(after.speed, before.speed);
-        QCOMPARE(after.torque, before.torque);
+        QCOMPARE(h.control<OperatingPlot>("Findings", "OperatingPlot")->figures(), before);
         h.click("Findings", "Back");
         h.click("Selection", "Back");
         QCOMPARE(h.control<MovePlot>("Preliminary", "MovePlot")->move().maxSpeed, 20.0);

@@ -1,17 +1,19 @@
 #include "findings/projectionlogic.h"
+#include "support/stored.h"
 
 #include <QLocale>
 #include <QTest>
 
 namespace {
 
+// Findings that show these figures.
 FindingsFigures shown(const QString& reflected, const QString& motor, const QString& total,
                       const QString& speed) {
     FindingsFigures f;
-    f.ReflectedJ = reflected;
-    f.MotorInertia = motor;
-    f.T_Total = total;
-    f.MaxSpeed = speed;
+    f.need.reflectedInertia = number(reflected);
+    f.motorInertia = number(motor);
+    f.need.totalTorque = number(total);
+    f.need.speed = number(speed);
     return f;
 }
 
@@ -113,8 +115,8 @@ class ProjectionLogicTest : public QObject {
         const Outcome out = addGearbox(r, reduction);
         QCOMPARE(out.proceed, title.isEmpty());
         if (title.isEmpty()) {
-            QCOMPARE(r.GBAdded, QString("Gearbox Added"));
-            QCOMPARE(r.AddedGBReduction, reduction.trimmed());
+            QVERIFY(r.gearboxAdded());
+            QCOMPARE(stored(r.AddedGBReduction), reduction.trimmed());
             QVERIFY(r.gearboxAdded());
         } else {
             QCOMPARE(out.messages.size(), 1);
@@ -122,8 +124,8 @@ class ProjectionLogicTest : public QObject {
             QCOMPARE(out.messages.first().text,
                      QString(title == "Oops" ? "Please enter numeric values for Reduction."
                                              : "Please enter positive reduction values only."));
-            QCOMPARE(r.GBAdded, QString());
-            QCOMPARE(r.AddedGBReduction, QString("0"));
+            QVERIFY(!r.gearboxAdded());
+            QCOMPARE(stored(r.AddedGBReduction), QString("0"));
         }
     }
 };

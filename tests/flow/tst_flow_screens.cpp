@@ -1,5 +1,6 @@
-#include "flow/welcome.h"
+#include "app/welcome.h"
 #include "support/harness.h"
+#include "support/stored.h"
 #include "ui/colours.h"
 
 #include <QGroupBox>
@@ -82,7 +83,7 @@ class FlowScreensTest : public QObject {
         h.click("Welcome", motion);
         QCOMPARE(h.shownWindows(), QStringList{screen});
         QCOMPARE(h.window(screen)->windowTitle(), title);
-        QCOMPARE(h.record().MotionType, motion);
+        QCOMPARE(motionText(h.record().MotionType), motion);
         for (QString b : buttons) {
             const bool enabled = b.endsWith('+');
             b.remove('+');
@@ -162,7 +163,7 @@ class FlowScreensTest : public QObject {
         h.click(screen, button);
         QCOMPARE(h.messages.take(), (QList<Message>{{title, text}}));
         QCOMPARE(h.shownWindows(), QStringList{screen});
-        QCOMPARE(h.record().AppType, QString());
+        QCOMPARE(h.record().AppType, nullptr);
     }
 
     void chooseAgain() {
@@ -170,8 +171,8 @@ class FlowScreensTest : public QObject {
         h.click("Welcome", "Rotary");
         h.click("RotaryType", "Back");
         h.click("Welcome", "Linear");
-        QCOMPARE(h.record().MotionType, QString("Linear"));
-        QCOMPARE(h.record().AppType, QString());
+        QCOMPARE(h.record().MotionType, Motion::Linear);
+        QCOMPARE(h.record().AppType, nullptr);
         QCOMPARE(h.shownWindows(), QStringList{"LinearType"});
     }
 
@@ -206,7 +207,7 @@ class FlowScreensTest : public QObject {
         h.click("Welcome", "Rotary");
         const QPoint at = h.window("RotaryType")->pos();
         h.click("RotaryType", "DD");
-        QCOMPARE(h.record().AppType, QString("Rotary: Direct Drive"));
+        QCOMPARE(h.record().AppType->text, QString("Rotary: Direct Drive"));
         QCOMPARE(h.window("DirectDrive")->pos(), at);
 
         h.enterDirectDrive(n("0.25"), "10");
@@ -248,7 +249,7 @@ class FlowScreensTest : public QObject {
         QCOMPARE(h.colour("Findings", "MotorInertia"), colours::lightGrey);
         QCOMPARE(h.colour("Findings", "T_Total"), colours::lightYellow);
         QCOMPARE(h.record().MotorSelection.size(), 4);
-        QCOMPARE(h.record().MotionProfile, QString("Triangular"));
+        QCOMPARE(h.record().MotionProfile, ProfileType::Triangular);
     }
 
     void startOver() {
@@ -260,13 +261,13 @@ class FlowScreensTest : public QObject {
                  (QList<Message>{
                      {"Start Over", "Do you really want to clear all data and start over?"}}));
         QCOMPARE(h.shownWindows(), QStringList{"Findings"});
-        QCOMPARE(h.record().ReflectedJ, QString("0.25"));
+        QCOMPARE(stored(h.record().ReflectedJ), QString("0.25"));
 
         h.messages.answer = true;
         h.click("Findings", "StartNew");
         QCOMPARE(h.shownWindows(), QStringList{"Welcome"});
-        QCOMPARE(h.record().AppType, QString());
-        QCOMPARE(h.record().ReflectedJ, QString("0"));
+        QCOMPARE(h.record().AppType, nullptr);
+        QCOMPARE(stored(h.record().ReflectedJ), QString("0"));
         QVERIFY(h.record().RDirectDrive.isEmpty());
         QVERIFY(h.record().MotorSelection.isEmpty());
 

@@ -1,5 +1,6 @@
 #include "mechanisms/directdrivelogic.h"
 #include "mechanisms/mechanismlogic.h"
+#include "support/stored.h"
 
 #include <QLocale>
 #include <QTest>
@@ -104,17 +105,17 @@ class DirectDriveLogicTest : public QObject {
         QFETCH(QStringList, lines);
 
         SizingRecord r;
-        r.AddedGBReduction = added;
-        r.T_Gravity = "12"; // left by an earlier linear application
+        r.AddedGBReduction = number(added);
+        r.T_Gravity = 12; // left by an earlier linear application
         const Outcome out = directDriveNext(r, {inertia, torque});
         QCOMPARE(out.proceed, message.isEmpty());
         QCOMPARE(out.messages.isEmpty(), message.isEmpty());
         if (!message.isEmpty())
             QCOMPARE(out.messages.first().title, message);
-        QCOMPARE(r.ReflectedJ, reflectedJ);
-        QCOMPARE(r.T_Thrust, thrust);
-        QCOMPARE(r.RotaryReduction, reduction);
-        QCOMPARE(r.T_Gravity, QString(message.isEmpty() ? "0" : "12"));
+        QCOMPARE(stored(r.ReflectedJ), reflectedJ);
+        QCOMPARE(stored(r.T_Thrust), thrust);
+        QCOMPARE(stored(r.RotaryReduction), reduction);
+        QCOMPARE(r.T_Gravity, message.isEmpty() ? 0.0 : 12.0);
         QCOMPARE(r.RDirectDrive, lines);
     }
 
@@ -134,12 +135,12 @@ class DirectDriveLogicTest : public QObject {
     void back() {
         SizingRecord r;
         r.RDirectDrive = {"", "Load Inertia = 1 oz-in-sec^2"};
-        QCOMPARE(mechanismBack(r, r.RDirectDrive, "RotaryType"), QString("RotaryType"));
+        QCOMPARE(mechanismBack(r, r.RDirectDrive, ScreenId::RotaryType), ScreenId::RotaryType);
         QVERIFY(r.RDirectDrive.isEmpty());
 
         r.RDirectDrive = {"", "Load Inertia = 1 oz-in-sec^2"};
-        r.AddedGBReduction = "3";
-        QCOMPARE(mechanismBack(r, r.RDirectDrive, "RotaryType"), QString("Gearbox"));
+        r.AddedGBReduction = 3;
+        QCOMPARE(mechanismBack(r, r.RDirectDrive, ScreenId::RotaryType), ScreenId::Gearbox);
         QCOMPARE(r.RDirectDrive.size(), 2);
     }
 };

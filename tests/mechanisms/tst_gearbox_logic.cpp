@@ -1,5 +1,8 @@
+#include "mechanisms/applications.h"
 #include "mechanisms/gearboxlogic.h"
+#include "mechanisms/mechanismsteps.h"
 #include "support/near.h"
+#include "support/stored.h"
 
 #include <QLocale>
 #include <QTest>
@@ -47,16 +50,15 @@ class GearboxLogicTest : public QObject {
         QFETCH(double, reflectedJ);
         QFETCH(QString, thrust);
         SizingRecord r;
-        r.AppType = "Rotary: Gearbox";
-        r.T_Gravity = "12"; // left by an earlier linear sizing
+        r.AppType = applicationNamed("Rotary: Gearbox");
+        r.T_Gravity = 12; // left by an earlier linear sizing
         const Outcome out = gearboxNext(r, entries);
         QVERIFY(out.messages.isEmpty());
         QVERIFY(out.proceed);
-        QCOMPARE(out.next, QString("RotaryMP"));
-        QVERIFY2(near(r.ReflectedJ, reflectedJ), qPrintable(r.ReflectedJ));
-        QCOMPARE(r.T_Thrust, thrust);
-        QCOMPARE(r.RotaryReduction, QString("5"));
-        QCOMPARE(r.T_Gravity, QString("0"));
+        QVERIFY2(near(r.ReflectedJ, reflectedJ), qPrintable(stored(r.ReflectedJ)));
+        QCOMPARE(stored(r.T_Thrust), thrust);
+        QCOMPARE(stored(r.RotaryReduction), QString("5"));
+        QCOMPARE(stored(r.T_Gravity), QString("0"));
         QCOMPARE(r.RGearbox,
                  (QStringList{"Rotary Positioning via Gearbox", "Gearbox Reduction Ratio = 5 : 1",
                               "Gearbox Inertia = " + entries.GBInertia + " " + entries.GBUnits,
@@ -108,15 +110,15 @@ class GearboxLogicTest : public QObject {
         QFETCH(QString, title);
         QFETCH(QString, text);
         SizingRecord r;
-        r.AppType = "Rotary: Gearbox";
-        r.T_Gravity = "12";
+        r.AppType = applicationNamed("Rotary: Gearbox");
+        r.T_Gravity = 12;
         const Outcome out = gearboxNext(r, entries);
         QCOMPARE(out.messages, (QList<Message>{{title, text}}));
         QVERIFY(!out.proceed);
         // Nothing is stored before a check fails.
-        QCOMPARE(r.RotaryReduction, QString("0"));
-        QCOMPARE(r.T_Gravity, QString("12"));
-        QCOMPARE(r.ReflectedJ, QString("0"));
+        QCOMPARE(stored(r.RotaryReduction), QString("0"));
+        QCOMPARE(stored(r.T_Gravity), QString("12"));
+        QCOMPARE(stored(r.ReflectedJ), QString("0"));
         QVERIFY(r.RGearbox.isEmpty());
     }
 
@@ -124,71 +126,80 @@ class GearboxLogicTest : public QObject {
     // mechanism screen, and reflects the gravity torque in force.
     void routing_data() {
         QTest::addColumn<QString>("appType");
-        QTest::addColumn<QString>("screen");
-        QTest::newRow("direct drive") << "Rotary: Direct Drive"
-                                      << "DirectDrive";
-        QTest::newRow("belt-pulley") << "Rotary: Belt-Pulley"
-                                     << "BeltPulley";
-        QTest::newRow("gearbox") << "Rotary: Gearbox"
-                                 << "RotaryMP";
-        QTest::newRow("screw") << "Linear: Screw Drive"
-                               << "ScrewDrive";
-        QTest::newRow("belt screw") << "Linear: Belt-Pulley Screw Drive"
-                                    << "BeltScrewDrive";
-        QTest::newRow("gearbox screw") << "Linear: Gearbox Screw Drive"
-                                       << "GBScrewDrive";
-        QTest::newRow("non-rotating") << "Linear: Non-Rotating Screw Drive"
-                                      << "NonRScrewDrive";
-        QTest::newRow("conveyor") << "Linear: Conveyor"
-                                  << "ConveyorDrive";
-        QTest::newRow("rack") << "Linear: Rack & Pinion"
-                              << "RackPinionDrive";
-        QTest::newRow("none") << ""
-                              << "";
+        QTest::addColumn<std::optional<ScreenId>>("screen");
+        using S = ScreenId;
+        QTest::newRow("direct drive") << "Rotary: Direct Drive" << std::optional(S::DirectDrive);
+        QTest::newRow("belt-pulley") << "Rotary: Belt-Pulley" << std::optional(S::BeltPulley);
+        QTest::newRow("gearbox") << "Rotary: Gearbox" << std::optional(S::RotaryMP);
+        QTest::newRow("screw") << "Linear: Screw Drive" << std::optional(S::ScrewDrive);
+        QTest::newRow("belt screw")
+            << "Linear: Belt-Pulley Screw Drive" << std::optional(S::BeltScrewDrive);
+        QTest::newRow("gearbox screw")
+            << "Linear: Gearbox Screw Drive" << std::optional(S::GBScrewDrive);
+        QTest::newRow("non-rotating")
+            << "Linear: Non-Rotating Screw Drive" << std::optional(S::NonRScrewDrive);
+        QTest::newRow("conveyor") << "Linear: Conveyor" << std::optional(S::ConveyorDrive);
+        QTest::newRow("rack") << "Linear: Rack & Pinion" << std::optional(S::RackPinionDrive);
+        QTest::newRow("none") << "" << std::optional<ScreenId>();
     }
     void routing() {
         QFETCH(QString, appType);
-        QFETCH(QString, screen);
-        SizingRecord r;
-        r.AppType = appType;
-        r.AddedGBReduction = "4";
-        r.T_Gravity = "12";
-        r.RotaryReduction = "3";
-        const Outcome out = gearboxNext(r, example());
+        QFETCH(std::optional<ScreenId>, screen);
+        Sizing s;
+        SizingRecord& r = s.record();
+        r.AppType = applicationNamed(appType);
+        r.AddedGBReduction = 4;
+        r.T_Gravity = 12;
+        r.RotaryReduction = 3;
+        const Application& gearbox = applicationOn(ScreenId::Gearbox);
+        s.addedGearbox = gearbox.form;
+        s.addedGearbox.entries["Reduction"] = "5";
+        s.addedGearbox.entries["GBInertia"] = "0.06";
+        s.addedGearbox.units["GBUnits"] = "oz-in^2";
+        s.addedGearbox.entries["LoadInertia"] = "0.5";
+        s.gearboxControlsHidden = true;
+        const Outcome out = submitMechanism(s, gearbox);
         QVERIFY(out.proceed);
         QCOMPARE(out.next, screen);
-        QCOMPARE(r.RotaryReduction, QString("5"));
-        QCOMPARE(r.T_Gravity, QString("2.4"));
+        QCOMPARE(stored(r.RotaryReduction), QString("5"));
+        QCOMPARE(stored(r.T_Gravity), QString("2.4"));
+        QVERIFY(!s.gearboxControlsHidden);
+        // Only the way to the profile tags it.
+        QCOMPARE(s.openedBy.value(ScreenId::RotaryMP),
+                 screen == ScreenId::RotaryMP ? &gearbox : nullptr);
     }
 
     void addedToItsOwnApplication() {
         SizingRecord r;
-        r.AppType = "Rotary: Gearbox";
-        r.AddedGBReduction = "2";
+        r.AppType = applicationNamed("Rotary: Gearbox");
+        r.AddedGBReduction = 2;
         GearboxEntries e = example();
         e.Reduction = "2";
         e.TConst = "10";
         e.ownRatio = 5;
         QVERIFY(gearboxNext(r, e).proceed);
-        QCOMPARE(r.RotaryReduction, QString("10"));
-        QCOMPARE(r.T_Thrust, QString("5"));
+        QCOMPARE(stored(r.RotaryReduction), QString("10"));
+        QCOMPARE(stored(r.T_Thrust), QString("5"));
         QVERIFY(near(r.ReflectedJ, 0.06 / 386.4 + 0.5 / (4 * 0.9)));
     }
 
     void back() {
-        SizingRecord r;
-        r.AppType = "Rotary: Gearbox";
-        QVERIFY(gearboxNext(r, example()).proceed);
-        QCOMPARE(gearboxBack(r), QString("RotaryType"));
-        QVERIFY(r.RGearbox.isEmpty());
+        Sizing s;
+        const Application& gearbox = applicationOn(ScreenId::Gearbox);
+        s.record().AppType = &gearbox;
+        s.record().RGearbox = {"Rotary Positioning via Gearbox"};
+        QCOMPARE(leaveMechanism(s, gearbox), ScreenId::RotaryType);
+        QVERIFY(s.record().RGearbox.isEmpty());
 
-        QVERIFY(gearboxNext(r, example()).proceed);
-        r.AddedGBReduction = "3";
-        r.GBAdded = "Gearbox Added";
-        QCOMPARE(gearboxBack(r), QString("Findings"));
-        QCOMPARE(r.AddedGBReduction, QString("0"));
-        QCOMPARE(r.GBAdded, QString());
-        QCOMPARE(r.RGearbox.size(), 6);
+        // Taking an added gearbox away puts back the results without it.
+        s.record().RGearbox = {"Rotary Positioning via Gearbox"};
+        const Results without = s.results;
+        s.keepWithoutGearbox();
+        s.record().AddedGBReduction = 3;
+        s.record().ReflectedJ = 1;
+        QCOMPARE(leaveMechanism(s, gearbox), ScreenId::Findings);
+        QCOMPARE(s.results, without);
+        QVERIFY(!s.record().gearboxAdded());
     }
 };
 

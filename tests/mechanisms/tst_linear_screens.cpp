@@ -1,5 +1,6 @@
 #include "support/applications.h"
 #include "support/harness.h"
+#include "support/stored.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
@@ -7,16 +8,16 @@
 namespace {
 
 // The six linear screens.
-QList<Application> linearScreens() {
-    QList<Application> out;
-    for (const Application& a : applications())
+QList<AppRoad> linearScreens() {
+    QList<AppRoad> out;
+    for (const AppRoad& a : roads())
         if (a.motion == "Linear")
             out << a;
     return out;
 }
 
 // The number entries of a screen's valid set.
-QStringList numberEntries(const Harness& h, const Application& s) {
+QStringList numberEntries(const Harness& h, const AppRoad& s) {
     QStringList out;
     for (const QString& token : s.entries)
         if (token.contains('=') && h.control<QLineEdit>(s.screen, token.section('=', 0, 0)))
@@ -30,7 +31,7 @@ QStringList numberEntries(const Harness& h, const Application& s) {
 class LinearScreensTest : public QObject {
     Q_OBJECT
 
-    static void open(Harness& h, const Application& s) {
+    static void open(Harness& h, const AppRoad& s) {
         h.click("Welcome", "Linear");
         h.click("LinearType", s.button);
     }
@@ -146,10 +147,10 @@ class LinearScreensTest : public QObject {
         QFETCH(QStringList, frames);
         QFETCH(QStringList, labels);
         Harness h;
-        open(h, application(screen));
+        open(h, road(screen));
         QCOMPARE(h.shownWindows(), QStringList{screen});
         QCOMPARE(h.window(screen)->windowTitle(), title);
-        QCOMPARE(h.record().AppType.startsWith("Linear: "), true);
+        QCOMPARE(h.record().AppType->text.startsWith("Linear: "), true);
         for (const QString& e : entries)
             QCOMPARE(h.text(screen, e.section('=', 0, 0)), e.section('=', 1));
         for (const QString& l : lists) {
@@ -201,7 +202,7 @@ class LinearScreensTest : public QObject {
         const QList<std::pair<const char*, QString>> notNumbers{
             {"letters", "abc"},          {"blanks", "   "},     {"empty", ""},
             {"two separators", "1.2.3"}, {"overflow", "1e999"}, {"long text", QString(10000, 'x')}};
-        for (const Application& s : linearScreens()) {
+        for (const AppRoad& s : linearScreens()) {
             open(h, s);
             for (const QString& entry : numberEntries(h, s))
                 for (const auto& [name, text] : notNumbers)
@@ -249,7 +250,7 @@ class LinearScreensTest : public QObject {
         QFETCH(QString, text);
         QFETCH(QString, title);
         Harness h;
-        const Application& s = application(screen);
+        const AppRoad& s = road(screen);
         open(h, s);
         h.fill(screen, s.entries);
         h.type(screen, entry, text);
@@ -264,8 +265,8 @@ class LinearScreensTest : public QObject {
         QCOMPARE(shown.first().title, title);
         QCOMPARE(h.shownWindows(), QStringList{screen});
         QCOMPARE(h.text(screen, entry), text);
-        QCOMPARE(h.record().ReflectedJ, QString("0"));
-        QVERIFY(!h.record().T_Gravity.contains("inf") && !h.record().Weight.contains("inf"));
+        QCOMPARE(stored(h.record().ReflectedJ), QString("0"));
+        QVERIFY(std::isfinite(h.record().T_Gravity) && std::isfinite(h.record().Weight.oz));
         // Put right, the screen goes on.
         h.fill(screen, s.entries);
         h.click(screen, "Next");
@@ -277,7 +278,7 @@ class LinearScreensTest : public QObject {
     // The ratio stored before a later check fails stays stored.
     void storesBeforeAFailingCheck() {
         Harness h;
-        const Application& s = application("RackPinionDrive");
+        const AppRoad& s = road("RackPinionDrive");
         open(h, s);
         h.fill("RackPinionDrive", s.entries);
         h.control<QComboBox>("RackPinionDrive", "Units")->setCurrentIndex(-1);
@@ -285,8 +286,8 @@ class LinearScreensTest : public QObject {
         QCOMPARE(h.messages.take(),
                  (QList<Message>{
                      {"Weight/Force Units", "Please enter the units for Weight and Force."}}));
-        QCOMPARE(h.record().LinearReduction.left(8), QString("0.159155"));
-        QCOMPARE(h.record().Weight, QString("0"));
+        QCOMPARE(stored(h.record().LinearReduction).left(8), QString("0.159155"));
+        QCOMPARE(h.record().Weight.text(), QString("0"));
         QVERIFY(h.record().LRackPinion.isEmpty());
     }
 
@@ -310,7 +311,7 @@ class LinearScreensTest : public QObject {
         QFETCH(QString, screen);
         QFETCH(QString, tag);
         Harness h;
-        const Application& s = application(screen);
+        const AppRoad& s = road(screen);
         open(h, s);
         h.fill(screen, s.entries);
         h.click(screen, "Next");
@@ -320,11 +321,11 @@ class LinearScreensTest : public QObject {
         h.click("Preliminary", "Back");
         QCOMPARE(h.shownWindows(), QStringList{"MotionProfiles"});
         QCOMPARE(h.record().LMotionProfiles.size(), 4);
-        h.record().LoadCalc = "Yes";
+        h.record().LoadCalc = true;
         h.click("MotionProfiles", "Back");
         QCOMPARE(h.shownWindows(), QStringList{screen});
         QVERIFY(h.record().LMotionProfiles.isEmpty());
-        QCOMPARE(h.record().LoadCalc, QString("Yes"));
+        QVERIFY(h.record().LoadCalc);
         h.click(screen, "Back");
         QCOMPARE(h.shownWindows(), QStringList{"LinearType"});
         // The entries stay as they were typed.
@@ -335,7 +336,7 @@ class LinearScreensTest : public QObject {
     // The linear profile never shortens an acceleration time.
     void linearAccelTime() {
         Harness h;
-        const Application& s = application("NonRScrewDrive");
+        const AppRoad& s = road("NonRScrewDrive");
         open(h, s);
         h.fill("NonRScrewDrive", s.entries);
         h.click("NonRScrewDrive", "Next");
@@ -357,7 +358,7 @@ class LinearScreensTest : public QObject {
     // a fresh run: no rotary ratio is carried over.
     void linearAfterRotary() {
         auto linearFigures = [](Harness& h) {
-            const Application& s = application("ScrewDrive");
+            const AppRoad& s = road("ScrewDrive");
             h.click("LinearType", s.button);
             h.fill("ScrewDrive", s.entries);
             h.click("ScrewDrive", "Next");
@@ -385,14 +386,14 @@ class LinearScreensTest : public QObject {
                               "Material=Aluminum", "BPInertia=0.1"});
         h.click("BeltPulley", "Next");
         h.enterTriangular("10", "revs", "1");
-        QCOMPARE(h.record().RotaryReduction, QString("3"));
+        QCOMPARE(stored(h.record().RotaryReduction), QString("3"));
         h.click("Preliminary", "Back");
         h.click("RotaryMP", "Back");
         h.click("BeltPulley", "Back");
         h.click("RotaryType", "Back");
         h.click("Welcome", "Linear");
         QCOMPARE(linearFigures(h), expected);
-        QCOMPARE(h.record().RotaryReduction, QString("0"));
+        QCOMPARE(stored(h.record().RotaryReduction), QString("0"));
     }
 };
 

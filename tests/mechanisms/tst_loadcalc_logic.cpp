@@ -1,4 +1,6 @@
+#include "mechanisms/applications.h"
 #include "mechanisms/loadcalclogic.h"
+#include "mechanisms/mechanismsteps.h"
 #include "support/near.h"
 
 #include <QLocale>
@@ -16,7 +18,6 @@ LoadCalcEntries solid(const QString& d, const QString& weight, const QString& we
     e.LUnits = "in";
     e.Weight = weight;
     e.WTUnits = weightUnits;
-    e.tag = "Direct Drive";
     return e;
 }
 
@@ -53,7 +54,6 @@ class LoadCalcLogicTest : public QObject {
         hollow.LUnits = "in";
         hollow.Weight = "32";
         hollow.WTUnits = "oz";
-        hollow.tag = "Belt Pulley";
         QTest::newRow("hollow cylinder")
             << hollow << "0.207"
             << "32"
@@ -66,7 +66,6 @@ class LoadCalcLogicTest : public QObject {
         rect.LUnits = "in";
         rect.Weight = "32";
         rect.WTUnits = "oz";
-        rect.tag = "Gearbox";
         QTest::newRow("rectangular")
             << rect << "0.359"
             << "32"
@@ -116,18 +115,16 @@ class LoadCalcLogicTest : public QObject {
         QVERIFY(result.outcome.messages.isEmpty());
         QVERIFY(result.outcome.proceed);
         QCOMPARE(result.inertia, inertia);
-        QCOMPARE(result.target, loadCalcTarget(entries.tag));
-        QVERIFY(!result.target.isEmpty());
-        QCOMPARE(r.Weight, weight);
-        QCOMPARE(r.LoadCalc, QString("Yes"));
+        QCOMPARE(r.Weight.text(), weight);
+        QVERIFY(r.LoadCalc);
         QCOMPARE(r.RLoadCalcs, lines);
     }
 
     void grams() {
         SizingRecord r;
         QVERIFY(loadCalcEnter(r, solid("4", "28.3495", "g")).outcome.proceed);
-        QVERIFY(SizingRecord::number(r.Weight) < 1);
-        QVERIFY(near(r.Weight, 28.3495 / 28.35));
+        QVERIFY(r.Weight.oz < 1);
+        QVERIFY(near(r.Weight.oz, 28.3495 / 28.35));
     }
 
     void checks_data() {
@@ -191,13 +188,13 @@ class LoadCalcLogicTest : public QObject {
         QFETCH(QString, text);
         QFETCH(QString, loadCalc);
         SizingRecord r;
-        r.Weight = "7";
+        r.Weight = {7};
         const LoadCalcOutcome result = loadCalcEnter(r, entries);
         QCOMPARE(result.outcome.messages, (QList<Message>{{title, text}}));
         QVERIFY(!result.outcome.proceed);
         QVERIFY(result.outcome.entryTexts.isEmpty());
-        QCOMPARE(r.LoadCalc, loadCalc);
-        QCOMPARE(r.Weight, QString("7"));
+        QCOMPARE(r.LoadCalc, loadCalc == "Yes");
+        QCOMPARE(r.Weight.text(), QString("7"));
         QVERIFY(r.RLoadCalcs.isEmpty());
     }
 
@@ -212,7 +209,7 @@ class LoadCalcLogicTest : public QObject {
         QCOMPARE(result.outcome.entryTexts,
                  (QList<std::pair<QString, QString>>{{"Eccentricity", "0"}}));
         QVERIFY(!result.outcome.proceed);
-        QCOMPARE(r.Weight, QString("32")); // stored before the eccentricity is read
+        QCOMPARE(r.Weight.text(), QString("32")); // stored before the eccentricity is read
         QVERIFY(r.RLoadCalcs.isEmpty());
 
         // A negative one is refused, and the load goes on without it.
@@ -236,14 +233,36 @@ class LoadCalcLogicTest : public QObject {
         QCOMPARE(r.RLoadCalcs.last(), QString("Eccentric Radius = 25.4 mm"));
     }
 
-    void unknownTagWritesNowhere() {
-        SizingRecord r;
-        LoadCalcEntries e = solid("4", "2", "lbs");
-        e.tag = "Load Type";
-        const LoadCalcOutcome result = loadCalcEnter(r, e);
-        QVERIFY(result.outcome.messages.isEmpty());
-        QVERIFY(!result.outcome.proceed);
-        QCOMPARE(r.RLoadCalcs.size(), 3);
+    // ENTER writes into the load inertia entry of the rotary screen that
+    // opened the calculator; opened by none, it stays open.
+    void writesIntoItsOpener_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("direct drive") << "Rotary: Direct Drive" << "DDInertia";
+        QTest::newRow("belt-pulley") << "Rotary: Belt-Pulley" << "BPInertia";
+        QTest::newRow("gearbox") << "Rotary: Gearbox" << "LoadInertia";
+        QTest::newRow("none") << "" << "";
+    }
+    void writesIntoItsOpener() {
+        QFETCH(QString, opener);
+        QFETCH(QString, entry);
+        Sizing s;
+        Form& calculator = loadCalcForm(s);
+        calculator.options["LoadType"] = "SolidCyl";
+        calculator.units["LUnits"] = "in";
+        calculator.entries["SolidOD"] = "4";
+        calculator.entries["Weight"] = "2";
+        calculator.units["WTUnits"] = "lbs";
+        const Application* target = applicationNamed(opener);
+        if (target)
+            openLoadCalculator(s, *target);
+        const Outcome out = submitLoadCalc(s);
+        QVERIFY(out.messages.isEmpty());
+        QCOMPARE(out.proceed, target != nullptr);
+        QCOMPARE(s.record().RLoadCalcs.size(), 3);
+        QVERIFY(s.loadCalculated);
+        if (target)
+            QCOMPARE(mechanismForm(s, *target).entry(entry), QString("0.166"));
     }
 
     void commaLocale() {
@@ -254,21 +273,21 @@ class LoadCalcLogicTest : public QObject {
         const LoadCalcOutcome result = loadCalcEnter(r, e);
         QVERIFY(result.outcome.proceed);
         QCOMPARE(result.inertia, QString("0,091"));
-        QCOMPARE(r.Weight, QString("17,635"));
+        QCOMPARE(r.Weight.text(), QString("17,635"));
         QCOMPARE(r.RLoadCalcs[1], QString("Cylinder Diameter = 101,6 mm"));
     }
 
     void clear() {
         SizingRecord r;
-        r.Weight = "32";
-        r.LoadCalc = "Yes";
+        r.Weight = {32};
+        r.LoadCalc = true;
         const auto entries = loadCalcClear(r);
         QCOMPARE(entries.size(), 7);
         for (const auto& [name, text] : entries)
             QCOMPARE(text, QString("0"));
         QCOMPARE(entries.first().first, QString("SolidOD"));
-        QCOMPARE(r.Weight, QString("0"));
-        QCOMPARE(r.LoadCalc, QString("Yes"));
+        QCOMPARE(r.Weight.text(), QString("0"));
+        QVERIFY(r.LoadCalc);
     }
 };
 

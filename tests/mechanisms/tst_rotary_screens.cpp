@@ -1,4 +1,5 @@
 #include "support/harness.h"
+#include "support/stored.h"
 
 #include <QGroupBox>
 
@@ -214,7 +215,7 @@ class RotaryScreensTest : public QObject {
         QCOMPARE(h.shownWindows(), QStringList{screen});
         QCOMPARE(h.text(screen, entry), text); // nothing is reset
         QVERIFY(h.record().RBeltPulley.isEmpty() && h.record().RGearbox.isEmpty());
-        QCOMPARE(h.record().ReflectedJ, QString("0"));
+        QCOMPARE(stored(h.record().ReflectedJ), QString("0"));
         // The screen stays usable.
         h.type(screen, entry, screen == "Gearbox" && entry == "GBEfficiency" ? "90" : "1");
         if (entry == "Reduction")
@@ -245,13 +246,13 @@ class RotaryScreensTest : public QObject {
         }
         QCOMPARE(titles, expected);
         // The ratio was stored before the load inertia was refused.
-        QCOMPARE(h.record().RotaryReduction, QString("3"));
+        QCOMPARE(stored(h.record().RotaryReduction), QString("3"));
         QCOMPARE(h.shownWindows(), QStringList{"BeltPulley"});
 
         h.type("BeltPulley", "BPInertia", "0.1");
         h.click("BeltPulley", "Next");
         QCOMPARE(h.record().RBeltPulley.value(1), QString("Pinion Pulley Diameter = 25.4 mm"));
-        QCOMPARE(h.record().ReflectedJ.left(9), QString("0.0173581"));
+        QCOMPARE(stored(h.record().ReflectedJ).left(9), QString("0.0173581"));
     }
 
     void gearboxMessagesInOrder() {
@@ -274,7 +275,7 @@ class RotaryScreensTest : public QObject {
                 h.type("Gearbox", "GBEfficiency", "150");
         }
         QCOMPARE(titles, expected);
-        QCOMPARE(h.record().RotaryReduction, QString("0"));
+        QCOMPARE(stored(h.record().RotaryReduction), QString("0"));
     }
 
     void toTheProfileAndBack_data() {
@@ -289,7 +290,7 @@ class RotaryScreensTest : public QObject {
         QFETCH(QString, screen);
         QFETCH(QString, tag);
         Harness h;
-        h.record().T_Gravity = "12"; // as an earlier linear sizing left it
+        h.record().T_Gravity = 12; // as an earlier linear sizing left it
         if (screen == "Gearbox") {
             openGearbox(h);
             fillGearbox(h);
@@ -301,14 +302,14 @@ class RotaryScreensTest : public QObject {
         h.click(screen, "Next");
         QCOMPARE(h.shownWindows(), QStringList{"RotaryMP"});
         QCOMPARE(h.control<QGroupBox>("RotaryMP", "Profile")->title(), tag);
-        QCOMPARE(h.record().T_Thrust, QString("-4"));
-        QCOMPARE(h.record().T_Gravity, QString("0"));
-        QCOMPARE(h.record().RotaryReduction, QString(screen == "Gearbox" ? "5" : "3"));
+        QCOMPARE(stored(h.record().T_Thrust), QString("-4"));
+        QCOMPARE(stored(h.record().T_Gravity), QString("0"));
+        QCOMPARE(stored(h.record().RotaryReduction), QString(screen == "Gearbox" ? "5" : "3"));
 
-        h.record().LoadCalc = "Yes";
+        h.record().LoadCalc = true;
         h.click("RotaryMP", "Back");
         QCOMPARE(h.shownWindows(), QStringList{screen});
-        QCOMPARE(h.record().LoadCalc, QString("No"));
+        QVERIFY(!h.record().LoadCalc);
         QCOMPARE(h.text(screen, "TConst"), QString("-4"));
         QVERIFY(!(h.record().RBeltPulley.isEmpty() && h.record().RGearbox.isEmpty()));
 
@@ -330,13 +331,13 @@ class RotaryScreensTest : public QObject {
         QFETCH(QString, entry);
         Harness h;
         screen == "Gearbox" ? openGearbox(h) : openBeltPulley(h);
-        h.record().Weight = "160";
+        h.record().Weight = {160};
         h.type(screen, entry, "3");
-        QCOMPARE(h.record().Weight, QString("0"));
-        h.record().Weight = "160";
-        h.record().LoadCalc = "Yes";
+        QCOMPARE(h.record().Weight.text(), QString("0"));
+        h.record().Weight = {160};
+        h.record().LoadCalc = true;
         h.type(screen, entry, "4");
-        QCOMPARE(h.record().Weight, QString("160"));
+        QCOMPARE(h.record().Weight.text(), QString("160"));
     }
 
     void commaDecimalRoad() {
@@ -347,7 +348,7 @@ class RotaryScreensTest : public QObject {
         h.type("BeltPulley", "BPInertia", "0,1");
         h.click("BeltPulley", "Next");
         QCOMPARE(h.messages.take(), QList<Message>{});
-        QCOMPARE(h.record().ReflectedJ.left(9), QString("0,0173581"));
+        QCOMPARE(stored(h.record().ReflectedJ).left(9), QString("0,0173581"));
         QCOMPARE(h.record().RBeltPulley.value(3), QString("Pulley Thickness = 0,5 in"));
     }
 };

@@ -4,6 +4,8 @@
 #include "support/nextcase.h"
 
 #include <QLocale>
+#include "support/stored.h"
+
 #include <QTest>
 
 namespace {
@@ -99,19 +101,19 @@ class ScrewLogicTest : public QObject {
         QFETCH(double, thrust);
         QFETCH(double, gravity);
         SizingRecord r;
-        r.AddedGBReduction = added;
-        r.RotaryReduction = "3"; // left by an earlier rotary sizing
+        r.AddedGBReduction = number(added);
+        r.RotaryReduction = 3; // left by an earlier rotary sizing
         const Outcome out = next(r);
         QCOMPARE(out.messages, QList<Message>{});
         QVERIFY(out.proceed);
-        QCOMPARE(r.LinearReduction, ratio);
-        QCOMPARE(r.RotaryReduction, added);
-        QCOMPARE(r.Weight, QString(inertia < 0.0006 && thrust == 0 ? "0" : "160"));
-        QVERIFY2(near(r.ReflectedJ, inertia, 5e-4), qPrintable(r.ReflectedJ));
-        QVERIFY2(thrust == 0 ? r.T_Thrust == "0" : near(r.T_Thrust, thrust, 5e-5),
-                 qPrintable(r.T_Thrust));
-        QVERIFY2(gravity == 0 ? r.T_Gravity == "0" : near(r.T_Gravity, gravity, 5e-5),
-                 qPrintable(r.T_Gravity));
+        QCOMPARE(stored(r.LinearReduction), ratio);
+        QCOMPARE(stored(r.RotaryReduction), added);
+        QCOMPARE(r.Weight.text(), QString(inertia < 0.0006 && thrust == 0 ? "0" : "160"));
+        QVERIFY2(near(r.ReflectedJ, inertia, 5e-4), qPrintable(stored(r.ReflectedJ)));
+        QVERIFY2(thrust == 0 ? r.T_Thrust == 0 : near(r.T_Thrust, thrust, 5e-5),
+                 qPrintable(stored(r.T_Thrust)));
+        QVERIFY2(gravity == 0 ? r.T_Gravity == 0 : near(r.T_Gravity, gravity, 5e-5),
+                 qPrintable(stored(r.T_Gravity)));
     }
 
     void reportLines() {
@@ -286,10 +288,10 @@ class ScrewLogicTest : public QObject {
         QCOMPARE(out.messages, (QList<Message>{{title, text}}));
         QVERIFY(!out.proceed);
         QVERIFY(out.entryTexts.isEmpty());
-        QCOMPARE(r.LinearReduction, ratio);
-        QCOMPARE(r.Weight, QString("0"));
-        QCOMPARE(r.ReflectedJ, QString("0"));
-        QCOMPARE(r.T_Gravity, QString("0"));
+        QCOMPARE(stored(r.LinearReduction), ratio);
+        QCOMPARE(r.Weight.text(), QString("0"));
+        QCOMPARE(stored(r.ReflectedJ), QString("0"));
+        QCOMPARE(stored(r.T_Gravity), QString("0"));
         for (auto list : {&SizingRecord::LScrewDrive, &SizingRecord::LBPScrew,
                           &SizingRecord::LGBScrew, &SizingRecord::LNRScrew})
             QVERIFY((r.*list).isEmpty());
@@ -298,11 +300,11 @@ class ScrewLogicTest : public QObject {
     void back() {
         SizingRecord r;
         QVERIFY(screwDriveNext(r, screwDrive()).proceed);
-        r.AddedGBReduction = "2";
-        QCOMPARE(mechanismBack(r, r.LScrewDrive, "LinearType"), QString("Gearbox"));
+        r.AddedGBReduction = 2;
+        QCOMPARE(mechanismBack(r, r.LScrewDrive, ScreenId::LinearType), ScreenId::Gearbox);
         QCOMPARE(r.LScrewDrive.size(), 10);
-        r.AddedGBReduction = "0";
-        QCOMPARE(mechanismBack(r, r.LScrewDrive, "LinearType"), QString("LinearType"));
+        r.AddedGBReduction = 0;
+        QCOMPARE(mechanismBack(r, r.LScrewDrive, ScreenId::LinearType), ScreenId::LinearType);
         QVERIFY(r.LScrewDrive.isEmpty());
     }
 
@@ -314,7 +316,7 @@ class ScrewLogicTest : public QObject {
         s.CouplerDiameter = "1,25";
         s.screw.ScrewPitch = "0,2";
         QVERIFY(screwDriveNext(r, s).proceed);
-        QCOMPARE(r.ReflectedJ.left(9), QString("0,0049525"));
+        QCOMPARE(stored(r.ReflectedJ).left(9), QString("0,0049525"));
         QCOMPARE(r.LScrewDrive.value(3), QString("Screw Diameter = 0,5 in"));
     }
 };

@@ -4,6 +4,8 @@
 #include "support/nextcase.h"
 
 #include <QLocale>
+#include "support/stored.h"
+
 #include <QTest>
 
 namespace {
@@ -88,19 +90,19 @@ class TangentialLogicTest : public QObject {
         QFETCH(double, thrust);
         QFETCH(double, gravity);
         SizingRecord r;
-        r.AddedGBReduction = added;
-        r.RotaryReduction = "3"; // left by an earlier rotary sizing
+        r.AddedGBReduction = number(added);
+        r.RotaryReduction = 3; // left by an earlier rotary sizing
         const Outcome out = next(r);
         QCOMPARE(out.messages, QList<Message>{});
         QVERIFY(out.proceed);
-        QVERIFY2(near(r.LinearReduction, 0.159155), qPrintable(r.LinearReduction));
-        QCOMPARE(r.RotaryReduction, added);
-        QCOMPARE(r.Weight, weight);
-        QVERIFY2(near(r.ReflectedJ, inertia), qPrintable(r.ReflectedJ));
-        QVERIFY2(thrust == 0 ? r.T_Thrust == "0" : near(r.T_Thrust, thrust, 5e-6),
-                 qPrintable(r.T_Thrust));
-        QVERIFY2(gravity == 0 ? r.T_Gravity == "0" : near(r.T_Gravity, gravity, 5e-6),
-                 qPrintable(r.T_Gravity));
+        QVERIFY2(near(r.LinearReduction, 0.159155), qPrintable(stored(r.LinearReduction)));
+        QCOMPARE(stored(r.RotaryReduction), added);
+        QCOMPARE(r.Weight.text(), weight);
+        QVERIFY2(near(r.ReflectedJ, inertia), qPrintable(stored(r.ReflectedJ)));
+        QVERIFY2(thrust == 0 ? r.T_Thrust == 0 : near(r.T_Thrust, thrust, 5e-6),
+                 qPrintable(stored(r.T_Thrust)));
+        QVERIFY2(gravity == 0 ? r.T_Gravity == 0 : near(r.T_Gravity, gravity, 5e-6),
+                 qPrintable(stored(r.T_Gravity)));
     }
 
     void reportLines() {
@@ -208,19 +210,19 @@ class TangentialLogicTest : public QObject {
         const Outcome out = next(r);
         QCOMPARE(out.messages, (QList<Message>{{title, text}}));
         QVERIFY(!out.proceed);
-        QCOMPARE(r.LinearReduction != "0", ratioStored);
-        QCOMPARE(r.ReflectedJ, QString("0"));
+        QCOMPARE(r.LinearReduction != 0, ratioStored);
+        QCOMPARE(stored(r.ReflectedJ), QString("0"));
         QVERIFY(r.LRackPinion.isEmpty() && r.LConveyor.isEmpty());
     }
 
     void back() {
         SizingRecord r;
         QVERIFY(conveyorNext(r, conveyor()).proceed);
-        r.AddedGBReduction = "2";
-        QCOMPARE(mechanismBack(r, r.LConveyor, "LinearType"), QString("Gearbox"));
+        r.AddedGBReduction = 2;
+        QCOMPARE(mechanismBack(r, r.LConveyor, ScreenId::LinearType), ScreenId::Gearbox);
         QCOMPARE(r.LConveyor.size(), 10);
-        r.AddedGBReduction = "0";
-        QCOMPARE(mechanismBack(r, r.LConveyor, "LinearType"), QString("LinearType"));
+        r.AddedGBReduction = 0;
+        QCOMPARE(mechanismBack(r, r.LConveyor, ScreenId::LinearType), ScreenId::LinearType);
         QVERIFY(r.LConveyor.isEmpty());
     }
 };

@@ -1,9 +1,31 @@
+#include "findings/findingslogic.h"
+#include "mechanisms/applications.h"
 #include "profiles/profilelogic.h"
+#include "profiles/profilesteps.h"
+#include "support/stored.h"
 
 #include <QLocale>
 #include <QTest>
 
 namespace {
+
+QString shown(const PreliminaryFigures& figures, PreliminaryDisplay display) {
+    return preliminaryText(figures, display);
+}
+
+QString profileName(ProfileType type) {
+    switch (type) {
+    case ProfileType::Triangular:
+        return "Triangular";
+    case ProfileType::Trapezoidal:
+        return "Trapezoidal";
+    case ProfileType::ConstantVelocity:
+        return "Constant Velocity";
+    case ProfileType::None:
+        break;
+    }
+    return {};
+}
 
 // "Triangular TriDist=10 TriMoveUnits=revs" → the screen's entries.
 ProfileEntries entries(const QString& description) {
@@ -230,26 +252,26 @@ class ProfileLogicTest : public QObject {
         QFETCH(QStringList, lines);
 
         SizingRecord r;
-        r.RotaryReduction = ratio;
-        r.ReflectedJ = "0.1";
-        r.SpdMultiplier = "7";
-        r.MotionProfile = "Earlier";
+        r.RotaryReduction = number(ratio);
+        r.ReflectedJ = 0.1;
+        r.SpdMultiplier = 7;
+        r.MotionProfile = ProfileType::None;
         r.RMotionProfiles = {"earlier"};
         const ProfileOutcome result = profileNext(r, entries(move), ProfileKind::Rotary);
         QCOMPARE(titles(result.outcome), messages);
         const bool success = !accelRate.isEmpty();
         QCOMPARE(result.outcome.proceed, success);
         if (success) {
-            QCOMPARE(r.SpdMultiplier, accelRate);
-            QCOMPARE(result.preliminary.Taccl, torqueShown);
-            QCOMPARE(result.preliminary.T_Total, torqueShown);
-            QCOMPARE(result.preliminary.MaxSpeed, speedShown);
-            QCOMPARE(result.preliminary.ReflectedJ, QString("0.100"));
+            QCOMPARE(stored(r.SpdMultiplier), accelRate);
+            QCOMPARE(shown(result.preliminary, PreliminaryDisplay::Taccl), torqueShown);
+            QCOMPARE(shown(result.preliminary, PreliminaryDisplay::T_Total), torqueShown);
+            QCOMPARE(shown(result.preliminary, PreliminaryDisplay::MaxSpeed), speedShown);
+            QCOMPARE(shown(result.preliminary, PreliminaryDisplay::ReflectedJ), QString("0.100"));
             QCOMPARE(r.RMotionProfiles, lines);
-            QCOMPARE(r.MotionProfile, lines[1].section(" = ", 1));
+            QCOMPARE(profileName(r.MotionProfile), lines[1].section(" = ", 1));
         } else {
-            QCOMPARE(r.SpdMultiplier, QString("7"));
-            QCOMPARE(r.MotionProfile, QString("Earlier"));
+            QCOMPARE(stored(r.SpdMultiplier), QString("7"));
+            QCOMPARE(r.MotionProfile, ProfileType::None);
             QCOMPARE(r.RMotionProfiles, QStringList{"earlier"});
         }
     }
@@ -339,9 +361,9 @@ class ProfileLogicTest : public QObject {
         QFETCH(QString, torqueShown);
         QFETCH(QStringList, lines);
         SizingRecord r;
-        r.LinearReduction = QTest::currentDataTag() == QLatin1String("no linear ratio") ? "0" : "5";
-        r.RotaryReduction = rotaryRatio;
-        r.ReflectedJ = "0.1";
+        r.LinearReduction = QTest::currentDataTag() == QLatin1String("no linear ratio") ? 0 : 5;
+        r.RotaryReduction = number(rotaryRatio);
+        r.ReflectedJ = 0.1;
         r.LMotionProfiles = {"earlier"};
         const ProfileOutcome result = profileNext(r, entries(move), ProfileKind::Linear);
         QCOMPARE(titles(result.outcome), message.isEmpty() ? QStringList{} : QStringList{message});
@@ -349,8 +371,8 @@ class ProfileLogicTest : public QObject {
         QCOMPARE(result.outcome.proceed, message.isEmpty());
         QVERIFY(r.RMotionProfiles.isEmpty());
         if (message.isEmpty()) {
-            QCOMPARE(result.preliminary.MaxSpeed, speedShown);
-            QCOMPARE(result.preliminary.Taccl, torqueShown);
+            QCOMPARE(shown(result.preliminary, PreliminaryDisplay::MaxSpeed), speedShown);
+            QCOMPARE(shown(result.preliminary, PreliminaryDisplay::Taccl), torqueShown);
             QCOMPARE(r.LMotionProfiles, lines);
         } else {
             QCOMPARE(r.LMotionProfiles, QStringList{"earlier"});
@@ -359,7 +381,7 @@ class ProfileLogicTest : public QObject {
 
     void messageTexts() {
         SizingRecord r;
-        r.RotaryReduction = "1";
+        r.RotaryReduction = 1;
         const auto accel =
             profileNext(r, entries("Trapezoidal AccelTime=0.6 " + tenRevs), ProfileKind::Rotary);
         QCOMPARE(accel.outcome.messages.first(),
@@ -396,51 +418,52 @@ class ProfileLogicTest : public QObject {
 
     void weightAndTorques() {
         SizingRecord r;
-        r.AppType = "Rotary: Direct Drive";
-        r.RotaryReduction = "1";
-        r.ReflectedJ = "0.1";
-        r.T_Thrust = "5";
-        r.T_Gravity = "2";
+        r.AppType = applicationNamed("Rotary: Direct Drive");
+        r.RotaryReduction = 1;
+        r.ReflectedJ = 0.1;
+        r.T_Thrust = 5;
+        r.T_Gravity = 2;
         // A failing check still turns a zero weight into "Inertia Given"...
         profileNext(r, entries("Triangular"), ProfileKind::Rotary);
-        QCOMPARE(r.Weight, QString("Inertia Given"));
+        QCOMPARE(r.Weight.text(), QString("Inertia Given"));
         // ...but an entry that is not a number stops before anything is stored.
-        r.Weight = "0";
+        r.Weight = {0};
         profileNext(r, entries("Triangular TriDist=x"), ProfileKind::Rotary);
-        QCOMPARE(r.Weight, QString("0"));
+        QCOMPARE(r.Weight.text(), QString("0"));
 
         const auto result =
             profileNext(r, entries("Triangular TriDist=10 TriMoveUnits=revs TriMoveTime=1"),
                         ProfileKind::Rotary);
         QVERIFY(result.outcome.proceed);
         const PreliminaryFigures& p = result.preliminary;
-        QCOMPARE(p.App, QString("Rotary: Direct Drive"));
-        QCOMPARE(p.Weight, QString("Inertia Given"));
-        QCOMPARE(p.Taccl, QString("25.133"));
-        QCOMPARE(p.Tthrust, QString("5.000"));
-        QCOMPARE(p.Tgravity, QString("2.000"));
-        QCOMPARE(p.T_Total, QString("32.133"));
-        QCOMPARE(r.T_Accel, QString("25.13272"));
+        QCOMPARE(shown(p, PreliminaryDisplay::App), QString("Rotary: Direct Drive"));
+        QCOMPARE(shown(p, PreliminaryDisplay::Weight), QString("Inertia Given"));
+        QCOMPARE(shown(p, PreliminaryDisplay::Taccl), QString("25.133"));
+        QCOMPARE(shown(p, PreliminaryDisplay::Tthrust), QString("5.000"));
+        QCOMPARE(shown(p, PreliminaryDisplay::Tgravity), QString("2.000"));
+        QCOMPARE(shown(p, PreliminaryDisplay::T_Total), QString("32.133"));
+        QCOMPARE(stored(r.T_Accel), QString("25.13272"));
 
-        r.Weight = "160";
-        QCOMPARE(profileNext(r, entries("Triangular TriDist=10 TriMoveUnits=revs TriMoveTime=1"),
-                             ProfileKind::Rotary)
-                     .preliminary.Weight,
+        r.Weight = {160};
+        QCOMPARE(shown(profileNext(r, entries("Triangular TriDist=10 TriMoveUnits=revs TriMoveTime=1"),
+                                   ProfileKind::Rotary)
+                           .preliminary,
+                       PreliminaryDisplay::Weight),
                  QString("160"));
     }
 
     void commaLocale() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         SizingRecord r;
-        r.RotaryReduction = "1";
-        r.ReflectedJ = "0,1";
+        r.RotaryReduction = 1;
+        r.ReflectedJ = 0.1;
         const auto result = profileNext(
             r, entries("Trapezoidal TrapDist=10 TrapMoveUnits=revs TrapMoveTime=1 AccelTime=0,6"),
             ProfileKind::Rotary);
         QCOMPARE(result.outcome.entryTexts,
                  (QList<std::pair<QString, QString>>{{"AccelTime", "0,5"}}));
-        QCOMPARE(r.SpdMultiplier, QString("251,3272"));
-        QCOMPARE(result.preliminary.Taccl, QString("25,133"));
+        QCOMPARE(stored(r.SpdMultiplier), QString("251,3272"));
+        QCOMPARE(shown(result.preliminary, PreliminaryDisplay::Taccl), QString("25,133"));
         QCOMPARE(r.RMotionProfiles.last(), QString("Acceleration Time = 0,5 sec"));
     }
 
@@ -463,45 +486,43 @@ class ProfileLogicTest : public QObject {
         QFETCH(QString, heading);
         QFETCH(QStringList, distance);
         QFETCH(QStringList, speed);
-        const ProfileSetup s = profileSetup(motion);
+        const ProfileSetup s = profileSetup(motion == "Rotary"   ? Motion::Rotary
+                                            : motion == "Linear" ? Motion::Linear
+                                                                 : Motion::None);
         QCOMPARE(s.heading, heading);
         QCOMPARE(s.distanceUnits, distance);
         QCOMPARE(s.speedUnits, speed);
     }
 
+    // BACK returns to the mechanism that opened the profile; back at a
+    // rotary one, the load is the engineer's own again.
     void back_data() {
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QString>("screen");
-        QTest::addColumn<QString>("loadCalc");
-        QTest::newRow("direct drive") << "Direct Drive"
-                                      << "DirectDrive"
-                                      << "No";
-        QTest::newRow("belt pulley") << "Belt Pulley"
-                                     << "BeltPulley"
-                                     << "No";
-        QTest::newRow("gearbox") << "Gearbox"
-                                 << "Gearbox"
-                                 << "No";
-        QTest::newRow("screw") << "Screw Drive"
-                               << "ScrewDrive"
-                               << "Yes";
-        QTest::newRow("rack") << "Rack & Pinion"
-                              << "RackPinionDrive"
-                              << "Yes";
-        QTest::newRow("untagged") << "Profile Options"
-                                  << ""
-                                  << "Yes";
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<std::optional<ScreenId>>("screen");
+        QTest::addColumn<bool>("loadCalc");
+        using S = ScreenId;
+        QTest::newRow("direct drive") << "Rotary: Direct Drive" << std::optional(S::DirectDrive)
+                                      << false;
+        QTest::newRow("belt pulley") << "Rotary: Belt-Pulley" << std::optional(S::BeltPulley)
+                                     << false;
+        QTest::newRow("gearbox") << "Rotary: Gearbox" << std::optional(S::Gearbox) << false;
+        QTest::newRow("screw") << "Linear: Screw Drive" << std::optional(S::ScrewDrive) << true;
+        QTest::newRow("rack") << "Linear: Rack & Pinion" << std::optional(S::RackPinionDrive)
+                              << true;
+        QTest::newRow("opened by none") << "" << std::optional<ScreenId>() << true;
     }
     void back() {
-        QFETCH(QString, tag);
-        QFETCH(QString, screen);
-        QFETCH(QString, loadCalc);
-        SizingRecord r;
-        r.LoadCalc = "Yes";
-        r.RMotionProfiles = {"", "Motion Profile Type = Triangular"};
-        QCOMPARE(profileBack(r, r.RMotionProfiles, tag), screen);
-        QCOMPARE(r.LoadCalc, loadCalc);
-        QVERIFY(r.RMotionProfiles.isEmpty());
+        QFETCH(QString, opener);
+        QFETCH(std::optional<ScreenId>, screen);
+        QFETCH(bool, loadCalc);
+        Sizing s;
+        s.record().LoadCalc = true;
+        s.record().RMotionProfiles = {"", "Motion Profile Type = Triangular"};
+        if (const Application* a = applicationNamed(opener))
+            s.openedBy[ScreenId::RotaryMP] = a;
+        QCOMPARE(leaveProfile(s, ProfileKind::Rotary), screen);
+        QCOMPARE(s.record().LoadCalc, loadCalc);
+        QVERIFY(s.record().RMotionProfiles.isEmpty());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "profiles/profilescreen.h"
 #include "support/harness.h"
+#include "support/stored.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -34,8 +35,10 @@ class ProfileScreenTest : public QObject {
         QFETCH(QStringList, distance);
         QFETCH(QStringList, speed);
         Harness h;
-        h.record().MotionType = motion;
-        h.app.screens().show("RotaryMP");
+        h.record().MotionType = motion == "Rotary"   ? Motion::Rotary
+                                : motion == "Linear" ? Motion::Linear
+                                                     : Motion::None;
+        h.app.screens().show(ScreenId::RotaryMP);
         QCOMPARE(h.window("RotaryMP")->windowTitle(), QString("Rotary Motion"));
         QCOMPARE(h.text("RotaryMP", "MotionProfile"), heading);
         QCOMPARE(h.control<QGroupBox>("RotaryMP", "Profile")->title(), QString("Profile Options"));
@@ -54,8 +57,8 @@ class ProfileScreenTest : public QObject {
         QVERIFY(!h.control<QRadioButton>("RotaryMP", "Triangular")->isChecked());
         QVERIFY(!h.control<QRadioButton>("RotaryMP", "Trapezoidal")->isChecked());
         // The motion type is read once: the lists stay as first loaded.
-        h.record().MotionType = motion == "Rotary" ? "Linear" : "Rotary";
-        h.app.screens().show("RotaryMP");
+        h.record().MotionType = motion == "Rotary" ? Motion::Linear : Motion::Rotary;
+        h.app.screens().show(ScreenId::RotaryMP);
         QCOMPARE(h.text("RotaryMP", "MotionProfile"), heading);
     }
 
@@ -86,8 +89,8 @@ class ProfileScreenTest : public QObject {
                  (QList<Message>{{"Numbers Please", "Please enter numeric values only"}}));
         QCOMPARE(h.shownWindows(), QStringList{"RotaryMP"});
         QCOMPARE(h.text("RotaryMP", entry), text);
-        QCOMPARE(h.record().Weight, QString("0"));
-        QCOMPARE(h.record().SpdMultiplier, QString("0"));
+        QCOMPARE(h.record().Weight.text(), QString("0"));
+        QCOMPARE(stored(h.record().SpdMultiplier), QString("0"));
         QVERIFY(h.record().RMotionProfiles.isEmpty());
 
         // Mended, the same NEXT goes on.
@@ -149,11 +152,11 @@ class ProfileScreenTest : public QObject {
         h.click("Preliminary", "Back");
         QCOMPARE(h.shownWindows(), QStringList{"RotaryMP"});
         QCOMPARE(h.record().RMotionProfiles.size(), 4);
-        h.record().LoadCalc = "Yes";
+        h.record().LoadCalc = true;
         h.click("RotaryMP", "Back");
         QCOMPARE(h.shownWindows(), QStringList{"DirectDrive"});
         QVERIFY(h.record().RMotionProfiles.isEmpty());
-        QCOMPARE(h.record().LoadCalc, QString("No"));
+        QVERIFY(!h.record().LoadCalc);
         QCOMPARE(h.text("DirectDrive", "DDInertia"), QString("0.1"));
     }
 };

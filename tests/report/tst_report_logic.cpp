@@ -1,4 +1,5 @@
 #include "findings/findingslogic.h"
+#include "mechanisms/applications.h"
 #include "mechanisms/directdrivelogic.h"
 #include "profiles/profilelogic.h"
 #include "report/reportlogic.h"
@@ -16,10 +17,10 @@ namespace {
 // 10 revs in 1 sec as a triangle, with a motor of 0.01 / 150 / 40.
 struct DirectDriveSizing {
     SizingRecord record;
-    FindingsShown shown;
+    FindingsFigures findings;
     DirectDriveSizing() {
-        record.MotionType = "Rotary";
-        record.AppType = "Rotary: Direct Drive";
+        record.MotionType = Motion::Rotary;
+        record.AppType = applicationNamed("Rotary: Direct Drive");
         directDriveNext(record, {"0.25", "10"});
         ProfileEntries move;
         move.Triangular = true;
@@ -27,9 +28,7 @@ struct DirectDriveSizing {
         move.TriMoveUnits = "revs";
         move.TriMoveTime = "1";
         const PreliminaryFigures p = profileNext(record, move, ProfileKind::Rotary).preliminary;
-        const FindingsFigures f = selectionNext(record, {"0.01", "150", "40", p.MaxSpeed}).findings;
-        shown = {f.ReflectedJ, f.MotorInertia, f.Mismatch, f.Taccl,
-                 f.Tthrust,    f.Tgravity,     f.T_Total,  f.MaxSpeed};
+        findings = selectionNext(record, {"0.01", "150", "40"}, p).findings;
     }
 };
 
@@ -47,7 +46,7 @@ class ReportLogicTest : public QObject {
         const DirectDriveSizing s;
         QStringList expected = QString::fromLatin1(fixture("directdrive-report.txt")).split('\n');
         expected.removeLast(); // the file's final newline
-        const QStringList report = assembleReport(s.record, s.shown);
+        const QStringList report = assembleReport(s.record, s.findings);
         for (qsizetype i = 0; i < std::min(report.size(), expected.size()); ++i)
             QCOMPARE(report[i], expected[i]);
         QCOMPARE(report.size(), expected.size());
@@ -110,8 +109,8 @@ class ReportLogicTest : public QObject {
         QFETCH(QStringList, lists);
         // Every list holds one line naming it, so the report shows which were copied.
         SizingRecord r;
-        r.AppType = appType;
-        r.MotionType = motion;
+        r.AppType = applicationNamed(appType);
+        r.MotionType = motion == "Rotary" ? Motion::Rotary : Motion::Linear;
         const QList<std::pair<QString, QStringList SizingRecord::*>> all{
             {"RLoadCalcs", &SizingRecord::RLoadCalcs},
             {"RDirectDrive", &SizingRecord::RDirectDrive},
@@ -141,10 +140,10 @@ class ReportLogicTest : public QObject {
 
     void gearboxAdded() {
         SizingRecord r;
-        r.AppType = "Rotary: Direct Drive";
-        r.MotionType = "Rotary";
+        r.AppType = applicationNamed("Rotary: Direct Drive");
+        r.MotionType = Motion::Rotary;
         const QStringList plain = assembleReport(r, {});
-        r.GBAdded = "Gearbox Added";
+        r.AddedGBReduction = 2;
         const QStringList added = assembleReport(r, {});
         QCOMPARE(plain.size(), 97);
         QCOMPARE(added.size(), 99);
@@ -157,7 +156,7 @@ class ReportLogicTest : public QObject {
     void figuresAsShown() {
         SizingRecord r;
         const QStringList report =
-            assembleReport(r, {"0.250", "0.010", "25.00", "1.50", "-2.00", "0.00", "3.14", "12.5"});
+            assembleReport(r, {Need{0.25, 1.5, -2, 0, 3.14, 12.5}, 0.01, 0, 0, 25});
         for (const char* line :
              {"Jr = 0.250 oz-in-sec^2", "Jm = 0.010 oz-in-sec^2", "INERTIA MISMATCH = 25.00 : 1",
               "Ta = 1.50 oz-in", "Tt = -2.00 oz-in", "Tg = 0.00 oz-in", "Ttot = 3.14 oz-in",
@@ -232,7 +231,7 @@ class ReportLogicTest : public QObject {
     void savedFile() {
         const DirectDriveSizing s;
         const QStringList lines = savedLines({"", "N\u00f6rth \"Works\"", "M-1 \u03a9"},
-                                             assembleReport(s.record, s.shown));
+                                             assembleReport(s.record, s.findings));
         QCOMPARE(lines.size(), 107 + 12);
         QCOMPARE(savedBytes(lines), fixture("directdrive-saved.txt"));
     }

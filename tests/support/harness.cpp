@@ -1,6 +1,6 @@
 #include "support/harness.h"
 
-#include "flow/screenset.h"
+#include "app/screenset.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -41,7 +41,7 @@ Harness::Harness(const QLocale& locale) : app(messages, dialogs, [this] { closed
         previous = qInstallMessageHandler(quietOffscreen);
     QLocale::setDefault(locale);
     registerScreens(app);
-    app.screens().show("Welcome");
+    app.screens().show(ScreenId::Welcome);
 }
 
 Harness::~Harness() {
@@ -94,9 +94,19 @@ void Harness::type(const QString& windowName, const QString& entry, const QStrin
         QTest::keyClick(e, Qt::Key_Delete);
     else if (text.size() > 200 ||
              std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 127; }))
-        e->setText(text); // pasted rather than typed
+        paste(windowName, entry, text);
     else
         QTest::keyClicks(e, text);
+}
+
+void Harness::paste(const QString& windowName, const QString& entry, const QString& text) {
+    auto* e = control<QLineEdit>(windowName, entry);
+    QVERIFY2(e, qPrintable("no entry " + windowName + "." + entry));
+    e->selectAll();
+    if (text.isEmpty())
+        e->del();
+    else
+        e->insert(text);
 }
 
 void Harness::choose(const QString& windowName, const QString& list, const QString& item) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/app.h"
+#include "app/app.h"
+#include "mechanisms/applications.h"
 #include "ui/dialogs.h"
 #include "ui/messages.h"
 
@@ -29,7 +30,8 @@ class Harness {
     explicit Harness(const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates));
     ~Harness();
 
-    SizingRecord& record() { return app.record(); }
+    Sizing& sizing() { return app.sizing(); }
+    SizingRecord& record() { return app.sizing().record(); }
 
     // The shown top-level window of that name, or nullptr.
     QWidget* window(const QString& name) const;
@@ -49,6 +51,8 @@ class Harness {
     // Fails the test when the control is missing; clicking a disabled button does nothing.
     void click(const QString& windowName, const QString& button);
     void type(const QString& windowName, const QString& entry, const QString& text);
+    // Replaces the entry's text with a pasted one.
+    void paste(const QString& windowName, const QString& entry, const QString& text);
     // Picks an item of a drop-down list or a list box.
     void choose(const QString& windowName, const QString& list, const QString& item);
     // Fills a screen from "Entry=text", "List=item" and "Option" tokens, in order.

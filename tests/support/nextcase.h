@@ -1,7 +1,7 @@
 #pragma once
 
 #include "flow/outcome.h"
-#include "flow/sizingrecord.h"
+#include "sizing/record.h"
 
 #include <QMetaType>
 

@@ -230,7 +230,7 @@ class ConversionScreenTest : public QObject {
         h.choose("Conversion", "InputList", "lb-ft-sec^2");
         h.choose("Conversion", "OutputList", "g-cm^2");
         h.type("Conversion", "Intxt", "2");
-        h.control<QLineEdit>("Conversion", "Intxt")->setText(text);
+        h.paste("Conversion", "Intxt", text);
         const QList<Message> shown = h.messages.take();
         QCOMPARE(shown.size(), title.isEmpty() ? 0 : 1);
         if (!title.isEmpty()) {

@@ -1,5 +1,6 @@
-#include "flow/welcome.h"
+#include "app/welcome.h"
 
+#include "sizing/sizing.h"
 #include "ui/form.h"
 
 #include <QHBoxLayout>
@@ -16,7 +17,7 @@ const QString Welcome::disclaimer =
     "application type below, you acknowledge having read and understood this disclaimer and "
     "agree with its statements. ";
 
-Welcome::Welcome(App& app) : Screen(app, "Welcome", "Welcome") {
+Welcome::Welcome(Host& host) : Screen(host, ScreenId::Welcome, "Welcome") {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form::heading("Velmora Motor Sizing"));
 
@@ -33,15 +34,15 @@ Welcome::Welcome(App& app) : Screen(app, "Welcome", "Welcome") {
 
     auto* choices = new QHBoxLayout;
     choices->addStretch(1);
-    choices->addWidget(button("Rotary", "ROTARY", [this] { choose("Rotary", "RotaryType"); }));
-    choices->addWidget(button("Linear", "LINEAR", [this] { choose("Linear", "LinearType"); }));
+    choices->addWidget(button("Rotary", "ROTARY", [this] { choose(Motion::Rotary, ScreenId::RotaryType); }));
+    choices->addWidget(button("Linear", "LINEAR", [this] { choose(Motion::Linear, ScreenId::LinearType); }));
     choices->addStretch(1);
     layout->addLayout(choices);
     layout->addLayout(buttonRow(nullptr, closeButton(), nullptr));
     setFixedWidth(520);
 }
 
-void Welcome::choose(const QString& motionType, const QString& screen) {
-    record().MotionType = motionType;
+void Welcome::choose(Motion motion, ScreenId screen) {
+    sizing().record().MotionType = motion;
     moveTo(screen);
 }

@@ -1,0 +1,103 @@
+#include "app/replay.h"
+
+#include "findings/findingssteps.h"
+#include "flow/numbers.h"
+#include "mechanisms/applications.h"
+#include "mechanisms/mechanismsteps.h"
+#include "profiles/profilesteps.h"
+
+namespace {
+
+class Road {
+  public:
+    Road(const Sizing& entered, Stage until) : entered_(entered), until_(until) {
+        replayed_.sizing.forms = entered.forms;
+        replayed_.sizing.record().MotionType = entered.record().MotionType;
+        replayed_.sizing.record().AppType = entered.record().AppType;
+    }
+
+    Replay run() {
+        const Application* application = entered_.record().AppType;
+        if (!application)
+            return stand(entered_.record().MotionType == Motion::None
+                             ? ScreenId::Welcome
+                             : entered_.record().MotionType == Motion::Rotary ? ScreenId::RotaryType
+                                                                              : ScreenId::LinearType);
+        calculateLoad(*application);
+        if (!drive(*application))
+            return std::move(replayed_);
+        if (entered_.withoutGearbox && entered_.record().gearboxAdded() &&
+            until_ != Stage::Mechanism) {
+            addGearbox();
+            const Application& gearbox = applicationOn(ScreenId::Gearbox);
+            if (press(gearbox.screen, submitMechanism(sizing(), gearbox)))
+                drive(*application, application == &gearbox);
+        }
+        return std::move(replayed_);
+    }
+
+  private:
+    Sizing& sizing() { return replayed_.sizing; }
+
+    Replay stand(ScreenId screen) {
+        replayed_.screen = screen;
+        return std::move(replayed_);
+    }
+
+    // The main button of `screen`; false when it stopped there.
+    bool press(ScreenId screen, const Outcome& outcome) {
+        replayed_.messages << outcome.messages;
+        replayed_.screen = outcome.proceed && outcome.next ? *outcome.next : screen;
+        return outcome.proceed && outcome.next;
+    }
+
+    // The load calculator's ENTER into the mechanism, whose entries then
+    // stand as the engineer left them.
+    void calculateLoad(const Application& application) {
+        if (!entered_.loadCalculated || application.loadInertia.isEmpty())
+            return;
+        openLoadCalculator(sizing(), application);
+        submitLoadCalc(sizing());
+        sizing().forms = entered_.forms;
+    }
+
+    // From the mechanism screen (or, for an added gearbox on the application's
+    // own, from the profile) to the stage.
+    bool drive(const Application& application, bool fromProfile = false) {
+        if (!fromProfile)
+            replayed_.screen = application.screen;
+        if (until_ == Stage::Mechanism)
+            return true;
+        if (!fromProfile && !press(application.screen, submitMechanism(sizing(), application)))
+            return false;
+        const ProfileKind kind =
+            application.motion() == Motion::Rotary ? ProfileKind::Rotary : ProfileKind::Linear;
+        if (!press(profileScreen(kind), submitProfile(sizing(), kind)))
+            return false;
+        if (until_ == Stage::Preliminary)
+            return true;
+        return press(ScreenId::Selection, submitSelection(sizing()));
+    }
+
+    // ADD GEARBOX with the ratio in force, and the gearbox screen's entries
+    // as the engineer left them.
+    void addGearbox() {
+        Form& projection = projectionForm(sizing());
+        const Form typed = projection;
+        projection.entries["Reduction"] = numbers::general(entered_.record().AddedGBReduction);
+        submitGearbox(sizing());
+        projection = typed;
+        sizing().addedGearbox = entered_.addedGearbox;
+        replayed_.screen = ScreenId::Gearbox;
+    }
+
+    const Sizing& entered_;
+    Stage until_;
+    Replay replayed_;
+};
+
+} // namespace
+
+Replay replay(const Sizing& entered, Stage until) {
+    return Road(entered, until).run();
+}

@@ -1,0 +1,60 @@
+#include "app/screenset.h"
+
+#include "app/app.h"
+#include "app/typechoice.h"
+#include "app/welcome.h"
+#include "findings/addgbox.h"
+#include "findings/findings.h"
+#include "findings/preliminary.h"
+#include "findings/selection.h"
+#include "mechanisms/beltpulley.h"
+#include "mechanisms/beltscrewdrive.h"
+#include "mechanisms/conveyordrive.h"
+#include "mechanisms/directdrive.h"
+#include "mechanisms/gbscrewdrive.h"
+#include "mechanisms/gearbox.h"
+#include "mechanisms/loadcalculations.h"
+#include "mechanisms/nonrscrewdrive.h"
+#include "mechanisms/rackpiniondrive.h"
+#include "mechanisms/screwdrive.h"
+#include "profiles/profilescreen.h"
+#include "report/reportscreen.h"
+#include "units/conversion.h"
+
+namespace {
+
+template <class S, class... Args> ScreenRegistry::Factory make(App& app, Args... args) {
+    return [&app, args...] { return new S(app, args...); };
+}
+
+} // namespace
+
+void registerScreens(App& app) {
+    using S = ScreenId;
+    using Lifetime = ScreenRegistry::Lifetime;
+    ScreenRegistry& screens = app.screens();
+    screens.add(S::Welcome, make<Welcome>(app), Lifetime::Program);
+    screens.add(S::RotaryType, make<TypeChoice>(app, Motion::Rotary), Lifetime::Program);
+    screens.add(S::LinearType, make<TypeChoice>(app, Motion::Linear), Lifetime::Program);
+    screens.add(S::Conversion, make<Conversion>(app), Lifetime::Program);
+
+    // The nine mechanisms, one for each row of the application table.
+    screens.add(S::DirectDrive, make<DirectDrive>(app));
+    screens.add(S::BeltPulley, make<BeltPulley>(app));
+    screens.add(S::Gearbox, make<Gearbox>(app));
+    screens.add(S::ScrewDrive, make<ScrewDrive>(app));
+    screens.add(S::BeltScrewDrive, make<BeltScrewDrive>(app));
+    screens.add(S::GBScrewDrive, make<GBScrewDrive>(app));
+    screens.add(S::NonRScrewDrive, make<NonRScrewDrive>(app));
+    screens.add(S::RackPinionDrive, make<RackPinionDrive>(app));
+    screens.add(S::ConveyorDrive, make<ConveyorDrive>(app));
+    screens.add(S::LoadCalculations, make<LoadCalculations>(app));
+
+    screens.add(S::RotaryMP, make<ProfileScreen>(app, ProfileKind::Rotary));
+    screens.add(S::MotionProfiles, make<ProfileScreen>(app, ProfileKind::Linear));
+    screens.add(S::Preliminary, make<Preliminary>(app));
+    screens.add(S::Selection, make<Selection>(app));
+    screens.add(S::Findings, make<Findings>(app));
+    screens.add(S::AddGBox, make<AddGBox>(app));
+    screens.add(S::Report, make<Report>(app));
+}

@@ -1,0 +1,58 @@
+#include "findings/findingssteps.h"
+
+#include "findings/findingslogic.h"
+#include "flow/numbers.h"
+#include "mechanisms/applications.h"
+#include "mechanisms/mechanismsteps.h"
+
+ScreenId leavePreliminary(Sizing& sizing) {
+    return preliminaryBack(sizing.record(), sizing.results.preliminary.value_or(PreliminaryFigures{}));
+}
+
+Form& selectionForm(Sizing& sizing) {
+    return sizing.form(ScreenId::Selection, selectionForm());
+}
+
+Outcome submitSelection(Sizing& sizing) {
+    SelectionOutcome result =
+        selectionNext(sizing.record(), selectionEntries(selectionForm(sizing)),
+                      sizing.results.preliminary.value_or(PreliminaryFigures{}));
+    if (result.outcome.proceed) {
+        sizing.results.findings = result.findings;
+        result.outcome.next = ScreenId::Findings;
+    }
+    return result.outcome;
+}
+
+void leaveSelection(Sizing& sizing) {
+    sizing.record().MotorSelection.clear();
+}
+
+Form& projectionForm(Sizing& sizing) {
+    return sizing.form(ScreenId::AddGBox, projectionForm());
+}
+
+Projection projectGearbox(Sizing& sizing) {
+    return project(sizing.results.findings.value_or(FindingsFigures{}),
+                   projectionForm(sizing).entry("Reduction"));
+}
+
+Outcome submitGearbox(Sizing& sizing) {
+    SizingRecord added = sizing.record();
+    const Outcome outcome = addGearbox(added, projectionForm(sizing).entry("Reduction"));
+    if (!outcome.proceed)
+        return outcome;
+    // The gearbox screen starts from what it showed last: the application's
+    // own gearbox, or the gearbox added before this one.
+    const Application& gearbox = applicationOn(ScreenId::Gearbox);
+    Form entries = mechanismForm(sizing, gearbox);
+    // The first gearbox keeps the sizing as it stands without one; every
+    // gearbox drives the whole application as it was sized then.
+    sizing.keepWithoutGearbox();
+    sizing.record() = added;
+    entries.entries["Reduction"] = numbers::general(added.AddedGBReduction);
+    entries.entries["LoadInertia"] = numbers::general(sizing.withoutGearbox->record.ReflectedJ);
+    sizing.addedGearbox = entries;
+    sizing.gearboxControlsHidden = added.AppType != &gearbox;
+    return outcome;
+}

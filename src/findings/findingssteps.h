@@ -1,0 +1,24 @@
+#pragma once
+
+#include "findings/projectionlogic.h"
+#include "flow/outcome.h"
+#include "sizing/sizing.h"
+
+// The steps of a sizing on the preliminary findings, the motor selection,
+// the findings and the gearbox projection.
+
+// BACK of the preliminary findings.
+ScreenId leavePreliminary(Sizing& sizing);
+
+Form& selectionForm(Sizing& sizing);
+// NEXT of the motor selection: the findings, which it shows.
+Outcome submitSelection(Sizing& sizing);
+// BACK of the motor selection: its report lines go.
+void leaveSelection(Sizing& sizing);
+
+// The gearbox projection: its entry, what the ratio typed there would make of
+// the findings, and ADD GEARBOX, which shows the gearbox screen with the
+// ratio and the load it drives.
+Form& projectionForm(Sizing& sizing);
+Projection projectGearbox(Sizing& sizing);
+Outcome submitGearbox(Sizing& sizing);

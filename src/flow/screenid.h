@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// Every screen of the program. A screen's object name is the name below.
+enum class ScreenId {
+    Welcome,
+    RotaryType,
+    LinearType,
+    DirectDrive,
+    BeltPulley,
+    Gearbox,
+    ScrewDrive,
+    BeltScrewDrive,
+    GBScrewDrive,
+    NonRScrewDrive,
+    RackPinionDrive,
+    ConveyorDrive,
+    LoadCalculations,
+    RotaryMP,
+    MotionProfiles,
+    Preliminary,
+    Selection,
+    Findings,
+    AddGBox,
+    Report,
+    Conversion,
+};
+
+QString screenName(ScreenId screen);

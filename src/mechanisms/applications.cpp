@@ -1,0 +1,203 @@
+#include "mechanisms/applications.h"
+
+#include "mechanisms/beltpulleylogic.h"
+#include "mechanisms/directdrivelogic.h"
+#include "mechanisms/gearboxlogic.h"
+#include "mechanisms/screwlogic.h"
+#include "mechanisms/tangentiallogic.h"
+
+namespace {
+
+// A mechanism's NEXT over the entries it reads from its form.
+template <auto next, auto entries> Outcome step(Sizing& sizing, const Form& form) {
+    return next(sizing.record(), entries(form));
+}
+
+// Added to a "Rotary: Gearbox" application, the gearbox stands behind the
+// application's own, whose ratio the sizing kept when the gearbox was added.
+Outcome gearboxStep(Sizing& sizing, const Form& form) {
+    const double own = sizing.withoutGearbox ? sizing.withoutGearbox->record.RotaryReduction : 0;
+    return gearboxNext(sizing.record(), gearboxEntries(form, own));
+}
+
+const Form screwLoad = Form::initial({"ScrewPitch", "ScrewEfficiency", "LoadWeight", "ThrustForce"},
+                                     {"PitchUnits", "Units"}, {"Orientation"})
+                           .with("ScrewEfficiency", "60");
+
+// The screw load's form with the entries and unit lists of the stage in front of the screw.
+Form screwForm(std::initializer_list<const char*> entries,
+               std::initializer_list<const char*> units) {
+    Form form = screwLoad;
+    form.entries.insert(Form::initial(entries).entries);
+    form.units.insert(Form::initial({}, units).units);
+    return form;
+}
+
+} // namespace
+
+ScreenId Application::profile() const {
+    return family == Family::Rotary ? ScreenId::RotaryMP : ScreenId::MotionProfiles;
+}
+
+ScreenId Application::choiceScreen() const {
+    return family == Family::Rotary ? ScreenId::RotaryType : ScreenId::LinearType;
+}
+
+QList<QStringList SizingRecord::*> Application::reportLists() const {
+    using R = SizingRecord;
+    if (family == Family::Rotary)
+        return {&R::RLoadCalcs, lines, &R::RMotionProfiles, &R::MotorSelection};
+    return {lines, &R::LMotionProfiles, &R::MotorSelection};
+}
+
+const QList<Application>& applications() {
+    using enum Family;
+    using S = ScreenId;
+    using R = SizingRecord;
+    static const QList<Application> table{
+        {"Rotary: Direct Drive",
+         S::DirectDrive,
+         "Direct Drive",
+         Rotary,
+         "Application Type: Rotary Direct Drive",
+         &R::RDirectDrive,
+         S::DirectDrive,
+         "DDInertia",
+         {"DD", "DIRECT DRIVE", "DWhat", "Direct Drive Explained",
+          "Direct Drive includes all loads coupled directly to the motor."},
+         Form::initial({"DDInertia", "TConst"}),
+         step<directDriveNext, directDriveEntries>},
+        {"Rotary: Belt-Pulley",
+         S::BeltPulley,
+         "Belt Pulley",
+         Rotary,
+         "Application Type: Rotary Belt-Pulley",
+         &R::RBeltPulley,
+         S::BeltPulley,
+         "BPInertia",
+         {"BP", "BELT-PULLEY", "BWhat", "Belt-Pulley Explained",
+          "Belt-Pulley type applications include those in which the motor is offset from the "
+          "load yet connected via belt and pulleys or chain and sprockets."},
+         Form::initial({"PinionD", "DrivenD", "Thickness", "BeltEfficiency", "BPInertia", "TConst"},
+                       {"PulleyUnits", "Material"})
+             .with("BeltEfficiency", "75"),
+         step<beltPulleyNext, beltPulleyEntries>},
+        {"Rotary: Gearbox",
+         S::Gearbox,
+         "Gearbox",
+         Rotary,
+         "Application Type: Rotary Gearbox",
+         &R::RGearbox,
+         S::RotaryMP,
+         "LoadInertia",
+         {"GB", "GEARBOX", "GWhat", "Gearbox System Explained",
+          "A Gearbox driven system is one in which two or more gears provide a mechanical "
+          "advantage whem moving a load.  This advantage can be a reduction in required motor "
+          "torque, increased resolution, or lower reflected system inertia."},
+         Form::initial({"Reduction", "GBInertia", "GBEfficiency", "LoadInertia", "TConst"},
+                       {"GBUnits"})
+             .with("GBEfficiency", "90"),
+         gearboxStep},
+        {"Linear: Screw Drive",
+         S::ScrewDrive,
+         "Screw Drive",
+         Screw,
+         "Application Type: Linear Screw Drive",
+         &R::LScrewDrive,
+         S::ScrewDrive,
+         {},
+         {"SDrive", "SCREW DRIVEN", "ScrewWhat", "Screw Drive",
+          "Screw Driven defines motion resulting from coupling a motor and rotating a ballscrew "
+          "or leadscrew to actuate motion."},
+         screwForm({"ScrewDiameter", "ScrewLength", "CouplerDiameter", "CouplerLength"},
+                   {"SystemUnits"}),
+         step<screwDriveNext, screwDriveEntries>},
+        {"Linear: Belt-Pulley Screw Drive",
+         S::BeltScrewDrive,
+         "BP Screw",
+         Screw,
+         "Application Type: Linear Belt-Pulley Screw Drive",
+         &R::LBPScrew,
+         S::BeltScrewDrive,
+         {},
+         {"BPScrew", "BELT-PULLEY DRIVING SCREW", "BPScrewWhat", "Belt-Pulley Screw Drive",
+          "Where a Belt-Pulley reduction is combined with a Screw Drive to actuate linear "
+          "motion."},
+         screwForm({"ScrewDiameter", "ScrewLength", "PinionDiameter", "DrivenDiameter",
+                    "PulleyThickness", "BeltEfficiency"},
+                   {"SystemUnits", "Material"})
+             .with("BeltEfficiency", "75"),
+         step<beltScrewNext, beltScrewEntries>},
+        {"Linear: Gearbox Screw Drive",
+         S::GBScrewDrive,
+         "GB Screw",
+         Screw,
+         "Application Type: Linear Gearbox Screw Drive",
+         &R::LGBScrew,
+         S::GBScrewDrive,
+         {},
+         {"GBScrew", "GEARBOX DRIVING SCREW", "GBScrewWhat", "Gearbox Driving a Screw",
+          "Where a Gearbox reduction is combined with a Screw Drive to actuate linear motion."},
+         screwForm({"Reduction", "GBInertia", "GBEfficiency", "ScrewDiameter", "ScrewLength"},
+                   {"GBUnits", "SystemUnits"})
+             .with("GBEfficiency", "90"),
+         step<gbScrewNext, gbScrewEntries>},
+        {"Linear: Non-Rotating Screw Drive",
+         S::NonRScrewDrive,
+         "NR Screw",
+         Screw,
+         "Application Type: Linear Non-Rotating Screw Drive",
+         &R::LNRScrew,
+         S::NonRScrewDrive,
+         {},
+         {"NonRotating", "NON-ROTATING SCREW", "NonWhat", "Non-Rotating Screw Drive",
+          "In a non-rotating screw actuation, either the motor or screw moves with the load."},
+         screwLoad,
+         step<nonRScrewNext, nonRScrewEntries>},
+        {"Linear: Rack & Pinion",
+         S::RackPinionDrive,
+         "Rack & Pinion",
+         Tangential,
+         "Application Type: Linear Rack & Pinion",
+         &R::LRackPinion,
+         S::RackPinionDrive,
+         {},
+         {"RackDrive", "RACK && PINION", "RackWhat", "Rack & Pinion Drive",
+          "In Rack & Pinion linear motion, either the rack or pinion move with the load."},
+         Form::initial({"PinionOD", "PulleyThickness", "LoadWeight", "ThrustForce"},
+                       {"PinionUnits", "Units"}, {"Orientation"}),
+         step<rackPinionNext, rackPinionEntries>},
+        {"Linear: Conveyor",
+         S::ConveyorDrive,
+         "Conveyor",
+         Tangential,
+         "Application Type: Linear Conveyor Drive",
+         &R::LConveyor,
+         S::ConveyorDrive,
+         {},
+         {"Conveyor", "CONVEYOR", "ConveyorWhat", "Conveyor System",
+          "A Conveyor System, or Tangential Drive, is where the load is coupled to, or "
+          "transferred by, the belt in a Belt-Pulley system."},
+         Form::initial({"PinionDiameter", "DrivenDiameter", "PulleyThickness", "NumberPulleys",
+                        "BeltEfficiency", "LoadWeight", "ThrustForce"},
+                       {"SystemUnits", "Material", "Units"}, {"Orientation"})
+             .with("NumberPulleys", "2")
+             .with("BeltEfficiency", "75"),
+         step<conveyorNext, conveyorEntries>},
+    };
+    return table;
+}
+
+const Application& applicationOn(ScreenId mechanismScreen) {
+    for (const Application& a : applications())
+        if (a.screen == mechanismScreen)
+            return a;
+    qFatal("%s is not the screen of an application", qPrintable(screenName(mechanismScreen)));
+}
+
+const Application* applicationNamed(const QString& appType) {
+    for (const Application& a : applications())
+        if (a.text == appType)
+            return &a;
+    return nullptr;
+}

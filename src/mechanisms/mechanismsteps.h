@@ -1,0 +1,31 @@
+#pragma once
+
+#include "flow/form.h"
+#include "flow/outcome.h"
+#include "mechanisms/applications.h"
+#include "sizing/sizing.h"
+
+// The steps of a sizing on the mechanism screens and the load calculator.
+// Each works on the sizing alone: the screens only show it.
+
+// The entries a mechanism screen shows: the application's own, or on the
+// gearbox screen while a gearbox is added, the added gearbox's.
+Form& mechanismForm(Sizing& sizing, const Application& mechanism);
+
+// NEXT on a mechanism screen: its checks and stores, then the screen to show
+// (the profile, tagged with this mechanism; or after an added gearbox, the
+// application's own mechanism screen).
+Outcome submitMechanism(Sizing& sizing, const Application& mechanism);
+
+// BACK on a mechanism screen. On the gearbox screen while a gearbox is added,
+// it takes the gearbox away and returns to the findings as they were.
+ScreenId leaveMechanism(Sizing& sizing, const Application& mechanism);
+
+// "Inertia Calculations" on a rotary mechanism screen: the calculator shows
+// its tag and writes its result into its load inertia entry.
+void openLoadCalculator(Sizing& sizing, const Application& mechanism);
+
+// The load calculator's entries, ENTER and CLEAR.
+Form& loadCalcForm(Sizing& sizing);
+Outcome submitLoadCalc(Sizing& sizing);
+void clearLoadCalc(Sizing& sizing);

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "flow/form.h"
+#include "flow/screenid.h"
+#include "sizing/figures.h"
+#include "sizing/record.h"
+
+#include <QMap>
+
+#include <optional>
+
+// What a sizing has worked out: the record its steps hand on to one another,
+// and the figures the preliminary findings and the findings show.
+struct Results {
+    SizingRecord record;
+    std::optional<PreliminaryFigures> preliminary;
+    std::optional<FindingsFigures> findings;
+    bool operator==(const Results&) const = default;
+};
+
+// One sizing: what the engineer entered on each screen, and what the program
+// worked out of it. The program holds the sizing in progress; each screen
+// shows its part and hands the engineer's entries to it, and each step of the
+// sizing (a mechanism's NEXT, the profile's, the motor's) works on it alone,
+// so that a sizing can be worked out again from its entries with no screen.
+struct Sizing {
+    // The entries of each screen the sizing has shown.
+    QMap<ScreenId, Form> forms;
+    // While a gearbox is added, the gearbox screen shows these entries; the
+    // application's own gearbox entries wait in `forms` until it is removed.
+    Form addedGearbox;
+    // The gearbox screen's constant torque and calculator controls are hidden
+    // while it is added to another application, until its NEXT passes.
+    bool gearboxControlsHidden = false;
+    // The mechanism whose screen last opened each profile screen and the load
+    // calculator: they show its tag, and return to it or write into it.
+    QMap<ScreenId, const Application*> openedBy;
+    // The load calculator's ENTER has passed in this sizing.
+    bool loadCalculated = false;
+
+    Results results;
+    // The results as they stood before the first added gearbox.
+    std::optional<Results> withoutGearbox;
+
+    SizingRecord& record() { return results.record; }
+    const SizingRecord& record() const { return results.record; }
+
+    // A screen's entries: as the sizing holds them, or `initial` for a screen
+    // it has not shown yet.
+    Form& form(ScreenId screen, const Form& initial);
+
+    // Adding a gearbox keeps the results without one the first time;
+    // removing it puts them back.
+    void keepWithoutGearbox();
+    void removeGearbox();
+
+    bool operator==(const Sizing&) const = default;
+};
