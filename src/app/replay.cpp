@@ -19,10 +19,9 @@ class Road {
     Replay run() {
         const Application* application = entered_.record().AppType;
         if (!application)
-            return stand(entered_.record().MotionType == Motion::None
-                             ? ScreenId::Welcome
-                             : entered_.record().MotionType == Motion::Rotary ? ScreenId::RotaryType
-                                                                              : ScreenId::LinearType);
+            return stand(entered_.record().MotionType == Motion::None     ? ScreenId::Welcome
+                         : entered_.record().MotionType == Motion::Rotary ? ScreenId::RotaryType
+                                                                          : ScreenId::LinearType);
         calculateLoad(*application);
         if (!drive(*application))
             return std::move(replayed_);
@@ -44,11 +43,18 @@ class Road {
         return std::move(replayed_);
     }
 
-    // The main button of `screen`; false when it stopped there.
+    // The main button of `screen`; false when it stopped there, with the
+    // entries as the engineer left them, not as its message resets them.
     bool press(ScreenId screen, const Outcome& outcome) {
         replayed_.messages << outcome.messages;
-        replayed_.screen = outcome.proceed && outcome.next ? *outcome.next : screen;
-        return outcome.proceed && outcome.next;
+        const bool passed = outcome.proceed && outcome.next;
+        replayed_.screen = passed ? *outcome.next : screen;
+        if (!passed) {
+            sizing().forms = entered_.forms;
+            if (sizing().record().gearboxAdded())
+                sizing().addedGearbox = entered_.addedGearbox;
+        }
+        return passed;
     }
 
     // The load calculator's ENTER into the mechanism, whose entries then

@@ -34,8 +34,10 @@ Welcome::Welcome(Host& host) : Screen(host, ScreenId::Welcome, "Welcome") {
 
     auto* choices = new QHBoxLayout;
     choices->addStretch(1);
-    choices->addWidget(button("Rotary", "ROTARY", [this] { choose(Motion::Rotary, ScreenId::RotaryType); }));
-    choices->addWidget(button("Linear", "LINEAR", [this] { choose(Motion::Linear, ScreenId::LinearType); }));
+    choices->addWidget(
+        button("Rotary", "ROTARY", [this] { choose(Motion::Rotary, ScreenId::RotaryType); }));
+    choices->addWidget(
+        button("Linear", "LINEAR", [this] { choose(Motion::Linear, ScreenId::LinearType); }));
     choices->addStretch(1);
     layout->addLayout(choices);
     layout->addLayout(buttonRow(nullptr, closeButton(), nullptr));

@@ -20,11 +20,16 @@ using colours::lightYellow;
 Findings::Findings(Host& host)
     : Screen(host, ScreenId::Findings, "Findings"),
       misRatio_(form::display("MisRatio", lightYellow, " : 1")), plot_(new OperatingPlot) {
-    for (const auto& [name, colour] :
-         {std::pair{"MotorInertia", lightGrey}, {"ReflectedJ", lightGrey}, {"Taccl", lightGrey},
-          {"Tthrust", lightGrey}, {"Tgravity", lightGrey}, {"T_Total", lightYellow},
-          {"MaxSpeed", lightYellow}, {"Mismatch", lightYellow}, {"TorqueMargin", lightYellow},
-          {"SpeedMargin", lightYellow}})
+    for (const auto& [name, colour] : {std::pair{"MotorInertia", lightGrey},
+                                       {"ReflectedJ", lightGrey},
+                                       {"Taccl", lightGrey},
+                                       {"Tthrust", lightGrey},
+                                       {"Tgravity", lightGrey},
+                                       {"T_Total", lightYellow},
+                                       {"MaxSpeed", lightYellow},
+                                       {"Mismatch", lightYellow},
+                                       {"TorqueMargin", lightYellow},
+                                       {"SpeedMargin", lightYellow}})
         displays_ << form::display(name, colour);
     const auto shown = [this](FindingsDisplay d) { return displays_[int(d)]; };
 

@@ -7,7 +7,16 @@
 
 // The displays of the preliminary findings, and their texts as the engineer
 // reads them.
-enum class PreliminaryDisplay { App, Weight, ReflectedJ, Taccl, Tthrust, Tgravity, T_Total, MaxSpeed };
+enum class PreliminaryDisplay {
+    App,
+    Weight,
+    ReflectedJ,
+    Taccl,
+    Tthrust,
+    Tgravity,
+    T_Total,
+    MaxSpeed
+};
 QString preliminaryText(const PreliminaryFigures& figures, PreliminaryDisplay display);
 
 // The displays of the findings, and their texts as the engineer reads them;

@@ -6,7 +6,8 @@
 #include "mechanisms/mechanismsteps.h"
 
 ScreenId leavePreliminary(Sizing& sizing) {
-    return preliminaryBack(sizing.record(), sizing.results.preliminary.value_or(PreliminaryFigures{}));
+    return preliminaryBack(sizing.record(),
+                           sizing.results.preliminary.value_or(PreliminaryFigures{}));
 }
 
 Form& selectionForm(Sizing& sizing) {

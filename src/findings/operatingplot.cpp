@@ -88,6 +88,6 @@ void OperatingPlot::paintEvent(QPaintEvent*) {
     dot(p, QPointF(area.left() - 40, y + 18), Qt::white);
     plotting::label(p, QPointF(area.left() - 36, y + 26),
                     "motor: " + plotLabel(f.torqueAvailable) + " oz-in at " + plotLabel(speed) +
-                        at + ", " + plotLabel(f.speedAvailable) + at + " at " +
-                        plotLabel(torque) + " oz-in");
+                        at + ", " + plotLabel(f.speedAvailable) + at + " at " + plotLabel(torque) +
+                        " oz-in");
 }

@@ -34,15 +34,15 @@ Preliminary::Preliminary(Host& host)
     display("AT A MOTOR SPEED OF:", "MaxSpeed", "revs/sec", colours::lightYellow);
     layout->addLayout(grid);
     layout->addWidget(plot_, 1);
-    layout->addLayout(
-        buttonRow(button("Back", "BACK", [this] { moveTo(leavePreliminary(sizing())); }),
-                  closeButton(),
-                  button("Next", "SELECT  MOTOR", [this] { moveTo(ScreenId::Selection); })));
+    layout->addLayout(buttonRow(
+        button("Back", "BACK", [this] { moveTo(leavePreliminary(sizing())); }), closeButton(),
+        button("Next", "SELECT  MOTOR", [this] { moveTo(ScreenId::Selection); })));
 }
 
 void Preliminary::showResults() {
     const auto& figures = sizing().results.preliminary;
     for (int i = 0; i < displays_.size(); ++i)
-        displays_[i]->setText(figures ? preliminaryText(*figures, PreliminaryDisplay(i)) : QString());
+        displays_[i]->setText(figures ? preliminaryText(*figures, PreliminaryDisplay(i))
+                                      : QString());
     plot_->setMove(figures ? figures->move : MoveProfile{});
 }

@@ -17,9 +17,7 @@ struct Outcome {
     bool proceed = false;
     std::optional<ScreenId> next; // the screen to show next; nothing: this one stays
 
-    static Outcome go(std::optional<ScreenId> next = std::nullopt) {
-        return {{}, {}, true, next};
-    }
+    static Outcome go(std::optional<ScreenId> next = std::nullopt) { return {{}, {}, true, next}; }
     static Outcome stop(Message message, QList<std::pair<QString, QString>> entries = {}) {
         return {{std::move(message)}, std::move(entries), false, std::nullopt};
     }

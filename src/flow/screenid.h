@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Every screen of the program. A screen's object name is the name below.
 enum class ScreenId {
     Welcome,
@@ -28,3 +30,5 @@ enum class ScreenId {
 };
 
 QString screenName(ScreenId screen);
+// The screen of that name, or nothing.
+std::optional<ScreenId> screenNamed(const QString& name);

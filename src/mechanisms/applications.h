@@ -16,9 +16,9 @@ enum class Family { Rotary, Screw, Tangential };
 // One of the nine applications a sizing can be made for: everything the
 // program knows of it beyond its mechanism's own arithmetic and screen.
 struct Application {
-    QString text;        // the AppType, as the findings and the report name it
-    ScreenId screen;     // its mechanism screen
-    QString tag;         // its mechanism tag, shown by the profile and the load calculator
+    QString text;    // the AppType, as the findings and the report name it
+    ScreenId screen; // its mechanism screen
+    QString tag;     // its mechanism tag, shown by the profile and the load calculator
     Family family;
     QString reportHeading;
     QStringList SizingRecord::*lines; // its mechanism's report lines
@@ -31,7 +31,7 @@ struct Application {
         QString helpTitle;
         QString helpText;
     } choice;
-    Form form;                                     // its mechanism screen's first entries
+    Form form;                                            // its mechanism screen's first entries
     Outcome (*next)(Sizing& sizing, const Form& entries); // its mechanism's NEXT
 
     Motion motion() const { return family == Family::Rotary ? Motion::Rotary : Motion::Linear; }

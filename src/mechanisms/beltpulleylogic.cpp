@@ -6,9 +6,9 @@
 using mech::read;
 
 BeltPulleyEntries beltPulleyEntries(const Form& f) {
-    return {f.entry("PinionD"),        f.entry("DrivenD"),   f.entry("Thickness"),
-            f.unit("PulleyUnits"),     f.unit("Material"),   f.entry("BeltEfficiency"),
-            f.entry("BPInertia"),      f.entry("TConst")};
+    return {f.entry("PinionD"),    f.entry("DrivenD"), f.entry("Thickness"),
+            f.unit("PulleyUnits"), f.unit("Material"), f.entry("BeltEfficiency"),
+            f.entry("BPInertia"),  f.entry("TConst")};
 }
 
 Outcome beltPulleyNext(SizingRecord& record, const BeltPulleyEntries& e) {

@@ -7,9 +7,9 @@
 #include <QLineEdit>
 
 BeltScrewDrive::BeltScrewDrive(Host& host)
-    : ScrewMechanism(host, applicationOn(ScreenId::BeltScrewDrive),
-                     {"Belt Pulley Driving Screw", "Belt Pulley Driving Screw",
-                      lineardrawings::beltScrew}) {
+    : ScrewMechanism(
+          host, applicationOn(ScreenId::BeltScrewDrive),
+          {"Belt Pulley Driving Screw", "Belt Pulley Driving Screw", lineardrawings::beltScrew}) {
     form::Rows rotating = frame("Rotating Components", 0, 0, 2);
     rotating.add("Screw Diameter:", entry("ScrewDiameter"));
     rotating.add("Screw Length:", entry("ScrewLength"));

@@ -7,9 +7,9 @@
 using mech::read;
 
 GearboxEntries gearboxEntries(const Form& f, double ownRatio) {
-    return {f.entry("Reduction"),    f.entry("GBInertia"),   f.unit("GBUnits"),
-            f.entry("GBEfficiency"), f.entry("LoadInertia"), f.entry("TConst"),
-            ownRatio};
+    return {
+        f.entry("Reduction"),   f.entry("GBInertia"), f.unit("GBUnits"), f.entry("GBEfficiency"),
+        f.entry("LoadInertia"), f.entry("TConst"),    ownRatio};
 }
 
 Outcome gearboxNext(SizingRecord& record, const GearboxEntries& e) {

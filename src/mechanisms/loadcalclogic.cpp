@@ -28,16 +28,22 @@ LoadCalcEntries loadCalcEntries(const Form& f) {
                         : chosen == "HollowCyl" ? Shape::HollowCylinder
                         : chosen == "Rect"      ? Shape::Rectangular
                                                 : Shape::None;
-    return {shape,         f.entry("SolidOD"), f.entry("HollowOD"), f.entry("HollowID"),
-            f.entry("RectL"), f.entry("RectW"), f.unit("LUnits"),   f.entry("Weight"),
-            f.unit("WTUnits"), f.entry("Eccentricity")};
+    return {shape,
+            f.entry("SolidOD"),
+            f.entry("HollowOD"),
+            f.entry("HollowID"),
+            f.entry("RectL"),
+            f.entry("RectW"),
+            f.unit("LUnits"),
+            f.entry("Weight"),
+            f.unit("WTUnits"),
+            f.entry("Eccentricity")};
 }
 
 const Form& loadCalcForm() {
-    static const Form form =
-        Form::initial({"SolidOD", "HollowOD", "HollowID", "RectL", "RectW", "Weight",
-                       "Eccentricity"},
-                      {"LUnits", "WTUnits"}, {"LoadType"});
+    static const Form form = Form::initial(
+        {"SolidOD", "HollowOD", "HollowID", "RectL", "RectW", "Weight", "Eccentricity"},
+        {"LUnits", "WTUnits"}, {"LoadType"});
     return form;
 }
 

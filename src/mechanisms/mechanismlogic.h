@@ -30,5 +30,4 @@ bool allFinite(std::initializer_list<double> values);
 // BACK on every mechanism screen but the gearbox: with an added gearbox it
 // returns to the gearbox screen; otherwise it empties the screen's report
 // lines and returns to the choice screen of its motion.
-ScreenId mechanismBack(const SizingRecord& record, QStringList& reportLines,
-                       ScreenId choiceScreen);
+ScreenId mechanismBack(const SizingRecord& record, QStringList& reportLines, ScreenId choiceScreen);

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 MechanismScreen::MechanismScreen(Host& host, const Application& mechanism, const Setup& setup)
-    : Screen(host, mechanism.screen, setup.title), mechanism_(mechanism),
-      rows_(new QGridLayout), frames_(new QGridLayout) {
+    : Screen(host, mechanism.screen, setup.title), mechanism_(mechanism), rows_(new QGridLayout),
+      frames_(new QGridLayout) {
     bindForm([this]() -> Form& { return mechanismForm(sizing(), mechanism_); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form::heading(setup.heading));

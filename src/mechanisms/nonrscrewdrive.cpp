@@ -7,8 +7,9 @@
 #include <QLineEdit>
 
 NonRScrewDrive::NonRScrewDrive(Host& host)
-    : ScrewMechanism(host, applicationOn(ScreenId::NonRScrewDrive),
-                     {"Non-Rotating Screw Drive", "Non-Rotating Screw", lineardrawings::nonRScrew}) {
+    : ScrewMechanism(
+          host, applicationOn(ScreenId::NonRScrewDrive),
+          {"Non-Rotating Screw Drive", "Non-Rotating Screw", lineardrawings::nonRScrew}) {
     addNoteFrame("In Non-Rotating Screw Applications; either, the motor can move with the load "
                  "(as shown to the left), or the motor can be fixed and the screw will thrust "
                  "linearly.  Thus, add the weight of the moving component (motor or screw) to the "

@@ -65,8 +65,12 @@ ScrewEntries screwEntries(const Form& f) {
 }
 
 ScrewDriveEntries screwDriveEntries(const Form& f) {
-    return {loadEntries(f),           screwEntries(f),         f.entry("ScrewDiameter"),
-            f.entry("ScrewLength"),   f.entry("CouplerDiameter"), f.entry("CouplerLength"),
+    return {loadEntries(f),
+            screwEntries(f),
+            f.entry("ScrewDiameter"),
+            f.entry("ScrewLength"),
+            f.entry("CouplerDiameter"),
+            f.entry("CouplerLength"),
             f.unit("SystemUnits")};
 }
 
@@ -171,8 +175,9 @@ Outcome beltScrewNext(SizingRecord& record, const BeltScrewEntries& e) {
     const mech::Disc pinion = mech::disc(rho, inches(dp), inches(t));
     const mech::Disc driven = mech::disc(rho, inches(dd), inches(t));
     const double beltSide = etaB * k * k;
-    const double j = loadThroughScrew(load.weight, r) / (s.efficiency * beltSide) / constants::gravity +
-                     screw.inertia / beltSide + driven.inertia / beltSide + pinion.inertia;
+    const double j =
+        loadThroughScrew(load.weight, r) / (s.efficiency * beltSide) / constants::gravity +
+        screw.inertia / beltSide + driven.inertia / beltSide + pinion.inertia;
     const auto torque = [&](double force) { return torqueOf(force, k * r, etaB * s.efficiency); };
     const QString unit = " " + e.SystemUnits;
     return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LBPScrew,
@@ -219,8 +224,9 @@ Outcome gbScrewNext(SizingRecord& record, const GBScrewEntries& e) {
 
     const mech::Disc screw = mech::disc(linear::steel, inches(sd), inches(sl));
     const double gearSide = etaG * n * n;
-    const double j = loadThroughScrew(load.weight, r) / (s.efficiency * gearSide) / constants::gravity +
-                     screw.inertia / gearSide + jgb;
+    const double j =
+        loadThroughScrew(load.weight, r) / (s.efficiency * gearSide) / constants::gravity +
+        screw.inertia / gearSide + jgb;
     const auto torque = [&](double force) { return torqueOf(force, n * r, s.efficiency * etaG); };
     const QString unit = " " + e.SystemUnits;
     return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LGBScrew,

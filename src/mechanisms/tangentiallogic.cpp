@@ -11,9 +11,14 @@ RackPinionEntries rackPinionEntries(const Form& f) {
 }
 
 ConveyorEntries conveyorEntries(const Form& f) {
-    return {loadEntries(f),          f.entry("PinionDiameter"),  f.entry("DrivenDiameter"),
-            f.entry("PulleyThickness"), f.unit("SystemUnits"), f.unit("Material"),
-            f.entry("NumberPulleys"), f.entry("BeltEfficiency")};
+    return {loadEntries(f),
+            f.entry("PinionDiameter"),
+            f.entry("DrivenDiameter"),
+            f.entry("PulleyThickness"),
+            f.unit("SystemUnits"),
+            f.unit("Material"),
+            f.entry("NumberPulleys"),
+            f.entry("BeltEfficiency")};
 }
 
 Outcome rackPinionNext(SizingRecord& record, const RackPinionEntries& e) {
@@ -84,8 +89,9 @@ Outcome conveyorNext(SizingRecord& record, const ConveyorEntries& e) {
     const mech::Disc driven = mech::disc(rho, inches(dd), inches(t));
     const double ratio = dd / dp;
     const double beltSide = eff * ratio * ratio;
-    const double j = pinion.inertia +
-                     (load.weight * rp * rp / constants::gravity + (n - 1) * driven.inertia) / beltSide;
+    const double j =
+        pinion.inertia +
+        (load.weight * rp * rp / constants::gravity + (n - 1) * driven.inertia) / beltSide;
     const auto torque = [&](double force) { return force * rp / (eff * ratio); };
     const QString unit = " " + e.SystemUnits;
     return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LConveyor,

@@ -44,10 +44,10 @@ bool overHalf(double da, double d) {
 
 ProfileEntries profileEntries(const Form& f) {
     const QString chosen = f.option("Profile");
-    return {chosen == "Triangular",   chosen == "Trapezoidal",  f.entry("TriDist"),
-            f.entry("TriMoveTime"),   f.entry("TrapDist"),      f.entry("TrapMoveTime"),
-            f.entry("MaxSpeed"),      f.entry("AccelTime"),     f.entry("AccelDist"),
-            f.unit("TriMoveUnits"),   f.unit("TrapMoveUnits"),  f.unit("MaxSpeedUnits"),
+    return {chosen == "Triangular",  chosen == "Trapezoidal", f.entry("TriDist"),
+            f.entry("TriMoveTime"),  f.entry("TrapDist"),     f.entry("TrapMoveTime"),
+            f.entry("MaxSpeed"),     f.entry("AccelTime"),    f.entry("AccelDist"),
+            f.unit("TriMoveUnits"),  f.unit("TrapMoveUnits"), f.unit("MaxSpeedUnits"),
             f.unit("AccelDistUnits")};
 }
 

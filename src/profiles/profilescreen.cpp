@@ -77,7 +77,8 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
     auto* left = new QGridLayout;
     form::Rows tri(left);
     tri.whole(option("Profile", "Triangular", "Triangular"));
-    tri.add("Enter Move Distance:", entry("TriDist"), unitList("TriMoveUnits", setup.distanceUnits));
+    tri.add("Enter Move Distance:", entry("TriDist"),
+            unitList("TriMoveUnits", setup.distanceUnits));
     tri.add("Enter Move Time:", entry("TriMoveTime"), "sec");
     left->setRowStretch(tri.row(), 1);
 

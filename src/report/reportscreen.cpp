@@ -48,9 +48,8 @@ Report::Report(Host& host)
     actions->addWidget(button("SaveReport", "S A V E", [this] { save(); }));
     actions->addStretch(1);
     layout->addLayout(actions);
-    layout->addLayout(
-        buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Findings); }), closeButton(),
-                  nullptr));
+    layout->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Findings); }),
+                                closeButton(), nullptr));
 }
 
 void Report::showResults() {

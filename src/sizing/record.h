@@ -28,9 +28,9 @@ struct LoadWeight {
 struct SizingRecord {
     Motion MotionType = Motion::None;
     const Application* AppType = nullptr;
-    double ReflectedJ = 0;      // oz-in-sec^2, at the motor shaft
-    double T_Thrust = 0;        // oz-in
-    double T_Gravity = 0;       // oz-in
+    double ReflectedJ = 0; // oz-in-sec^2, at the motor shaft
+    double T_Thrust = 0;   // oz-in
+    double T_Gravity = 0;  // oz-in
     LoadWeight Weight;
     bool LoadCalc = false;      // the load calculator entered the load
     double RotaryReduction = 0; // motor revolutions per load revolution

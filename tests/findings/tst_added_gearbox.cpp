@@ -254,10 +254,8 @@ class AddedGearboxTest : public QObject {
                 0.0011);
         QCOMPARE(numbers::format(number(h.text("Findings", "MaxSpeed")), u"##0.00"),
                  projectedSpeed);
-        QVERIFY2(close(after.T_Thrust, before.T_Thrust / 2),
-                 qPrintable(stored(after.T_Thrust)));
-        QVERIFY2(close(after.T_Gravity, before.T_Gravity / 2),
-                 qPrintable(stored(after.T_Gravity)));
+        QVERIFY2(close(after.T_Thrust, before.T_Thrust / 2), qPrintable(stored(after.T_Thrust)));
+        QVERIFY2(close(after.T_Gravity, before.T_Gravity / 2), qPrintable(stored(after.T_Gravity)));
         if (own) {
             // The application's own gearbox stays in the sum: its inertia and
             // efficiency terms come on top of the reflected load.

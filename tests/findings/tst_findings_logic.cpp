@@ -119,7 +119,8 @@ class FindingsLogicTest : public QObject {
         QFETCH(QString, speedMargin);
         QFETCH(bool, speedGood);
         SizingRecord r = sized(reflected, k);
-        const FindingsFigures f = selectionNext(r, {rotor, torque, speed}, showing("12.500")).findings;
+        const FindingsFigures f =
+            selectionNext(r, {rotor, torque, speed}, showing("12.500")).findings;
         const auto good = [](bool g) { return g ? Verdict::Good : Verdict::Bad; };
         QCOMPARE(shown(f, FindingsDisplay::Mismatch), mismatch);
         QCOMPARE(f.mismatchVerdict, good(mismatchGood));
@@ -238,7 +239,8 @@ class FindingsLogicTest : public QObject {
     void commaLocale() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         SizingRecord r = sized("0,02", "100");
-        const FindingsFigures f = selectionNext(r, {"0,01", "30", "25"}, showing("12,500")).findings;
+        const FindingsFigures f =
+            selectionNext(r, {"0,01", "30", "25"}, showing("12,500")).findings;
         QCOMPARE(shown(f, FindingsDisplay::T_Total), QString("10,00"));
         QCOMPARE(shown(f, FindingsDisplay::MaxSpeed), QString("12,5"));
         QCOMPARE(shown(f, FindingsDisplay::Mismatch), QString("2,00"));

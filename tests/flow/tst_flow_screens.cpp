@@ -280,6 +280,36 @@ class FlowScreensTest : public QObject {
         QCOMPARE(h.text("RotaryMP", "TriDist"), QString("0"));
         QCOMPARE(h.control<QComboBox>("RotaryMP", "TriMoveUnits")->currentIndex(), -1);
     }
+
+    // Every screen's entries come from the sizing: shown first, each holds a
+    // number, and the sizing holds the same texts.
+    void firstEntriesFromTheSizing_data() {
+        QTest::addColumn<ScreenId>("screen");
+        using S = ScreenId;
+        for (S screen :
+             {S::DirectDrive, S::BeltPulley, S::Gearbox, S::ScrewDrive, S::BeltScrewDrive,
+              S::GBScrewDrive, S::NonRScrewDrive, S::RackPinionDrive, S::ConveyorDrive,
+              S::LoadCalculations, S::RotaryMP, S::MotionProfiles, S::Selection, S::AddGBox})
+            QTest::newRow(qPrintable(screenName(screen))) << screen;
+    }
+    void firstEntriesFromTheSizing() {
+        QFETCH(ScreenId, screen);
+        Harness h;
+        h.record().MotionType = Motion::Rotary;
+        QWidget* shown = h.app.screens().show(screen);
+        QVERIFY(shown);
+        const QList<QLineEdit*> entries = shown->findChildren<QLineEdit*>();
+        int typed = 0;
+        for (const QLineEdit* e : entries) {
+            if (e->isReadOnly())
+                continue;
+            ++typed;
+            QVERIFY2(numbers::isNumeric(e->text()), qPrintable(e->objectName()));
+            const Form& form = h.sizing().forms.value(screen);
+            QCOMPARE(form.entry(e->objectName()), e->text());
+        }
+        QVERIFY(typed > 0);
+    }
 };
 
 QTEST_MAIN(FlowScreensTest)

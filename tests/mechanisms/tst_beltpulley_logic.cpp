@@ -3,8 +3,8 @@
 #include "mechanisms/mechanismlogic.h"
 #include "support/near.h"
 
-#include <QLocale>
 #include "support/stored.h"
+#include <QLocale>
 
 #include <QTest>
 

@@ -238,10 +238,14 @@ class LoadCalcLogicTest : public QObject {
     void writesIntoItsOpener_data() {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("entry");
-        QTest::newRow("direct drive") << "Rotary: Direct Drive" << "DDInertia";
-        QTest::newRow("belt-pulley") << "Rotary: Belt-Pulley" << "BPInertia";
-        QTest::newRow("gearbox") << "Rotary: Gearbox" << "LoadInertia";
-        QTest::newRow("none") << "" << "";
+        QTest::newRow("direct drive") << "Rotary: Direct Drive"
+                                      << "DDInertia";
+        QTest::newRow("belt-pulley") << "Rotary: Belt-Pulley"
+                                     << "BPInertia";
+        QTest::newRow("gearbox") << "Rotary: Gearbox"
+                                 << "LoadInertia";
+        QTest::newRow("none") << ""
+                              << "";
     }
     void writesIntoItsOpener() {
         QFETCH(QString, opener);

@@ -3,8 +3,8 @@
 #include "support/near.h"
 #include "support/nextcase.h"
 
-#include <QLocale>
 #include "support/stored.h"
+#include <QLocale>
 
 #include <QTest>
 

@@ -445,11 +445,12 @@ class ProfileLogicTest : public QObject {
         QCOMPARE(stored(r.T_Accel), QString("25.13272"));
 
         r.Weight = {160};
-        QCOMPARE(shown(profileNext(r, entries("Triangular TriDist=10 TriMoveUnits=revs TriMoveTime=1"),
-                                   ProfileKind::Rotary)
-                           .preliminary,
-                       PreliminaryDisplay::Weight),
-                 QString("160"));
+        QCOMPARE(
+            shown(profileNext(r, entries("Triangular TriDist=10 TriMoveUnits=revs TriMoveTime=1"),
+                              ProfileKind::Rotary)
+                      .preliminary,
+                  PreliminaryDisplay::Weight),
+            QString("160"));
     }
 
     void commaLocale() {
@@ -501,10 +502,10 @@ class ProfileLogicTest : public QObject {
         QTest::addColumn<std::optional<ScreenId>>("screen");
         QTest::addColumn<bool>("loadCalc");
         using S = ScreenId;
-        QTest::newRow("direct drive") << "Rotary: Direct Drive" << std::optional(S::DirectDrive)
-                                      << false;
-        QTest::newRow("belt pulley") << "Rotary: Belt-Pulley" << std::optional(S::BeltPulley)
-                                     << false;
+        QTest::newRow("direct drive")
+            << "Rotary: Direct Drive" << std::optional(S::DirectDrive) << false;
+        QTest::newRow("belt pulley")
+            << "Rotary: Belt-Pulley" << std::optional(S::BeltPulley) << false;
         QTest::newRow("gearbox") << "Rotary: Gearbox" << std::optional(S::Gearbox) << false;
         QTest::newRow("screw") << "Linear: Screw Drive" << std::optional(S::ScrewDrive) << true;
         QTest::newRow("rack") << "Linear: Rack & Pinion" << std::optional(S::RackPinionDrive)

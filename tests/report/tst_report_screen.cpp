@@ -1,5 +1,4 @@
-#include "support/fixture.h"
-#include "support/harness.h"
+#include "support/reportroad.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>
@@ -47,11 +46,8 @@ class ReportScreenTest : public QObject {
 
     // The direct drive of the report fixtures, at its findings.
     static void toFindings(Harness& h) {
-        h.openDirectDrive();
-        h.enterDirectDrive("0.25", "10");
-        h.enterTriangular("10", "revs", "1");
-        h.click("Preliminary", "Next");
-        h.enterMotor("0.01", "150", "40");
+        reportroad::drive(h, road("DirectDrive"));
+        QCOMPARE(h.shownWindows(), QStringList{"Findings"});
     }
     static void toReport(Harness& h, const QString& company = "North",
                          const QString& motor = "M-1") {
@@ -252,15 +248,11 @@ class ReportScreenTest : public QObject {
         QPrinter printer;
         QStringList destinations;
         QString seen;
-        QTimer::singleShot(0, &over, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog)
-                return;
+        whenModal(&over, [&](QWidget* dialog) {
             seen = dialog->objectName();
             for (const QComboBox* box : dialog->findChildren<QComboBox*>())
                 for (int i = 0; i < box->count(); ++i)
                     destinations << box->itemText(i);
-            dialog->close();
         });
         QVERIFY(!dialogs.choosePrinter(&over, printer));
         QCOMPARE(seen, QString("PrintIt"));
@@ -272,6 +264,7 @@ class ReportScreenTest : public QObject {
         toReport(h);
         h.click("Report", "Back");
         h.click("Findings", "StartNew");
+        QCOMPARE(h.messages.take().value(0).title, QString("Start Over"));
         toFindings(h);
         h.click("Findings", "ViewReport");
         QCOMPARE(h.text("Report", "Company"), QString());

@@ -11,13 +11,13 @@
 // written by hand from figures worked out independently. Entries are tokens:
 // "Entry=text", "List=item", or the name of an option to choose.
 struct AppRoad {
-    QString motion;         // "Rotary" or "Linear"
-    QString button;         // on the choice screen
-    QString screen;         // the mechanism screen
-    QStringList entries;    // the mechanism screen's
-    QStringList move;       // the profile screen's
-    QStringList motor;      // the motor selection's
-    QString fixture;        // the report, in tests/report/fixtures
+    QString motion;      // "Rotary" or "Linear"
+    QString button;      // on the choice screen
+    QString screen;      // the mechanism screen
+    QStringList entries; // the mechanism screen's
+    QStringList move;    // the profile screen's
+    QStringList motor;   // the motor selection's
+    QString fixture;     // the report, in tests/report/fixtures
     QString locale = "en_US";
     QStringList calculator; // the load calculator's, for a load it enters
 
@@ -35,8 +35,15 @@ inline const QList<AppRoad>& roads() {
     static const QStringList tenRevs{"Triangular", "TriDist=10", "TriMoveUnits=revs",
                                      "TriMoveTime=1"};
     static const QList<AppRoad> all{
-        {"Rotary", "DD", "DirectDrive", {"DDInertia=0.25", "TConst=10"}, tenRevs,
-         motor("0.01", "150", "40"), "directdrive-report.txt"},
+        {"Rotary",
+         "DD",
+         "DirectDrive",
+         {"DDInertia=0.25", "TConst=10"},
+         tenRevs,
+         motor("0.01", "150", "40"),
+         "directdrive-report.txt",
+         "en_US",
+         {}},
         {"Rotary",
          "BP",
          "BeltPulley",
@@ -44,7 +51,9 @@ inline const QList<AppRoad>& roads() {
           "BPInertia=0.1"},
          tenRevs,
          motor("0.01", "150", "100"),
-         "beltpulley-report.txt"},
+         "beltpulley-report.txt",
+         "en_US",
+         {}},
         {"Rotary",
          "GB",
          "Gearbox",
@@ -52,30 +61,53 @@ inline const QList<AppRoad>& roads() {
          {"Trapezoidal", "TrapDist=10", "TrapMoveUnits=revs", "TrapMoveTime=1", "MaxSpeed=15",
           "MaxSpeedUnits=revs/sec"},
          motor("0.02", "80", "100"),
-         "gearbox-report.txt"},
-        {"Linear", "SDrive", "ScrewDrive",
+         "gearbox-report.txt",
+         "en_US",
+         {}},
+        {"Linear",
+         "SDrive",
+         "ScrewDrive",
          QStringList{"ScrewDiameter=0.5", "ScrewLength=24", "CouplerDiameter=1.25",
                      "CouplerLength=1", "SystemUnits=in"} +
              screwLoad,
          {"Triangular", "TriDist=2", "TriMoveUnits=in", "TriMoveTime=1"},
-         motor("0.002", "20", "30"), "screwdrive-report.txt"},
-        {"Linear", "BPScrew", "BeltScrewDrive",
+         motor("0.002", "20", "30"),
+         "screwdrive-report.txt",
+         "en_US",
+         {}},
+        {"Linear",
+         "BPScrew",
+         "BeltScrewDrive",
          QStringList{"ScrewDiameter=0.5", "ScrewLength=24", "PinionDiameter=1", "DrivenDiameter=2",
                      "PulleyThickness=0.5", "SystemUnits=in", "Material=Aluminum"} +
              screwLoad,
          {"Trapezoidal", "TrapDist=2", "TrapMoveUnits=in", "TrapMoveTime=1", "MaxSpeed=3",
           "MaxSpeedUnits=in/sec"},
-         motor("0.001", "15", "60"), "beltscrew-report.txt"},
-        {"Linear", "GBScrew", "GBScrewDrive",
+         motor("0.001", "15", "60"),
+         "beltscrew-report.txt",
+         "en_US",
+         {}},
+        {"Linear",
+         "GBScrew",
+         "GBScrewDrive",
          QStringList{"Reduction=5", "GBInertia=0.2", "GBUnits=oz-in^2", "ScrewDiameter=0.5",
                      "ScrewLength=24", "SystemUnits=in"} +
              screwLoad,
          // A constant velocity.
          {"Trapezoidal", "MaxSpeed=1", "MaxSpeedUnits=in/sec", "AccelTime=0.1"},
-         motor("0.0005", "10", "50"), "gbscrew-report.txt"},
-        {"Linear", "NonRotating", "NonRScrewDrive", screwLoad,
+         motor("0.0005", "10", "50"),
+         "gbscrew-report.txt",
+         "en_US",
+         {}},
+        {"Linear",
+         "NonRotating",
+         "NonRScrewDrive",
+         screwLoad,
          {"Triangular", "TriDist=50.8", "TriMoveUnits=mm", "TriMoveTime=0.5"},
-         motor("0.001", "20", "80"), "nonrscrew-report.txt"},
+         motor("0.001", "20", "80"),
+         "nonrscrew-report.txt",
+         "en_US",
+         {}},
         {"Linear",
          "RackDrive",
          "RackPinionDrive",
@@ -84,7 +116,9 @@ inline const QList<AppRoad>& roads() {
          {"Trapezoidal", "TrapDist=10", "TrapMoveUnits=in", "TrapMoveTime=2", "AccelDist=1",
           "AccelDistUnits=in"},
          motor("0.01", "40", "3"),
-         "rackpinion-report.txt"},
+         "rackpinion-report.txt",
+         "en_US",
+         {}},
         {"Linear",
          "Conveyor",
          "ConveyorDrive",
@@ -93,7 +127,8 @@ inline const QList<AppRoad>& roads() {
          {"Triangular", "TriDist=12", "TriMoveUnits=in", "TriMoveTime=1"},
          motor("0.05", "50", "6"),
          "conveyor-report.txt",
-         "de_DE"},
+         "de_DE",
+         {}},
     };
     return all;
 }

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace {
 
@@ -20,6 +21,22 @@ void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
 }
 
 } // namespace
+
+void whenModal(QObject* context, std::function<void(QWidget*)> act) {
+    // The dialog may not be shown, or not yet modal, when the timer first fires.
+    auto* timer = new QTimer(context);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, act = std::move(act)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(dialog);
+        dialog->close();
+    });
+    timer->start();
+}
 
 std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const QString& title,
                                                      const QString& filter) {

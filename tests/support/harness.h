@@ -23,6 +23,9 @@ class ScriptedDialogs final : public Dialogs {
     QStringList asked; // "title|filter" of each save dialog, "print" of each print dialog
 };
 
+// Once a modal dialog is shown, lets `act` look at it, then closes it.
+void whenModal(QObject* context, std::function<void(QWidget* dialog)> act);
+
 // A running program with recorded messages, driven the way a user would:
 // windows and controls are found by object name.
 class Harness {

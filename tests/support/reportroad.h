@@ -1,11 +1,15 @@
 #pragma once
 
+#include "support/applications.h"
 #include "support/fixture.h"
 #include "support/harness.h"
 
 #include <QFile>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QTemporaryDir>
+
+#include <functional>
 
 // The end of every sizing road: the report on screen against a fixture
 // written by hand, and the file it is saved as.
@@ -39,6 +43,34 @@ inline QByteArray savedFile(const QStringList& report) {
     for (const QString& line : lines)
         bytes += '"' + line.toLatin1() + "\"\r\n";
     return bytes;
+}
+
+// Drives the road through the screens, from the welcome screen to the
+// findings, none of them giving a message; `at` looks at each screen once
+// its entries are in.
+inline void drive(Harness& h, const AppRoad& road,
+                  const std::function<void(const QString& screen)>& at = {}) {
+    const QLocale locale;
+    const auto enter = [&](const QString& screen, const QStringList& tokens, const QString& next) {
+        h.fill(screen, localised(tokens, locale));
+        if (at)
+            at(screen);
+        h.click(screen, next);
+        QCOMPARE(h.messages.take(), QList<Message>{});
+    };
+    h.click("Welcome", road.motion);
+    h.click(road.motion + "Type", road.button);
+    if (!road.calculator.isEmpty()) {
+        h.click(road.screen, "LoadCalcs");
+        enter("LoadCalculations", road.calculator, "Calculate");
+    }
+    enter(road.screen, road.entries, "Next");
+    enter(road.profile(), road.move, "Next");
+    enter("Preliminary", {}, "Next");
+    enter("Selection", road.motor, "Next");
+    QCOMPARE(h.shownWindows(), QStringList{"Findings"});
+    if (at)
+        at("Findings");
 }
 
 // From the findings: VIEW REPORT, compare, then save and compare the file.
