@@ -44,8 +44,7 @@ class ReportLogicTest : public QObject {
 
     void directDriveReport() {
         const DirectDriveSizing s;
-        QStringList expected = QString::fromLatin1(fixture("directdrive-report.txt")).split('\n');
-        expected.removeLast(); // the file's final newline
+        const QStringList expected = fixtureLines("directdrive-report.txt");
         const QStringList report = assembleReport(s.record, s.findings);
         for (qsizetype i = 0; i < std::min(report.size(), expected.size()); ++i)
             QCOMPARE(report[i], expected[i]);

@@ -68,7 +68,7 @@ class ReportRoadsTest : public QObject {
         QCOMPARE(again.messages, QList<Message>{});
         QCOMPARE(again.sizing.results, h.sizing().results);
         QCOMPARE(assembleReport(again.sizing.record(), *again.sizing.results.findings),
-                 reportroad::fixtureLines(road.fixture));
+                 fixtureLines(road.fixture));
         viewAndSave(h, road.fixture);
     }
 };

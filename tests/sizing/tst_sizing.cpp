@@ -55,12 +55,6 @@ QStringList report(const Sizing& s) {
     return assembleReport(s.record(), s.results.findings.value_or(FindingsFigures{}));
 }
 
-QStringList fixtureLines(const QString& name) {
-    QStringList lines = QString::fromLatin1(fixture(name)).split('\n');
-    lines.removeLast();
-    return lines;
-}
-
 } // namespace
 
 class SizingTest : public QObject {

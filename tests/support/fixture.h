@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 // A file of tests/report/fixtures, read whole.
 inline QByteArray fixture(const QString& name) {
@@ -10,4 +11,11 @@ inline QByteArray fixture(const QString& name) {
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing fixture %s", qPrintable(name));
     return file.readAll();
+}
+
+// A report fixture's lines, one a line of the file.
+inline QStringList fixtureLines(const QString& name) {
+    QStringList lines = QString::fromLatin1(fixture(name)).split('\n');
+    lines.removeLast(); // the file's final newline
+    return lines;
 }

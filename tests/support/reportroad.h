@@ -15,12 +15,6 @@
 // written by hand, and the file it is saved as.
 namespace reportroad {
 
-inline QStringList fixtureLines(const QString& name) {
-    QStringList lines = QString::fromLatin1(fixture(name)).split('\n');
-    lines.removeLast();
-    return lines;
-}
-
 // The saved file as the engineer reads it: the header, the report and the
 // disclaimer, every line quoted and ended by CR LF.
 inline QByteArray savedFile(const QStringList& report) {
