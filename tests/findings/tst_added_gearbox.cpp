@@ -171,8 +171,10 @@ class AddedGearboxTest : public QObject {
         QCOMPARE(h.text("AddGBox", "Reduction"), QString("1"));
         QCOMPARE(h.text("AddGBox", "NewJ"), QString("0.25"));
         QCOMPARE(h.text("AddGBox", "NewMis"), QString("25.00"));
-        for (const char* d : {"NewJ", "NewMis", "NewT", "NewSp"})
-            QVERIFY(!h.text("AddGBox", d).contains("inf"));
+        // A ratio of 1 projects the findings as they are.
+        QCOMPARE(h.text("AddGBox", "NewT"), h.text("Findings", "T_Total"));
+        QCOMPARE(h.text("AddGBox", "NewSp"),
+                 numbers::format(number(h.text("Findings", "MaxSpeed")), u"##0.00"));
     }
 
     void typedKeystrokes() {
