@@ -11,7 +11,7 @@
 TypeChoice::TypeChoice(Host& host, Motion motion)
     : Screen(host, motion == Motion::Rotary ? ScreenId::RotaryType : ScreenId::LinearType,
              motion == Motion::Rotary ? "Rotary" : "Linear Motion") {
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(form::heading(motion == Motion::Rotary ? "Select Rotary Motion Type"
                                                              : "Select Linear Motion Type"));
 
@@ -32,8 +32,8 @@ TypeChoice::TypeChoice(Host& host, Motion motion)
     centre->addStretch(1);
     layout->addLayout(centre);
     layout->addSpacing(8);
-    layout->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Welcome); }),
-                                closeButton(), nullptr));
+    footer()->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Welcome); }),
+                                  closeButton(), nullptr));
 }
 
 void TypeChoice::choose(const Application& application) {

@@ -18,12 +18,13 @@ const QString Welcome::disclaimer =
     "agree with its statements. ";
 
 Welcome::Welcome(Host& host) : Screen(host, ScreenId::Welcome, "Welcome") {
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(form::heading("Velmora Motor Sizing"));
 
     QLabel* text = form::label(disclaimer);
     text->setObjectName("Disclaimer");
     text->setWordWrap(true);
+    text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 62);
     text->setFrameShape(QFrame::StyledPanel);
     text->setMargin(8);
     layout->addWidget(text);
@@ -40,8 +41,7 @@ Welcome::Welcome(Host& host) : Screen(host, ScreenId::Welcome, "Welcome") {
         button("Linear", "LINEAR", [this] { choose(Motion::Linear, ScreenId::LinearType); }));
     choices->addStretch(1);
     layout->addLayout(choices);
-    layout->addLayout(buttonRow(nullptr, closeButton(), nullptr));
-    setFixedWidth(520);
+    footer()->addLayout(buttonRow(nullptr, closeButton(), nullptr));
 }
 
 void Welcome::choose(Motion motion, ScreenId screen) {

@@ -18,7 +18,7 @@ AddGBox::AddGBox(Host& host)
       newT_(form::display("NewT", colours::lightPink)),
       newSp_(form::display("NewSp", colours::lightPink)) {
     bindForm([this]() -> Form& { return projectionForm(sizing()); });
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(form::heading("Would a Gearbox Help?"));
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
@@ -30,9 +30,10 @@ AddGBox::AddGBox(Host& host)
     rows.add("TORQUE REQUIRED:", newT_, "oz-in");
     rows.add("AT A MOTOR SPEED OF:", newSp_, "revs/sec");
     layout->addLayout(grid);
-    layout->addStretch(1);
-    layout->addLayout(buttonRow(button("RemoveGBButton", "CANCEL", [this] { cancel(); }), nullptr,
-                                button("AddGBButton", "ADD GEARBOX", [this] { add(); })));
+    QPushButton* cancel = button("RemoveGBButton", "CANCEL", [this] { this->cancel(); });
+    setEscapeButton(cancel);
+    footer()->addLayout(
+        buttonRow(cancel, nullptr, button("AddGBButton", "ADD GEARBOX", [this] { add(); })));
     connect(reduction_, &QLineEdit::textEdited, this, [this] { ratioTyped(); });
 }
 

@@ -33,11 +33,11 @@ Findings::Findings(Host& host)
         displays_ << form::display(name, colour);
     const auto shown = [this](FindingsDisplay d) { return displays_[int(d)]; };
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(form::heading("Selection Findings"));
 
     misRatio_->setMinimumWidth(0);
-    misRatio_->setFixedWidth(40);
+    misRatio_->setFixedWidth(misRatio_->fontMetrics().horizontalAdvance(" : 1") + 14);
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
     rows.add("Motor Inertia:", shown(FindingsDisplay::MotorInertia), "oz-in-sec^2");
@@ -48,6 +48,14 @@ Findings::Findings(Host& host)
     rows.add("TOTAL TORQUE REQUIRED:", shown(FindingsDisplay::T_Total), "oz-in");
     rows.add("AT A MOTOR SPEED OF:", shown(FindingsDisplay::MaxSpeed), "revs/sec");
     rows.skip(10);
+    // Beside each verdict its mark, so that it does not rest on colour alone.
+    const auto mark = [&](const QString& name) {
+        QLabel* label = form::label({});
+        label->setObjectName(name);
+        grid->addWidget(label, rows.row(), 4);
+        marks_ << label;
+    };
+    mark("MismatchMark");
     rows.add("Inertia Mismatch:", shown(FindingsDisplay::Mismatch), misRatio_,
              helpButton("MismatchWhat",
                         {"Inertia Mismatch",
@@ -56,13 +64,16 @@ Findings::Findings(Host& host)
                          "oscillation.  A good rule of thumb is to stay within 10:1, but "
                          "depending on the stiffness of the system, one may be able to go higher "
                          "(if more stiff), or may need to stay lower (if less stiff)."}));
+    mark("TorqueMarginMark");
     rows.add("TORQUE MARGIN: ", shown(FindingsDisplay::TorqueMargin), "%",
              helpButton("MarginWhat",
                         {"Margins Explained",
                          "Torque and Speed Margins are calculated from the entries for the "
                          "selected motor in the previous screen.  Actual acceptable margins are "
                          "to be determined on a project by project basis."}));
+    mark("SpeedMarginMark");
     rows.add("SPEED MARGIN: ", shown(FindingsDisplay::SpeedMargin), "%");
+    grid->setColumnStretch(5, 1);
     layout->addLayout(grid);
     layout->addWidget(plot_, 1);
 
@@ -73,10 +84,9 @@ Findings::Findings(Host& host)
     actions->addWidget(toolButton("AddGB", "Add Gearbox ?", ScreenId::AddGBox));
     actions->addStretch(1);
     actions->addWidget(button("StartNew", "START OVER", [this] { startOver(); }));
-    layout->addSpacing(6);
-    layout->addLayout(actions);
-    layout->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Selection); }),
-                                closeButton(), nullptr));
+    footer()->addLayout(actions);
+    footer()->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Selection); }),
+                                  closeButton(), nullptr));
     setMainButton(report);
 }
 
@@ -85,15 +95,20 @@ void Findings::showResults() {
     for (int i = 0; i < displays_.size(); ++i)
         displays_[i]->setText(figures ? findingsText(*figures, FindingsDisplay(i)) : QString());
     plot_->setFigures(figures.value_or(FindingsFigures{}));
+    for (QLabel* mark : std::as_const(marks_))
+        mark->clear();
     if (!figures)
         return;
-    const auto colour = [&](FindingsDisplay d, Verdict v) {
-        form::setBackground(displays_[int(d)], colours::of(v));
-    };
-    colour(FindingsDisplay::Mismatch, figures->mismatchVerdict);
+    const QList<std::pair<FindingsDisplay, Verdict>> verdicts{
+        {FindingsDisplay::Mismatch, figures->mismatchVerdict},
+        {FindingsDisplay::TorqueMargin, figures->torqueVerdict},
+        {FindingsDisplay::SpeedMargin, figures->speedVerdict}};
+    for (int k = 0; k < verdicts.size(); ++k) {
+        const auto [display, verdict] = verdicts[k];
+        form::setBackground(displays_[int(display)], colours::of(verdict));
+        marks_[k]->setText(verdictMark(display, verdict));
+    }
     form::setBackground(misRatio_, colours::of(figures->mismatchVerdict));
-    colour(FindingsDisplay::TorqueMargin, figures->torqueVerdict);
-    colour(FindingsDisplay::SpeedMargin, figures->speedVerdict);
 }
 
 void Findings::startOver() {

@@ -3,6 +3,7 @@
 #include "ui/screen.h"
 
 class OperatingPlot;
+class QLabel;
 class QLineEdit;
 
 // The chosen motor against the application: mismatch, torques and margins.
@@ -19,5 +20,6 @@ class Findings : public Screen {
 
     QList<QLineEdit*> displays_; // in the order of FindingsDisplay
     QLineEdit* misRatio_;
+    QList<QLabel*> marks_; // of the mismatch, the torque and the speed margin
     OperatingPlot* plot_;
 };

@@ -10,6 +10,11 @@ QString threeDecimals(double x) {
     return numbers::format(x, u"##0.000");
 }
 
+// An inertia too small for three decimals keeps three significant digits.
+QString inertia(double x) {
+    return numbers::formatNonZero(x, u"##0.000");
+}
+
 QString twoDecimals(double x) {
     return numbers::format(x, u"##0.00");
 }
@@ -23,7 +28,7 @@ QString preliminaryText(const PreliminaryFigures& f, PreliminaryDisplay display)
     case PreliminaryDisplay::Weight:
         return f.weight.text();
     case PreliminaryDisplay::ReflectedJ:
-        return threeDecimals(f.need.reflectedInertia);
+        return inertia(f.need.reflectedInertia);
     case PreliminaryDisplay::Taccl:
         return threeDecimals(f.need.accelTorque);
     case PreliminaryDisplay::Tthrust:
@@ -41,9 +46,9 @@ QString preliminaryText(const PreliminaryFigures& f, PreliminaryDisplay display)
 QString findingsText(const FindingsFigures& f, FindingsDisplay display) {
     switch (display) {
     case FindingsDisplay::MotorInertia:
-        return threeDecimals(f.motorInertia);
+        return inertia(f.motorInertia);
     case FindingsDisplay::ReflectedJ:
-        return threeDecimals(f.need.reflectedInertia);
+        return inertia(f.need.reflectedInertia);
     case FindingsDisplay::Taccl:
         return twoDecimals(f.need.accelTorque);
     case FindingsDisplay::Tthrust:
@@ -64,6 +69,25 @@ QString findingsText(const FindingsFigures& f, FindingsDisplay display) {
     return {};
 }
 
+QString verdictMark(FindingsDisplay display, Verdict verdict) {
+    if (verdict == Verdict::Good)
+        return QString::fromUtf8("\u2713 OK");
+    return QString::fromUtf8(display == FindingsDisplay::Mismatch ? "\u2717 HIGH" : "\u2717 LOW");
+}
+
+QStringList operatingLegend(const FindingsFigures& f) {
+    using enum FindingsDisplay;
+    const auto shown = [&](FindingsDisplay d) { return findingsText(f, d); };
+    return {"needed: " + shown(T_Total) + " oz-in at " + shown(MaxSpeed) + " revs/sec",
+            "motor: " + numbers::general(f.torqueAvailable) + " oz-in at " +
+                threeDecimals(f.need.speed) + " revs/sec, " + numbers::general(f.speedAvailable) +
+                " revs/sec at " + threeDecimals(f.requiredTorque) + " oz-in",
+            "torque margin: " + shown(TorqueMargin) + " % " +
+                verdictMark(TorqueMargin, f.torqueVerdict),
+            "speed margin: " + shown(SpeedMargin) + " % " +
+                verdictMark(SpeedMargin, f.speedVerdict)};
+}
+
 ScreenId preliminaryBack(SizingRecord& record, const PreliminaryFigures& shown) {
     if (shown.weight.inertiaGiven)
         record.Weight = {};
@@ -81,10 +105,11 @@ const Form& selectionForm() {
 
 bool drawable(const FindingsFigures& f) {
     const double speed = f.need.speed, torque = f.need.totalTorque;
-    for (double x : {speed, torque, f.torqueAvailable, f.speedAvailable})
+    for (double x : {speed, torque, f.torqueAvailable, f.speedAvailable, f.requiredTorque})
         if (!std::isfinite(x))
             return false;
-    return speed > 0 && torque > 0 && f.torqueAvailable > 0 && f.speedAvailable > 0;
+    return speed > 0 && torque > 0 && f.torqueAvailable > 0 && f.speedAvailable > 0 &&
+           f.requiredTorque > 0;
 }
 
 SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
@@ -108,10 +133,12 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
     const double tg = record.T_Gravity;
     const double jr = record.ReflectedJ;
     const double k = record.SpdMultiplier;
-    // The speed the engineer read the motor's figures at: the preliminary
-    // findings' as shown.
-    const double s =
-        numbers::parse(preliminaryText(preliminary, PreliminaryDisplay::MaxSpeed)).value_or(0);
+    // The speed and torque the engineer read the motor's figures at: the
+    // preliminary findings' as shown.
+    const auto shown = [&](PreliminaryDisplay d) {
+        return numbers::parse(preliminaryText(preliminary, d)).value_or(0);
+    };
+    const double s = shown(PreliminaryDisplay::MaxSpeed);
 
     if (jm <= 0)
         return stop({"Motor's Inertia", "Please enter the Rotor Inertia of the chosen motor."});
@@ -149,7 +176,8 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
                        speedMargin,
                        verdict(!(mismatch > 10)),
                        verdict(torqueMargin > 50),
-                       verdict(speedMargin > 50)};
+                       verdict(speedMargin > 50),
+                       shown(PreliminaryDisplay::T_Total)};
 
     record.MotorSelection = {
         QString(), "Selected Motor's Rotor Inertia = " + e.RotorInertia + " oz-in-sec^2",

@@ -35,6 +35,15 @@ enum class FindingsDisplay {
 };
 QString findingsText(const FindingsFigures& figures, FindingsDisplay display);
 
+// The mark beside the mismatch or a margin, so that pass or fail is never
+// told by colour alone: "✓ OK", or "✗ HIGH" for a mismatch and "✗ LOW" for a
+// margin.
+QString verdictMark(FindingsDisplay display, Verdict verdict);
+
+// The operating plot's legend: the need, the motor's two figures at the
+// speed and torque the motor selection showed, and the two margins.
+QStringList operatingLegend(const FindingsFigures& figures);
+
 // BACK of the preliminary findings: an inertia-only load goes back to a zero
 // weight; gives the profile screen to return to.
 ScreenId preliminaryBack(SizingRecord& record, const PreliminaryFigures& shown);

@@ -1,6 +1,7 @@
 #include "findings/moveplot.h"
 
 #include "flow/axis.h"
+#include "profiles/moveprofile.h"
 #include "ui/plot.h"
 
 #include <QPainter>
@@ -41,7 +42,15 @@ void breakMark(QPainter& p, QPointF at) {
 
 MovePlot::MovePlot(QWidget* parent) : QWidget(parent) {
     setObjectName("MovePlot");
-    setMinimumSize(460, 300);
+}
+
+QSize MovePlot::minimumSizeHint() const {
+    const QFontMetricsF m(font());
+    return QSize(int(m.averageCharWidth() * 56), int(m.lineSpacing() * 20));
+}
+
+QSize MovePlot::sizeHint() const {
+    return minimumSizeHint();
 }
 
 void MovePlot::setMove(const MoveProfile& move) {
@@ -61,19 +70,32 @@ void MovePlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    const QRectF all = QRectF(rect()).adjusted(62, 24, -18, -36);
+    const QFontMetricsF metrics(font());
+    const double line = metrics.lineSpacing();
+
+    // The figures under the picture, on one line where it has room.
+    QStringList caption = moveCaption(move_);
+    const QString oneLine = caption.join("     ");
+    if (metrics.horizontalAdvance(oneLine) < width() - 16)
+        caption = QStringList{oneLine};
+    const QRectF all = QRectF(rect()).adjusted(8, 4, -8, -(caption.size() * line + 8));
     if (const QString text = note(); !text.isEmpty())
         return plotting::note(p, all, text);
+    p.setPen(QColor(40, 40, 40));
+    for (int k = 0; k < caption.size(); ++k)
+        p.drawText(QRectF(all.left(), all.bottom() + 4 + k * line, all.width(), line),
+                   Qt::AlignLeft | Qt::AlignVCenter, caption[k]);
 
     const double end = move_.segments.last().end;
     const Panels ticks = panels(move_);
-    const double gap = 40;
-    const double panel = (all.height() - gap) / 2;
-    const plotting::Axes speed(QRectF(all.left(), all.top(), all.width(), panel), ticks.time,
-                               ticks.speed);
-    const plotting::Axes torque(QRectF(all.left(), all.bottom() - panel, all.width(), panel),
-                                ticks.time, ticks.torque);
-    speed.draw(p, QString(), "Motor speed (revs/sec)");
+    const double left = std::max(plotting::Axes::leftMargin(metrics, ticks.speed),
+                                 plotting::Axes::leftMargin(metrics, ticks.torque));
+    const double half = all.height() / 2;
+    const plotting::Axes speed(QRectF(all.left(), all.top(), all.width(), half), metrics,
+                               ticks.time, ticks.speed, false, left);
+    const plotting::Axes torque(QRectF(all.left(), all.top() + half, all.width(), half), metrics,
+                                ticks.time, ticks.torque, true, left);
+    const QRectF title = speed.draw(p, QString(), "Motor speed (revs/sec)");
     torque.draw(p, "Time (sec)", "Torque required (oz-in)");
 
     QPainterPath speedLine(speed.at(0, 0));
@@ -92,19 +114,29 @@ void MovePlot::paintEvent(QPaintEvent*) {
     p.setPen(QPen(torqueColour, 2));
     p.drawPath(torqueLine);
 
-    // The marks: the maximum speed, then the acceleration time and the
-    // move time down through both panels, labelled at the foot of the speed.
+    // The maximum speed, and the acceleration time and the move time down
+    // through both panels, tagged above the frame where the tag has room.
     const QPointF peak = speed.at(move_.accelTime, move_.maxSpeed);
     plotting::dashed(p, speed.at(0, move_.maxSpeed), peak);
-    plotting::label(p, speed.at(0, move_.maxSpeed), "max " + plotLabel(move_.maxSpeed));
-    plotting::dashed(p, peak, torque.at(move_.accelTime, torque.top()));
-    plotting::label(p, speed.at(move_.accelTime, 0) - QPointF(0, 2),
-                    "ta " + plotLabel(move_.accelTime));
+    plotting::dashed(p, speed.at(move_.accelTime, speed.top()),
+                     torque.at(move_.accelTime, torque.top()));
+    QList<std::pair<double, QString>> tags{{move_.accelTime, "ta"}};
     if (move_.openEnded) {
         breakMark(p, speed.at(end, move_.maxSpeed));
         breakMark(p, torque.at(end, move_.segments.last().torque));
-        return;
+    } else {
+        plotting::dashed(p, speed.at(end, speed.top()), torque.at(end, torque.top()));
+        tags.append({end, "t"});
     }
-    plotting::dashed(p, speed.at(end, speed.top()), torque.at(end, torque.top()));
-    plotting::label(p, speed.at(end, 0) - QPointF(0, 2), "t " + plotLabel(move_.moveTime), true);
+    QList<QRectF> taken{title};
+    p.setPen(QColor(40, 40, 40));
+    for (const auto& [time, tag] : tags) {
+        const double width = metrics.horizontalAdvance(tag) + 4;
+        const QRectF box(speed.at(time, 0).x() - width / 2, title.top(), width, line);
+        if (std::any_of(taken.begin(), taken.end(),
+                        [&](const QRectF& r) { return r.intersects(box); }))
+            continue;
+        p.drawText(box, Qt::AlignCenter, tag);
+        taken << box;
+    }
 }

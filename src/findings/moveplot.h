@@ -21,6 +21,9 @@ class MovePlot : public QWidget {
     static inline const QColor speedColour{30, 70, 160};
     static inline const QColor torqueColour{170, 90, 20};
 
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
   protected:
     void paintEvent(QPaintEvent*) override;
 

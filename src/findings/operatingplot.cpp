@@ -14,7 +14,7 @@ QList<double> speedTicks(const FindingsFigures& f) {
 }
 
 QList<double> torqueTicks(const FindingsFigures& f) {
-    return axisTicks(0, std::max(f.need.totalTorque, f.torqueAvailable) * 1.15);
+    return axisTicks(0, std::max({f.need.totalTorque, f.torqueAvailable, f.requiredTorque}) * 1.15);
 }
 
 void dot(QPainter& p, QPointF at, const QColor& fill) {
@@ -40,7 +40,15 @@ void margin(QPainter& p, QPointF from, QPointF to, Verdict verdict) {
 
 OperatingPlot::OperatingPlot(QWidget* parent) : QWidget(parent) {
     setObjectName("OperatingPlot");
-    setMinimumSize(420, 300);
+}
+
+QSize OperatingPlot::minimumSizeHint() const {
+    const QFontMetricsF m(font());
+    return QSize(int(m.averageCharWidth() * 56), int(m.lineSpacing() * 22));
+}
+
+QSize OperatingPlot::sizeHint() const {
+    return minimumSizeHint();
 }
 
 void OperatingPlot::setFigures(const FindingsFigures& figures) {
@@ -60,34 +68,42 @@ void OperatingPlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    const QRectF area = QRectF(rect()).adjusted(62, 24, -18, -76);
-    const FindingsFigures& f = figures_;
+    const QFontMetricsF metrics(font());
+    const QRectF all = QRectF(rect()).adjusted(8, 4, -8, -4);
     if (const QString text = note(); !text.isEmpty())
-        return plotting::note(p, area, text);
-    const double speed = f.need.speed, torque = f.need.totalTorque;
-    const plotting::Axes axes(area, speedTicks(f), torqueTicks(f));
+        return plotting::note(p, all, text);
+
+    // The legend under the picture names every mark and both margins.
+    const FindingsFigures& f = figures_;
+    const QStringList texts = operatingLegend(f);
+    const double legend = plotting::legendHeight(metrics, int(texts.size()));
+    const plotting::Axes axes(all.adjusted(0, 0, 0, -legend - 6), metrics, speedTicks(f),
+                              torqueTicks(f), true);
     axes.draw(p, "Motor speed (revs/sec)", "Torque (oz-in)");
 
-    const QPointF need = axes.at(speed, torque);
-    const QPointF torqueAt = axes.at(speed, f.torqueAvailable);
-    const QPointF speedAt = axes.at(f.speedAvailable, torque);
+    const QPointF need = axes.at(f.need.speed, f.need.totalTorque);
+    const QPointF torqueAt = axes.at(f.need.speed, f.torqueAvailable);
+    const QPointF speedFrom = axes.at(f.need.speed, f.requiredTorque);
+    const QPointF speedAt = axes.at(f.speedAvailable, f.requiredTorque);
     margin(p, need, torqueAt, f.torqueVerdict);
-    margin(p, need, speedAt, f.speedVerdict);
-    plotting::label(p, (need + torqueAt) / 2 + QPointF(-8, 8), "torque margin", true);
-    plotting::label(p, (need + speedAt) / 2 + QPointF(-30, -6), "speed margin");
+    margin(p, speedFrom, speedAt, f.speedVerdict);
     dot(p, torqueAt, Qt::white);
     dot(p, speedAt, Qt::white);
     dot(p, need, Qt::black);
 
-    // The legend under the axis: the need and the motor's two points.
-    const QString at = " revs/sec";
-    const double y = area.bottom() + 44;
-    dot(p, QPointF(area.left() - 40, y), Qt::black);
-    plotting::label(p, QPointF(area.left() - 36, y + 8),
-                    "needed: " + plotLabel(torque) + " oz-in at " + plotLabel(speed) + at);
-    dot(p, QPointF(area.left() - 40, y + 18), Qt::white);
-    plotting::label(p, QPointF(area.left() - 36, y + 26),
-                    "motor: " + plotLabel(f.torqueAvailable) + " oz-in at " + plotLabel(speed) +
-                        at + ", " + plotLabel(f.speedAvailable) + at + " at " + plotLabel(torque) +
-                        " oz-in");
+    // The torque margin stands upright, the speed margin lies flat: their
+    // symbols say which is which whatever the colours.
+    const auto bar = [](Verdict verdict, bool upright) {
+        return [verdict, upright](QPainter& q, const QRectF& r) {
+            const QPointF c = r.center();
+            const QPointF d = upright ? QPointF(0, r.height() / 2) : QPointF(r.width() / 2, 0);
+            margin(q, c - d, c + d, verdict);
+        };
+    };
+    plotting::legend(
+        p, QRectF(all.left(), all.bottom() - legend, all.width(), legend),
+        {{[](QPainter& q, const QRectF& r) { dot(q, r.center(), Qt::black); }, texts[0]},
+         {[](QPainter& q, const QRectF& r) { dot(q, r.center(), Qt::white); }, texts[1]},
+         {bar(f.torqueVerdict, true), texts[2]},
+         {bar(f.speedVerdict, false), texts[3]}});
 }

@@ -17,6 +17,9 @@ class OperatingPlot : public QWidget {
     // The note shown in place of a picture there is none to draw; empty otherwise.
     QString note() const;
 
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
   protected:
     void paintEvent(QPaintEvent*) override;
 

@@ -13,7 +13,7 @@
 
 Preliminary::Preliminary(Host& host)
     : Screen(host, ScreenId::Preliminary, "Preliminary Findings"), plot_(new MovePlot) {
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(form::heading("Preliminary Findings"));
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
@@ -24,7 +24,10 @@ Preliminary::Preliminary(Host& host)
         rows.add(label, shown, unit);
         return shown;
     };
-    display("Application Type:", "App", {}, colours::lightGrey)->setMinimumWidth(240);
+    QLineEdit* application = display("Application Type:", "App", {}, colours::lightGrey);
+    const int letter = application->fontMetrics().averageCharWidth();
+    application->setMinimumWidth(letter * 34);
+    application->setMaximumWidth(letter * 44);
     display("Load Weight:", "Weight", "oz", colours::lightGrey);
     display("Reflected Inertia:", "ReflectedJ", "oz-in-sec^2", colours::lightGrey);
     display("Torque to Accelerate:", "Taccl", "oz-in", colours::lightGrey);
@@ -34,7 +37,7 @@ Preliminary::Preliminary(Host& host)
     display("AT A MOTOR SPEED OF:", "MaxSpeed", "revs/sec", colours::lightYellow);
     layout->addLayout(grid);
     layout->addWidget(plot_, 1);
-    layout->addLayout(buttonRow(
+    footer()->addLayout(buttonRow(
         button("Back", "BACK", [this] { moveTo(leavePreliminary(sizing())); }), closeButton(),
         button("Next", "SELECT  MOTOR", [this] { moveTo(ScreenId::Selection); })));
 }

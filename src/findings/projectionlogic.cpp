@@ -3,12 +3,33 @@
 #include "findings/findingslogic.h"
 #include "flow/numbers.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace {
 
 Message positivePlease() {
     return {"Positive Please!", "Please enter positive reduction values only."};
+}
+
+// A text the engineer may still be typing a positive ratio into: empty, a
+// sign, zeros, a decimal separator, or a figure whose exponent has no digits
+// yet. "0.5" passes through "0" and "0." on its way.
+bool onTheWay(const QString& text) {
+    const QLocale locale;
+    const QString decimal = QRegularExpression::escape(locale.decimalPoint());
+    const QString group = QRegularExpression::escape(locale.groupSeparator());
+    static const QString digits = "[0-9%1]*";
+    const QRegularExpression prefix("^\\s*\\+?(" + digits.arg(group) + "(" + decimal +
+                                    "[0-9]*)?)([eE][+-]?)?$");
+    const QRegularExpressionMatch match = prefix.match(text);
+    if (!match.hasMatch())
+        return false;
+    // Only a mantissa that is not zero can still be raised by its exponent.
+    return match.capturedView(3).isEmpty() ||
+           match.capturedView(1).contains(QRegularExpression("[1-9]"));
 }
 
 double shown(const FindingsFigures& findings, FindingsDisplay display) {
@@ -19,6 +40,8 @@ double shown(const FindingsFigures& findings, FindingsDisplay display) {
 
 Projection project(const FindingsFigures& findings, const QString& reduction) {
     const auto ratio = numbers::parse(reduction);
+    if (!(ratio > 0.0) && onTheWay(reduction))
+        return {};
     if (!ratio)
         return {Message{"Numbers Please!", "Enter a numeric value for the reduction ratio."},
                 {},
@@ -38,7 +61,8 @@ Projection project(const FindingsFigures& findings, const QString& reduction) {
     const auto shownAs = [](double x) { return numbers::format(x, u"##0.00"); };
     // A motor inertia shown as 0 leaves the mismatch undefined.
     const QString mismatch = jm != 0 ? shownAs(jn / jm) : QString();
-    return {std::nullopt, shownAs(jn), mismatch, shownAs(tn), shownAs(sn)};
+    return {std::nullopt, numbers::formatNonZero(jn, u"##0.00"), mismatch, shownAs(tn),
+            shownAs(sn)};
 }
 
 Outcome addGearbox(SizingRecord& record, const QString& reduction) {

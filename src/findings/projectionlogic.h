@@ -8,7 +8,8 @@
 #include <optional>
 
 // What a typed gearbox ratio would make of the findings: the four projected
-// texts, or the message to show with the text the entry is reset to.
+// texts (all empty while a ratio is still on its way, such as "0." before
+// "0.5"), or the message to show with the text the entry is reset to.
 struct Projection {
     std::optional<Message> message; // then the entry is reset to "1"
     QString NewJ;

@@ -16,7 +16,7 @@ Selection::Selection(Host& host)
       speed_(form::display("Speed", colours::lightGrey)),
       torque_(form::display("Torque", colours::lightGrey)) {
     bindForm([this]() -> Form& { return selectionForm(sizing()); });
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(form::heading("Motor Selection"));
 
     auto* grid = new QGridLayout;
@@ -43,9 +43,8 @@ Selection::Selection(Host& host)
     tools->addWidget(toolButton("UnitConv", "Unit Conversion", ScreenId::Conversion));
     tools->addStretch(1);
     layout->addLayout(tools);
-    layout->addStretch(1);
-    layout->addLayout(buttonRow(button("Back", "BACK", [this] { back(); }), closeButton(),
-                                button("Next", "N E X T", [this] { next(); })));
+    footer()->addLayout(buttonRow(button("Back", "BACK", [this] { back(); }), closeButton(),
+                                  button("Next", "N E X T", [this] { next(); })));
 }
 
 void Selection::showResults() {

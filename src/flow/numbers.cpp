@@ -1,6 +1,7 @@
 #include "flow/numbers.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <charconv>
 #include <cmath>
@@ -197,6 +198,20 @@ QString format(double value, QStringView pattern) {
     if (decimals > 0)
         out += QLocale().decimalPoint() + QString::fromLatin1(scaled.substr(integerDigits));
     return out;
+}
+
+QString significant(double value, int digits) {
+    if (value == 0 || !std::isfinite(value))
+        return format(0, QString("0." + QString(std::max(0, digits - 1), u'0')));
+    const int decimals = std::max(0, digits - 1 - significantDigits(value).exponent);
+    return format(value, decimals > 0 ? QString("0." + QString(decimals, u'0')) : QString("0"));
+}
+
+QString formatNonZero(double value, QStringView pattern) {
+    const QString shown = format(value, pattern);
+    if (value == 0 || !std::isfinite(value) || shown.contains(QRegularExpression("[1-9]")))
+        return shown;
+    return significant(value, 3);
 }
 
 } // namespace numbers

@@ -28,4 +28,13 @@ QString general(double value);
 // digit, no group separators.
 QString format(double value, QStringView pattern);
 
+// A figure to at least that many significant digits, with as many decimals
+// as reach the last of them (0.333 s, 1.00 s, 12.5 s, 150 s for three).
+QString significant(double value, int digits);
+
+// A figure with a Format pattern, except that one the pattern would show as
+// zero though it is not keeps three significant digits instead (0.0004 with
+// "##0.000" shows as "0.000400"), so that no small inertia reads as none.
+QString formatNonZero(double value, QStringView pattern);
+
 } // namespace numbers

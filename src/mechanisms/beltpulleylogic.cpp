@@ -20,7 +20,7 @@ Outcome beltPulleyNext(SizingRecord& record, const BeltPulleyEntries& e) {
 
     if (e.PulleyUnits.isEmpty())
         return Outcome::stop({"Pulley Units", "Please specify units for the pulley specs."});
-    if (dp <= 0 || dd <= 0 || t <= 0 || eff <= 0)
+    if (dp <= 0 || dd <= 0 || t <= 0 || !mech::validEfficiency(eff))
         return Outcome::stop(
             {"Pulley Specs", "Please enter positive values for Pulley Specifications."});
     if (e.Material.isEmpty())

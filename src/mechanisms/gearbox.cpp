@@ -67,4 +67,7 @@ Gearbox::Gearbox(Host& host)
 
 void Gearbox::showResults() {
     showTorqueAndCalculator(!sizing().gearboxControlsHidden);
+    // The load inertia an added gearbox is given shows whole.
+    auto* load = findChild<QLineEdit*>(mechanism().loadInertia);
+    form::fitText(load);
 }

@@ -29,7 +29,7 @@ Outcome gearboxNext(SizingRecord& record, const GearboxEntries& e) {
              "oz-in^2)"});
     if (e.GBUnits.isEmpty())
         return Outcome::stop({"Inertia Units", "Please select units for the Gearbox Inertia."});
-    if (eff <= 0)
+    if (!mech::validEfficiency(eff))
         return Outcome::stop({"Gearbox Efficiency", "Please enter a valid Gearbox Efficiency."});
     if (jl <= 0)
         return Outcome::stop({"Load Inertia", "Please enter the load inertia, or use the Inertia "

@@ -33,8 +33,9 @@ void LinearMechanism::addNoteFrame(const QString& text, int row, int column) {
     form::Rows rows = frame("NOTE:", row, column);
     QLabel* note = form::label(text);
     note->setWordWrap(true);
-    note->setFixedWidth(330);
-    note->setMinimumHeight(note->heightForWidth(330));
+    const int width = note->fontMetrics().averageCharWidth() * 48;
+    note->setFixedWidth(width);
+    note->setMinimumHeight(note->heightForWidth(width));
     rows.whole(note);
 }
 

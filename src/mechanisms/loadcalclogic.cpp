@@ -9,19 +9,6 @@
 using mech::read;
 using Shape = LoadCalcEntries::Shape;
 
-namespace {
-
-// The entry text of an inertia: three decimals, except that a load too small
-// to show in them keeps three significant digits instead of reading as zero.
-QString inertiaText(double j) {
-    const QString decimals = numbers::format(j, u"##0.000");
-    if (j > 0 && numbers::parse(decimals).value_or(0) == 0)
-        return numbers::general(QString::number(j, 'g', 3).toDouble());
-    return decimals;
-}
-
-} // namespace
-
 LoadCalcEntries loadCalcEntries(const Form& f) {
     const QString chosen = f.option("LoadType");
     const Shape shape = chosen == "SolidCyl"    ? Shape::SolidCylinder
@@ -132,7 +119,7 @@ LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
         return stop(messages::outOfRange());
 
     record.RLoadCalcs = lines;
-    result.inertia = inertiaText(j);
+    result.inertia = numbers::formatNonZero(j, u"##0.000");
     out.proceed = true;
     return result;
 }

@@ -62,26 +62,33 @@ LoadCalculations::LoadCalculations(Host& host)
     : Screen(host, ScreenId::LoadCalculations, "Load Calculations"),
       loadType_(new QGroupBox("Load Type")) {
     bindForm([this]() -> Form& { return loadCalcForm(sizing()); });
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(form::heading("Load Calculations"));
     layout->addWidget(new Illustration(drawShapes, QSize(480, 130)), 0, Qt::AlignHCenter);
 
     loadType_->setObjectName("LoadType");
     auto* shapes = new QHBoxLayout(loadType_);
-    shapes->addWidget(option("LoadType", "SolidCyl", "Solid Cylinder"));
-    shapes->addWidget(option("LoadType", "HollowCyl", "Hollow Cylinder"));
-    shapes->addWidget(option("LoadType", "Rect", "Rectangular"));
+    for (const auto& [name, caption] : {std::pair{"SolidCyl", "Solid Cylinder"},
+                                        {"HollowCyl", "Hollow Cylinder"},
+                                        {"Rect", "Rectangular"}}) {
+        QRadioButton* shape = option("LoadType", name, caption);
+        shapes->addWidget(shape);
+        connect(shape, &QRadioButton::toggled, this, [this] { followShape(); });
+    }
     layout->addWidget(loadType_);
 
     auto* grid = new QGridLayout;
     grid->setColumnStretch(4, 1);
     form::Rows rows(grid);
     rows.add("Select Units:", unitList("LUnits", units::dimensionUnits().texts()));
-    rows.add("Enter Cylinder Diameter:", entry("SolidOD"));
-    rows.add("Enter Hollow Outer Diameter:", entry("HollowOD"));
-    rows.add("Enter Hollow Inner Diameter:", entry("HollowID"));
-    rows.add("Enter Rectangular Length:", entry("RectL"));
-    rows.add("Enter Rectangular Width:", entry("RectW"));
+    dimensions_ = {{"SolidCyl", {entry("SolidOD")}},
+                   {"HollowCyl", {entry("HollowOD"), entry("HollowID")}},
+                   {"Rect", {entry("RectL"), entry("RectW")}}};
+    rows.add("Enter Cylinder Diameter:", dimensions_["SolidCyl"][0]);
+    rows.add("Enter Hollow Outer Diameter:", dimensions_["HollowCyl"][0]);
+    rows.add("Enter Hollow Inner Diameter:", dimensions_["HollowCyl"][1]);
+    rows.add("Enter Rectangular Length:", dimensions_["Rect"][0]);
+    rows.add("Enter Rectangular Width:", dimensions_["Rect"][1]);
     rows.skip(6);
     rows.add("Enter the Weight of the Load:", entry("Weight"),
              unitList("WTUnits", units::loadCalcWeightUnits().texts()),
@@ -98,15 +105,22 @@ LoadCalculations::LoadCalculations(Host& host)
                                          "of gravity of your load to the center of rotation "
                                          "(using the same units as above)."}));
     layout->addLayout(grid);
-    layout->addStretch(1);
-    layout->addLayout(buttonRow(button("Clear", "CLEAR", [this] { clear(); }),
-                                button("Close", "CLOSE", [this] { hide(); }),
-                                button("Calculate", "E N T E R", [this] { enter(); })));
+    QPushButton* close = button("Close", "CLOSE", [this] { hide(); });
+    setEscapeButton(close);
+    footer()->addLayout(buttonRow(button("Clear", "CLEAR", [this] { clear(); }), close,
+                                  button("Calculate", "E N T E R", [this] { enter(); })));
 }
 
 void LoadCalculations::showResults() {
     const Application* opener = sizing().openedBy.value(ScreenId::LoadCalculations);
     loadType_->setTitle(opener ? opener->tag : QString("Load Type"));
+    followShape();
+}
+
+void LoadCalculations::followShape() {
+    const QString chosen = loadCalcForm(sizing()).option("LoadType");
+    for (auto it = dimensions_.cbegin(); it != dimensions_.cend(); ++it)
+        form::setEnabled(it.value(), chosen.isEmpty() || chosen == it.key());
 }
 
 void LoadCalculations::enter() {

@@ -2,6 +2,8 @@
 
 #include "ui/screen.h"
 
+#include <QMap>
+
 class QGroupBox;
 
 // The load inertia calculator: the inertia of a solid cylinder, a hollow
@@ -19,6 +21,9 @@ class LoadCalculations : public Screen {
   private:
     void enter();
     void clear();
+    // The dimensions of the shapes not chosen are greyed out.
+    void followShape();
 
     QGroupBox* loadType_;
+    QMap<QString, QList<QWidget*>> dimensions_; // of each shape
 };

@@ -25,6 +25,12 @@ bool read(const QString& text, double& out);
 
 bool allFinite(std::initializer_list<double> values);
 
+// An efficiency, as a fraction, passes on some of the power and never more
+// than all of it: above 0 and at most 100 %.
+inline bool validEfficiency(double fraction) {
+    return fraction > 0 && fraction <= 1;
+}
+
 } // namespace mech
 
 // BACK on every mechanism screen but the gearbox: with an added gearbox it

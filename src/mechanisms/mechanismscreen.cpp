@@ -11,16 +11,15 @@ MechanismScreen::MechanismScreen(Host& host, const Application& mechanism, const
     : Screen(host, mechanism.screen, setup.title), mechanism_(mechanism), rows_(new QGridLayout),
       frames_(new QGridLayout) {
     bindForm([this]() -> Form& { return mechanismForm(sizing(), mechanism_); });
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(form::heading(setup.heading));
     layout->addWidget(new Illustration(setup.drawing, QSize(420, 170)), 0, Qt::AlignHCenter);
     rows_.grid()->setHorizontalSpacing(8);
     rows_.grid()->setColumnStretch(4, 1);
     layout->addLayout(rows_.grid());
     layout->addLayout(frames_);
-    layout->addStretch(1);
-    layout->addLayout(buttonRow(button("Back", "BACK", [this] { back(); }), closeButton(),
-                                button("Next", "N E X T", [this] { next(); })));
+    footer()->addLayout(buttonRow(button("Back", "BACK", [this] { back(); }), closeButton(),
+                                  button("Next", "N E X T", [this] { next(); })));
 }
 
 form::Rows MechanismScreen::addFrame(QWidget* frame, int row, int column, int rowSpan) {

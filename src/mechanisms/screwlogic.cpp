@@ -105,8 +105,8 @@ Outcome screwDriveNext(SizingRecord& record, const ScrewDriveEntries& e) {
         return Outcome::stop(messages::numbersPlease());
     if (e.load.orientation == Orientation::None)
         return Outcome::stop(linear::orientationMissing());
-    if (sd <= 0 || sl <= 0 || cd <= 0 || cl <= 0 || s.pitch <= 0 || s.efficiency <= 0 ||
-        s.weight <= 0)
+    if (sd <= 0 || sl <= 0 || cd <= 0 || cl <= 0 || s.pitch <= 0 ||
+        !mech::validEfficiency(s.efficiency) || s.weight <= 0)
         return Outcome::stop({"Screw Drive", "Please enter positive values in all text fields."});
     if (e.SystemUnits.isEmpty())
         return Outcome::stop(rotatingUnits());
@@ -149,8 +149,8 @@ Outcome beltScrewNext(SizingRecord& record, const BeltScrewEntries& e) {
     const double etaB = belt / 100;
     if (e.load.orientation == Orientation::None)
         return Outcome::stop(linear::orientationMissingBelt());
-    if (sd <= 0 || sl <= 0 || dp <= 0 || dd <= 0 || t <= 0 || etaB <= 0 || s.pitch <= 0 ||
-        s.efficiency <= 0 || s.weight <= 0)
+    if (sd <= 0 || sl <= 0 || dp <= 0 || dd <= 0 || t <= 0 || !mech::validEfficiency(etaB) ||
+        s.pitch <= 0 || !mech::validEfficiency(s.efficiency) || s.weight <= 0)
         return Outcome::stop(systemValues());
     if (e.SystemUnits.isEmpty())
         return Outcome::stop(rotatingUnits());
@@ -202,8 +202,8 @@ Outcome gbScrewNext(SizingRecord& record, const GBScrewEntries& e) {
     const double etaG = gbEff / 100;
     if (e.load.orientation == Orientation::None)
         return Outcome::stop(linear::orientationMissing());
-    if (n <= 0 || gbInertia <= 0 || etaG <= 0 || sd <= 0 || sl <= 0 || s.pitch <= 0 ||
-        s.efficiency <= 0)
+    if (n <= 0 || gbInertia <= 0 || !mech::validEfficiency(etaG) || sd <= 0 || sl <= 0 ||
+        s.pitch <= 0 || !mech::validEfficiency(s.efficiency))
         return Outcome::stop({"GB Screw", "Please enter positive values for all text fields."});
     if (e.GBUnits.isEmpty())
         return Outcome::stop({"Inertia Units", "Please select the units for the Gearbox Inertia."});
@@ -245,7 +245,7 @@ Outcome nonRScrewNext(SizingRecord& record, const NonRScrewEntries& e) {
         return Outcome::stop(messages::numbersPlease());
     if (e.load.orientation == Orientation::None)
         return Outcome::stop(linear::orientationMissing());
-    if (s.pitch <= 0 || s.efficiency <= 0 || s.weight <= 0)
+    if (s.pitch <= 0 || !mech::validEfficiency(s.efficiency) || s.weight <= 0)
         return Outcome::stop(systemValues());
     if (e.screw.PitchUnits.isEmpty())
         return Outcome::stop(linear::screwPitchUnits());

@@ -62,7 +62,7 @@ Outcome conveyorNext(SizingRecord& record, const ConveyorEntries& e) {
     const double eff = belt / 100;
     if (e.load.orientation == Orientation::None)
         return Outcome::stop(linear::orientationMissingBelt());
-    if (dp <= 0 || dd <= 0 || t <= 0 || eff <= 0 || n <= 0 || w <= 0)
+    if (dp <= 0 || dd <= 0 || t <= 0 || !mech::validEfficiency(eff) || n <= 0 || w <= 0)
         return Outcome::stop(
             {"System Values",
              "Please enter positive values for all text fields (Thrust Force is Optional)."});

@@ -1,5 +1,8 @@
 #include "profiles/moveprofile.h"
 
+#include "flow/axis.h"
+#include "flow/numbers.h"
+
 #include <cmath>
 
 MoveProfile moveProfile(double v, double ta, double t, double accel, double thrust,
@@ -24,4 +27,16 @@ MoveProfile moveProfile(double v, double ta, double t, double accel, double thru
         move.segments << MoveSegment{ta, t - ta, v, v, steady};
     move.segments << MoveSegment{std::max(ta, t - ta), t, v, 0, steady - accel};
     return move;
+}
+
+QStringList moveCaption(const MoveProfile& move) {
+    if (move.isEmpty())
+        return {};
+    QStringList out{"max speed = " + plotLabel(move.maxSpeed) + " revs/sec",
+                    "ta = " + numbers::significant(move.accelTime, 3) + " s"};
+    if (move.openEnded)
+        out << "then at constant speed";
+    else
+        out << "t = " + numbers::significant(move.moveTime, 3) + " s";
+    return out;
 }

@@ -2,6 +2,8 @@
 
 #include "sizing/figures.h"
 
+#include <QStringList>
+
 // Accelerating takes the torque to accelerate on top of thrust and gravity,
 // running at speed thrust and gravity alone, decelerating thrust and gravity
 // less the torque to accelerate. A move time of 0 means constant velocity:
@@ -9,3 +11,7 @@
 // figures make no move (no speed, no time, or not finite).
 MoveProfile moveProfile(double maxSpeed, double accelTime, double moveTime, double accelTorque,
                         double thrust, double gravity);
+
+// The figures the picture of the move states beside it: the maximum speed,
+// the acceleration time and the move time, in the locale's form.
+QStringList moveCaption(const MoveProfile& move);

@@ -65,7 +65,7 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
     // screen was first shown.
     const ProfileSetup setup = profileSetup(sizing().record().MotionType);
 
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     QLabel* heading = form::heading(setup.heading);
     heading->setObjectName("MotionProfile");
     layout->addWidget(heading);
@@ -76,24 +76,29 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
 
     auto* left = new QGridLayout;
     form::Rows tri(left);
-    tri.whole(option("Profile", "Triangular", "Triangular"));
-    tri.add("Enter Move Distance:", entry("TriDist"),
-            unitList("TriMoveUnits", setup.distanceUnits));
-    tri.add("Enter Move Time:", entry("TriMoveTime"), "sec");
+    QRadioButton* triangular = option("Profile", "Triangular", "Triangular");
+    triangle_ = {entry("TriDist"), unitList("TriMoveUnits", setup.distanceUnits),
+                 entry("TriMoveTime")};
+    tri.whole(triangular);
+    tri.add("Enter Move Distance:", triangle_[0], triangle_[1]);
+    tri.add("Enter Move Time:", triangle_[2], "sec");
     left->setRowStretch(tri.row(), 1);
 
     auto* right = new QGridLayout;
     form::Rows trap(right);
-    trap.whole(option("Profile", "Trapezoidal", "Trapezoidal"));
-    trap.add("Enter Move Distance:", entry("TrapDist"),
-             unitList("TrapMoveUnits", setup.distanceUnits));
-    trap.add("Enter Total Move Time:", entry("TrapMoveTime"), "sec");
-    trap.add("Enter Max Speed:", entry("MaxSpeed"), unitList("MaxSpeedUnits", setup.speedUnits));
+    QRadioButton* trapezoidal = option("Profile", "Trapezoidal", "Trapezoidal");
+    trapezoid_ = {
+        entry("TrapDist"),  unitList("TrapMoveUnits", setup.distanceUnits), entry("TrapMoveTime"),
+        entry("MaxSpeed"),  unitList("MaxSpeedUnits", setup.speedUnits),    entry("AccelTime"),
+        entry("AccelDist"), unitList("AccelDistUnits", setup.distanceUnits)};
+    trap.whole(trapezoidal);
+    trap.add("Enter Move Distance:", trapezoid_[0], trapezoid_[1]);
+    trap.add("Enter Total Move Time:", trapezoid_[2], "sec");
+    trap.add("Enter Max Speed:", trapezoid_[3], trapezoid_[4]);
     trap.span(form::label("OR"));
-    trap.add("Enter Acceleration Time:", entry("AccelTime"), "sec");
+    trap.add("Enter Acceleration Time:", trapezoid_[5], "sec");
     trap.span(form::label("OR"));
-    trap.add("Enter Acceleration Distance:", entry("AccelDist"),
-             unitList("AccelDistUnits", setup.distanceUnits));
+    trap.add("Enter Acceleration Distance:", trapezoid_[6], trapezoid_[7]);
     const Message cv{"Constant Velocity",
                      "To enter a constant velocity application, you must select TRAPEZOIDAL, "
                      "then enter the Max Speed, AND either Acceleration Time or Acceleration "
@@ -104,13 +109,22 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
     columns->addSpacing(24);
     columns->addLayout(right);
     layout->addWidget(profile_);
-    layout->addLayout(buttonRow(button("Back", "BACK", [this] { back(); }), closeButton(),
-                                button("Next", "N E X T", [this] { next(); })));
+    for (QRadioButton* choice : {triangular, trapezoidal})
+        connect(choice, &QRadioButton::toggled, this, [this] { followChoice(); });
+    footer()->addLayout(buttonRow(button("Back", "BACK", [this] { back(); }), closeButton(),
+                                  button("Next", "N E X T", [this] { next(); })));
 }
 
 void ProfileScreen::showResults() {
     const Application* opener = sizing().openedBy.value(id());
     profile_->setTitle(opener ? opener->tag : QString("Profile Options"));
+    followChoice();
+}
+
+void ProfileScreen::followChoice() {
+    const QString chosen = profileForm(sizing(), kind_).option("Profile");
+    form::setEnabled(triangle_, chosen != "Trapezoidal");
+    form::setEnabled(trapezoid_, chosen != "Triangular");
 }
 
 void ProfileScreen::next() {

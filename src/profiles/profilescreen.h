@@ -20,7 +20,10 @@ class ProfileScreen : public Screen {
   private:
     void next();
     void back();
+    // The entries of the profile not chosen are greyed out.
+    void followChoice();
 
     ProfileKind kind_;
     QGroupBox* profile_;
+    QList<QWidget*> triangle_, trapezoid_;
 };

@@ -23,7 +23,7 @@ Report::Report(Host& host)
     QLineEdit* sizer = entry("Sizer");
     QLineEdit* company = entry("Company");
     QLineEdit* motor = entry("MotorSelected");
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(form::heading("Motor Sizing Report"));
     appType_->setAlignment(Qt::AlignCenter);
     layout->addWidget(appType_);
@@ -32,6 +32,8 @@ Report::Report(Host& host)
     form::Rows rows(grid);
     for (QLineEdit* e : {sizer, company, motor})
         e->setMinimumWidth(300);
+    for (QLineEdit* e : {sizer, company, motor})
+        e->setMaximumWidth(640);
     rows.add("Sizing Done By:", sizer);
     rows.add("Enter Company/Application:", company);
     rows.add("Enter Name or Part Number of Selected Motor:", motor);
@@ -47,9 +49,9 @@ Report::Report(Host& host)
     actions->addWidget(button("PrintReport", "P R I N T", [this] { print(); }));
     actions->addWidget(button("SaveReport", "S A V E", [this] { save(); }));
     actions->addStretch(1);
-    layout->addLayout(actions);
-    layout->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Findings); }),
-                                closeButton(), nullptr));
+    footer()->addLayout(actions);
+    footer()->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Findings); }),
+                                  closeButton(), nullptr));
 }
 
 void Report::showResults() {

@@ -56,12 +56,13 @@ struct FindingsFigures {
     Need need;                  // its speed is the preliminary speed as shown
     double motorInertia = 0;    // oz-in-sec^2
     double torqueAvailable = 0; // oz-in, at the need's speed
-    double speedAvailable = 0;  // revs/sec, at the need's torque
+    double speedAvailable = 0;  // revs/sec, at the required torque
     double mismatch = 0;        // reflected inertia : motor inertia
     double torqueMargin = 0;    // percent
     double speedMargin = 0;     // percent
     Verdict mismatchVerdict = Verdict::Good;
     Verdict torqueVerdict = Verdict::Good;
     Verdict speedVerdict = Verdict::Good;
+    double requiredTorque = 0; // oz-in, as the motor selection showed it (no motor inertia)
     bool operator==(const FindingsFigures&) const = default;
 };

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace form {
 
 QLabel* heading(const QString& text) {
@@ -30,10 +32,25 @@ QLabel* caption(const QString& text) {
     return l;
 }
 
+namespace {
+
+// Widths in digits of the widget's font, so that fields follow the font size.
+int digits(const QWidget* widget, double count) {
+    return int(widget->fontMetrics().horizontalAdvance(u'0') * count) + 12;
+}
+
+// A number field is wide enough for a long figure and no wider than reads well.
+void numberWidths(QWidget* field) {
+    field->setMinimumWidth(digits(field, 11));
+    field->setMaximumWidth(digits(field, 22));
+}
+
+} // namespace
+
 QLineEdit* entry(const QString& name, const QString& initial) {
     auto* e = new QLineEdit(initial);
     e->setObjectName(name);
-    e->setMinimumWidth(110);
+    numberWidths(e);
     return e;
 }
 
@@ -42,7 +59,7 @@ QLineEdit* display(const QString& name, const QColor& background, const QString&
     d->setObjectName(name);
     d->setReadOnly(true);
     d->setFocusPolicy(Qt::NoFocus);
-    d->setMinimumWidth(110);
+    numberWidths(d);
     setBackground(d, background);
     return d;
 }
@@ -52,14 +69,15 @@ QComboBox* unitList(const QString& name, const QStringList& items) {
     list->setObjectName(name);
     list->addItems(items);
     list->setCurrentIndex(-1);
-    list->setMinimumWidth(110);
+    list->setMinimumWidth(digits(list, 11));
     return list;
 }
 
 QPushButton* button(const QString& name, const QString& caption) {
     auto* b = new QPushButton(caption);
     b->setObjectName(name);
-    b->setAutoDefault(false);
+    // A focused button takes Enter itself.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -69,6 +87,22 @@ void setBackground(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void fitText(QLineEdit* entry) {
+    const int needed = entry->fontMetrics().horizontalAdvance(entry->text()) + 16;
+    entry->setMinimumWidth(std::clamp(needed, digits(entry, 11), digits(entry, 32)));
+    entry->setMaximumWidth(std::max(entry->minimumWidth(), digits(entry, 22)));
+}
+
+void setEnabled(const QList<QWidget*>& fields, bool enabled) {
+    for (QWidget* field : fields) {
+        field->setEnabled(enabled);
+        if (QWidget* window = field->window())
+            for (QLabel* label : window->findChildren<QLabel*>())
+                if (label->buddy() == field)
+                    label->setEnabled(enabled);
+    }
 }
 
 QColor background(const QWidget* widget) {

@@ -25,6 +25,13 @@ QComboBox* unitList(const QString& name, const QStringList& items = {});
 QPushButton* button(const QString& name, const QString& caption);
 
 void setBackground(QWidget* widget, const QColor& colour);
+
+// Widens an entry to show its whole text, within reason.
+void fitText(QLineEdit* entry);
+
+// Greys out (or restores) the fields and the labels that name them, which
+// stay visible.
+void setEnabled(const QList<QWidget*>& fields, bool enabled);
 QColor background(const QWidget* widget);
 
 // Rows of label, field and unit, the labels right-aligned and buddied to their fields.

@@ -2,10 +2,36 @@
 
 #include "flow/axis.h"
 
+#include <algorithm>
+
 namespace plotting {
 
-Axes::Axes(const QRectF& area, QList<double> xTicks, QList<double> yTicks)
-    : area_(area), xTicks_(std::move(xTicks)), yTicks_(std::move(yTicks)) {}
+namespace {
+
+constexpr double gap = 4; // between a label and what it labels
+
+double widest(const QFontMetricsF& metrics, const QList<double>& ticks) {
+    double width = 0;
+    for (double t : ticks)
+        width = std::max(width, metrics.horizontalAdvance(plotLabel(t)));
+    return width;
+}
+
+} // namespace
+
+double Axes::leftMargin(const QFontMetricsF& metrics, const QList<double>& yTicks) {
+    return widest(metrics, yTicks) + 2 * gap;
+}
+
+Axes::Axes(const QRectF& outer, const QFontMetricsF& metrics, QList<double> xTicks,
+           QList<double> yTicks, bool xTitle, double left)
+    : xTicks_(std::move(xTicks)), yTicks_(std::move(yTicks)) {
+    const double line = metrics.lineSpacing();
+    left = std::max(left, leftMargin(metrics, yTicks_));
+    const double right = (xTicks_.isEmpty() ? 0 : widest(metrics, {xTicks_.last()}) / 2) + gap;
+    const double bottom = line + gap + (xTitle ? line + gap : 0);
+    area_ = outer.adjusted(left, line + 2 * gap, -right, -bottom);
+}
 
 QPointF Axes::at(double x, double y) const {
     const double x0 = xTicks_.first(), x1 = xTicks_.last();
@@ -14,7 +40,7 @@ QPointF Axes::at(double x, double y) const {
             area_.bottom() - (y - y0) / (y1 - y0) * area_.height()};
 }
 
-void Axes::draw(QPainter& p, const QString& xTitle, const QString& yTitle) const {
+QRectF Axes::draw(QPainter& p, const QString& xTitle, const QString& yTitle) const {
     p.save();
     p.setPen(QPen(QColor(225, 225, 225), 1));
     for (double x : xTicks_)
@@ -26,22 +52,53 @@ void Axes::draw(QPainter& p, const QString& xTitle, const QString& yTitle) const
     if (yTicks_.first() < 0 && yTicks_.last() > 0)
         p.drawLine(at(xTicks_.first(), 0), at(xTicks_.last(), 0));
     const QFontMetricsF metrics(p.font());
+    const double line = metrics.lineSpacing();
     for (double x : xTicks_) {
+        const QString text = plotLabel(x);
+        const double width = metrics.horizontalAdvance(text) + 2;
         const QPointF pt = at(x, yTicks_.first());
-        p.drawText(QRectF(pt.x() - 30, pt.y() + 2, 60, metrics.height()), Qt::AlignCenter,
-                   plotLabel(x));
+        p.drawText(QRectF(pt.x() - width / 2, pt.y() + gap / 2, width, line), Qt::AlignCenter,
+                   text);
     }
     for (double y : yTicks_) {
+        const QString text = plotLabel(y);
+        const double width = metrics.horizontalAdvance(text) + 2;
         const QPointF pt = at(xTicks_.first(), y);
-        p.drawText(QRectF(pt.x() - 54, pt.y() - metrics.height() / 2, 50, metrics.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, plotLabel(y));
+        p.drawText(QRectF(pt.x() - gap - width, pt.y() - line / 2, width, line),
+                   Qt::AlignRight | Qt::AlignVCenter, text);
     }
-    p.drawText(QRectF(area_.left(), area_.bottom() + metrics.height() + 2, area_.width(),
-                      metrics.height()),
-               Qt::AlignCenter, xTitle);
-    p.drawText(
-        QRectF(area_.left(), area_.top() - metrics.height() - 2, area_.width(), metrics.height()),
-        Qt::AlignLeft | Qt::AlignVCenter, yTitle);
+    if (!xTitle.isEmpty())
+        p.drawText(QRectF(area_.left(), area_.bottom() + line + gap, area_.width(), line),
+                   Qt::AlignCenter, xTitle);
+    const QRectF title(area_.left(), area_.top() - line - gap,
+                       metrics.horizontalAdvance(yTitle) + 2, line);
+    p.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, yTitle);
+    p.restore();
+    return title;
+}
+
+double legendHeight(const QFontMetricsF& metrics, int lines) {
+    return lines * metrics.lineSpacing();
+}
+
+void legend(QPainter& p, const QRectF& box, const QList<LegendLine>& lines) {
+    p.save();
+    const QFontMetricsF metrics(p.font());
+    const double line = metrics.lineSpacing();
+    const double square = metrics.height() * 0.8;
+    double y = box.top();
+    for (const LegendLine& l : lines) {
+        const QRectF symbol(box.left(), y + (line - square) / 2, square, square);
+        if (l.symbol) {
+            p.save();
+            l.symbol(p, symbol);
+            p.restore();
+        }
+        p.setPen(QColor(40, 40, 40));
+        p.drawText(QRectF(symbol.right() + 2 * gap, y, box.width() - square - 2 * gap, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, l.text);
+        y += line;
+    }
     p.restore();
 }
 
@@ -56,16 +113,6 @@ void dashed(QPainter& p, QPointF from, QPointF to) {
     p.save();
     p.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
     p.drawLine(from, to);
-    p.restore();
-}
-
-void label(QPainter& p, QPointF at, const QString& text, bool leftOf) {
-    p.save();
-    p.setPen(QColor(50, 50, 50));
-    const double width = QFontMetricsF(p.font()).horizontalAdvance(text) + 2;
-    const QRectF box = leftOf ? QRectF(at.x() - 4 - width, at.y() - 16, width, 14)
-                              : QRectF(at.x() + 4, at.y() - 16, width, 14);
-    p.drawText(box, (leftOf ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignBottom, text);
     p.restore();
 }
 

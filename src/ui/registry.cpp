@@ -1,6 +1,41 @@
 #include "ui/registry.h"
 
+#include "ui/placement.h"
 #include "ui/screen.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// The room the window system gives a window's frame on `near`'s screen.
+QRect availableNear(const QWidget* near) {
+    QScreen* screen = near ? near->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// A window's decoration, as the one shown beside it has it: a window not
+// shown yet has none to measure.
+QMargins decoration(const QWidget* shown) {
+    if (!shown || !shown->isVisible())
+        return {};
+    const QRect frame = shown->frameGeometry(), inner = shown->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// What a screen needs to show without scrolling.
+QSize needed(const QWidget* screen) {
+    return screen->sizeHint().expandedTo(screen->minimumSizeHint());
+}
+
+void place(QWidget* screen, const QRect& frame, const QMargins& margins) {
+    screen->setGeometry(frame.marginsRemoved(margins));
+    screen->setProperty("placed", true);
+}
+
+} // namespace
 
 ScreenRegistry::~ScreenRegistry() {
     for (const QPointer<Screen>& screen : std::as_const(screens_))
@@ -20,6 +55,9 @@ Screen* ScreenRegistry::get(ScreenId screen) {
     if (entry == factories_.constEnd())
         return nullptr;
     Screen* created = entry->factory();
+    // Layouts show the controls put into them only once control returns to
+    // the event loop; the screen is measured and placed before that.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     screens_.insert(screen, created);
     return created;
 }
@@ -33,11 +71,25 @@ Screen* ScreenRegistry::show(ScreenId name, const QWidget* from) {
     if (!screen)
         return nullptr;
     screen->load();
-    if (from && from != screen)
-        screen->move(from->pos());
+    const QRect available = availableNear(from);
+    const QMargins margins = decoration(from);
+    if (from && from != screen) {
+        // The wizard is one window: the next screen takes the place and size
+        // of the one it replaces.
+        place(
+            screen,
+            placement::replacing(from->frameGeometry(), needed(screen).grownBy(margins), available),
+            margins);
+    } else if (!screen->property("placed").toBool()) {
+        const QSize size = needed(screen).grownBy(margins).boundedTo(available.size());
+        QRect frame(QPoint(), size);
+        frame.moveCenter(available.center());
+        place(screen, placement::inside(frame, available), margins);
+    }
     screen->show();
     screen->raise();
     screen->activateWindow();
+    screen->focusFirst();
     return screen;
 }
 
@@ -46,10 +98,16 @@ Screen* ScreenRegistry::showBeside(ScreenId name, const QWidget* from) {
     if (!screen)
         return nullptr;
     screen->load();
-    if (from)
-        screen->move(from->frameGeometry().topRight() + QPoint(8, 0));
+    if (from) {
+        const QMargins margins = decoration(from);
+        const QSize size = screen->property("placed").toBool() ? screen->frameGeometry().size()
+                                                               : needed(screen).grownBy(margins);
+        place(screen, placement::beside(size, from->frameGeometry(), availableNear(from)), margins);
+    }
     screen->show();
     screen->raise();
+    screen->activateWindow();
+    screen->focusFirst();
     return screen;
 }
 

@@ -3,18 +3,148 @@
 #include "ui/messages.h"
 #include "ui/registry.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
-Screen::Screen(Host& host, ScreenId id, const QString& title) : host_(host), id_(id) {
+#include <algorithm>
+
+namespace {
+
+// A scroll area that asks for the room its content needs, and scrolls when
+// the window gives it less.
+class FittingScrollArea : public QScrollArea {
+  public:
+    QSize sizeHint() const override {
+        const QSize content = widget() ? widget()->sizeHint() : QSize();
+        return content + QSize(2 * frameWidth(), 2 * frameWidth());
+    }
+    QSize minimumSizeHint() const override {
+        const int minimumWidth = widget() ? widget()->minimumSizeHint().width() : 0;
+        return {minimumWidth + verticalScrollBar()->sizeHint().width(),
+                fontMetrics().lineSpacing() * 6};
+    }
+};
+
+// Every focusable widget of the layout, in the order a person reads them:
+// a grid row by row, a box in its order, frames and scrolled contents within.
+void collect(QLayout* layout, QList<QWidget*>& out);
+
+void visit(QLayoutItem* item, QList<QWidget*>& out) {
+    if (!item)
+        return;
+    if (QWidget* w = item->widget()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            out << w;
+        if (auto* scroll = qobject_cast<QScrollArea*>(w); scroll && scroll->widget())
+            collect(scroll->widget()->layout(), out);
+        else if (w->layout())
+            collect(w->layout(), out);
+    } else if (QLayout* inner = item->layout()) {
+        collect(inner, out);
+    }
+}
+
+void collect(QLayout* layout, QList<QWidget*>& out) {
+    if (!layout)
+        return;
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        QList<QLayoutItem*> seen;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            for (int column = 0; column < grid->columnCount(); ++column)
+                if (QLayoutItem* item = grid->itemAtPosition(row, column);
+                    item && !seen.contains(item)) {
+                    seen << item;
+                    visit(item, out);
+                }
+        return;
+    }
+    for (int i = 0; i < layout->count(); ++i)
+        visit(layout->itemAt(i), out);
+}
+
+// Layouts remember their size hints; one filled after a layout around it
+// measured it leaves that one's memory stale.
+void forget(QLayout* layout) {
+    if (!layout)
+        return;
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->layout())
+            forget(item->layout());
+        else if (QWidget* w = item->widget(); w && w->layout())
+            forget(w->layout());
+    }
+    layout->invalidate();
+}
+
+bool isHelp(const QWidget* w) {
+    const auto* b = qobject_cast<const QAbstractButton*>(w);
+    return b && b->text() == "?";
+}
+
+} // namespace
+
+Screen::Screen(Host& host, ScreenId id, const QString& title)
+    : host_(host), id_(id), scroll_(new FittingScrollArea), body_(new QVBoxLayout),
+      footer_(new QVBoxLayout) {
     setObjectName(screenName(id));
     setWindowTitle(title);
     setAttribute(Qt::WA_QuitOnClose, true);
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->addLayout(body_);
+    // The content keeps to the top of a window made taller.
+    column->addStretch(1);
+    scroll_->setWidget(content);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll_, 1);
+    footer_->setContentsMargins(9, 0, 9, 9);
+    outer->addLayout(footer_);
+}
+
+QSize Screen::sizeHint() const {
+    // Measured afresh: the layout's memory of the scroll area is taken
+    // before the screen fills its body.
+    const QSize body = scroll_->sizeHint();
+    const QSize foot = footer_->sizeHint();
+    return {std::max(body.width(), foot.width()), body.height() + foot.height()};
+}
+
+void Screen::orderTabs() {
+    QList<QWidget*> order;
+    collect(layout(), order);
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    tabsOrdered_ = true;
+}
+
+void Screen::focusFirst() {
+    if (!tabsOrdered_)
+        orderTabs();
+    QList<QWidget*> order;
+    collect(body_, order);
+    const auto usable = [](const QWidget* w) { return w->isEnabled() && !w->isHidden(); };
+    for (QWidget* w : std::as_const(order))
+        if (auto* e = qobject_cast<QLineEdit*>(w); e && !e->isReadOnly() && usable(e))
+            return e->setFocus(Qt::OtherFocusReason);
+    for (QWidget* w : std::as_const(order))
+        if (usable(w) && !isHelp(w) && qobject_cast<QAbstractButton*>(w))
+            return w->setFocus(Qt::OtherFocusReason);
+    if (mainButton_)
+        mainButton_->setFocus(Qt::OtherFocusReason);
 }
 
 void Screen::bindForm(std::function<Form&()> form) {
@@ -79,6 +209,8 @@ void Screen::load() {
         }
     }
     showResults();
+    forget(scroll_->widget()->layout());
+    scroll_->updateGeometry();
 }
 
 void Screen::moveTo(ScreenId screen) {
@@ -103,7 +235,7 @@ bool Screen::apply(const Outcome& outcome) {
 
 QPushButton* Screen::helpButton(const QString& name, const Message& message) {
     QPushButton* b = button(name, "?", [this, message] { inform(message); });
-    b->setFixedWidth(28);
+    b->setFixedWidth(std::max(28, b->fontMetrics().horizontalAdvance("?") + 18));
     return b;
 }
 
@@ -121,10 +253,14 @@ void Screen::setMainButton(QPushButton* button) {
 }
 
 void Screen::keyPressEvent(QKeyEvent* event) {
-    // Entries pass Enter on to their screen, which presses its main button.
+    // Entries and options pass Enter on to their screen, which presses its
+    // main button; a focused button has taken it already.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && mainButton_ && mainButton_->isVisible() && mainButton_->isEnabled()) {
-        mainButton_->click();
+    QPushButton* target = enter                            ? mainButton_
+                          : event->key() == Qt::Key_Escape ? escapeButton_
+                                                           : nullptr;
+    if (target && target->isVisible() && target->isEnabled()) {
+        target->click();
         return;
     }
     QWidget::keyPressEvent(event);

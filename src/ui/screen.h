@@ -15,10 +15,14 @@ class QBoxLayout;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class QScrollArea;
+class QVBoxLayout;
 
 // A window of the program: a top-level, non-modal widget named after its
 // screen. It shows its part of the sizing: its entries live in the sizing,
 // which it loads them from whenever it is shown and hands every change to.
+// Its body scrolls when the screen is too small for it; the buttons at its
+// foot stay in view.
 class Screen : public QWidget {
     Q_OBJECT
   public:
@@ -29,6 +33,12 @@ class Screen : public QWidget {
     // stand there, and what the screen shows of the results. Loading changes
     // no entry of the sizing and reacts to nothing.
     void load();
+
+    // Opened: the keyboard starts on the first entry, or on the first choice
+    // where the screen has none.
+    void focusFirst();
+
+    QSize sizeHint() const override;
 
   protected:
     Host& host() const { return host_; }
@@ -43,6 +53,10 @@ class Screen : public QWidget {
 
     // What the screen shows besides its entries; called by load.
     virtual void showResults() {}
+
+    // The scrolling body, top down, and the rows of buttons at the foot.
+    QVBoxLayout* body() const { return body_; }
+    QVBoxLayout* footer() const { return footer_; }
 
     // Shows `screen` where this one stands and hides this one.
     void moveTo(ScreenId screen);
@@ -64,8 +78,11 @@ class Screen : public QWidget {
     // A button that opens a side tool beside this screen.
     QPushButton* toolButton(const QString& name, const QString& caption, ScreenId screen);
 
-    // The main button, pressed by Enter anywhere on the screen.
+    // The main button, pressed by Enter in an entry; a focused button takes
+    // Enter and Space itself.
     void setMainButton(QPushButton* button);
+    // The button Esc presses: a side tool's CLOSE or CANCEL.
+    void setEscapeButton(QPushButton* button) { escapeButton_ = button; }
 
     // The usual bottom row: BACK and CLOSE on the left, the main button on the right.
     QBoxLayout* buttonRow(QPushButton* back, QPushButton* close, QPushButton* main);
@@ -73,11 +90,19 @@ class Screen : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // Tab follows what the screen shows: its body top down and left to
+    // right, its buttons last.
+    void orderTabs();
     Form* form() const { return form_ ? &form_() : nullptr; }
 
     Host& host_;
     ScreenId id_;
     QPushButton* mainButton_ = nullptr;
+    QPushButton* escapeButton_ = nullptr;
+    QScrollArea* scroll_;
+    QVBoxLayout* body_;
+    QVBoxLayout* footer_;
+    bool tabsOrdered_ = false;
     std::function<Form&()> form_;
     QList<QLineEdit*> entries_;
     QList<QComboBox*> unitLists_;

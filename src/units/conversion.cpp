@@ -37,7 +37,7 @@ Conversion::Conversion(Host& host)
       intxt_(form::entry("Intxt")), inUnits_(form::display("InUnits", colours::lightGrey)),
       outtxt_(form::display("Outtxt", colours::lightGrey, "0")),
       outUnits_(form::display("OutUnits", colours::lightGrey)) {
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = body();
     layout->addWidget(form::heading("Unit Conversions"));
 
     auto* type = new QGroupBox("Type");
@@ -66,7 +66,9 @@ Conversion::Conversion(Host& host)
     rows.add("Input:", intxt_, inUnits_);
     rows.add("Output:", outtxt_, outUnits_);
     layout->addLayout(grid);
-    layout->addLayout(buttonRow(nullptr, button("Close", "CLOSE", [this] { hide(); }), nullptr));
+    QPushButton* close = button("Close", "CLOSE", [this] { hide(); });
+    setEscapeButton(close);
+    footer()->addLayout(buttonRow(nullptr, close, nullptr));
 
     connect(input_, &QListWidget::itemSelectionChanged, this,
             [this] { unitChosen(input_, inUnits_); });

@@ -115,6 +115,34 @@ class PlotLogicTest : public QObject {
 
     // The findings carry what the torque-speed picture draws: the need, the
     // motor's two figures and the margins' verdicts.
+    // The figures stated under the picture of the move.
+    void moveCaption_data() {
+        QTest::addColumn<double>("accelTime");
+        QTest::addColumn<double>("moveTime");
+        QTest::addColumn<QStringList>("caption");
+        QTest::newRow("triangle") << 0.5 << 1.0
+                                  << QStringList{"max speed = 20 revs/sec", "ta = 0.500 s",
+                                                 "t = 1.00 s"};
+        QTest::newRow("a third of a second")
+            << 1.0 / 3 << 1.0
+            << QStringList{"max speed = 20 revs/sec", "ta = 0.333 s", "t = 1.00 s"};
+        QTest::newRow("long and short")
+            << 0.0125 << 12.5
+            << QStringList{"max speed = 20 revs/sec", "ta = 0.0125 s", "t = 12.5 s"};
+        QTest::newRow("constant velocity")
+            << 0.2 << 0.0
+            << QStringList{"max speed = 20 revs/sec", "ta = 0.200 s", "then at constant speed"};
+    }
+    void moveCaption() {
+        QFETCH(double, accelTime);
+        QFETCH(double, moveTime);
+        QFETCH(QStringList, caption);
+        QCOMPARE(::moveCaption(moveProfile(20, accelTime, moveTime, 25, 5, 2)), caption);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(::moveCaption(moveProfile(20, accelTime, moveTime, 25, 5, 2)).value(1),
+                 caption.value(1).replace('.', ','));
+    }
+
     void operatingPoints() {
         SizingRecord r;
         r.ReflectedJ = 0.25;
@@ -122,6 +150,7 @@ class PlotLogicTest : public QObject {
         r.T_Thrust = 10;
         PreliminaryFigures preliminary;
         preliminary.need.speed = 20;
+        preliminary.need.totalTorque = 75.345;
         SelectionOutcome out = selectionNext(r, {"0.01", "150", "40"}, preliminary);
         QVERIFY(out.outcome.proceed);
         FindingsFigures f = out.findings;
@@ -132,10 +161,20 @@ class PlotLogicTest : public QObject {
         QCOMPARE(f.torqueVerdict, Verdict::Good);
         QCOMPARE(f.speedVerdict, Verdict::Good);
         QVERIFY(drawable(f));
+        // The motor's speed point stands at the torque the engineer read it at.
+        QCOMPARE(f.requiredTorque, 75.345);
+        QCOMPARE(
+            operatingLegend(f),
+            (QStringList{"needed: 75.35 oz-in at 20 revs/sec",
+                         "motor: 150 oz-in at 20.000 revs/sec, 40 revs/sec at 75.345 oz-in",
+                         "torque margin: 99.08 % \u2713 OK", "speed margin: 100.00 % \u2713 OK"}));
 
         f = selectionNext(r, {"0.01", "80", "25"}, preliminary).findings;
         QCOMPARE(f.torqueVerdict, Verdict::Bad);
         QCOMPARE(f.speedVerdict, Verdict::Bad);
+        QCOMPARE(operatingLegend(f).mid(2), (QStringList{"torque margin: 6.18 % \u2717 LOW",
+                                                         "speed margin: 25.00 % \u2717 LOW"}));
+        QCOMPARE(verdictMark(FindingsDisplay::Mismatch, Verdict::Bad), QString("\u2717 HIGH"));
 
         // A need of no torque, or less than none, is not drawn.
         r.T_Thrust = -100;

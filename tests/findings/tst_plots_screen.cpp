@@ -9,7 +9,7 @@ namespace {
 
 // The plot drawn, as the engineer sees it.
 QImage drawn(QWidget* plot) {
-    plot->resize(plot->minimumSize());
+    plot->resize(plot->minimumSizeHint());
     return plot->grab().toImage();
 }
 

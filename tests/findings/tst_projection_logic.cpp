@@ -44,18 +44,26 @@ class ProjectionLogicTest : public QObject {
             << "2"
             << "0.000"
             << "" << QStringList{"0.03", "", "25.00", "20.00"};
-        QTest::newRow("empty") << ""
-                               << "0.010"
-                               << "Numbers Please!" << QStringList{};
+        // On the way to 0.5 or 1e2: nothing projected, nothing said.
+        for (const char* typing : {"", " ", "+", "0", "0.", ".", "0.0", "1e", "2E-"})
+            QTest::addRow("on the way: '%s'", typing) << typing << "0.010"
+                                                      << "" << QStringList{"", "", "", ""};
+        QTest::newRow("a small reflected inertia keeps its digits")
+            << "20"
+            << "0.010"
+            << "" << QStringList{"0.000250", "0.03", "2.50", "200.00"};
+        QTest::newRow("zero never raised") << "0e5"
+                                           << "0.010"
+                                           << "Positive Please!" << QStringList{};
+        QTest::newRow("a blank after zero") << "0 "
+                                            << "0.010"
+                                            << "Positive Please!" << QStringList{};
         QTest::newRow("letters") << "two"
                                  << "0.010"
                                  << "Numbers Please!" << QStringList{};
         QTest::newRow("overflow") << "1e999"
                                   << "0.010"
                                   << "Numbers Please!" << QStringList{};
-        QTest::newRow("zero") << "0"
-                              << "0.010"
-                              << "Positive Please!" << QStringList{};
         QTest::newRow("minus zero") << "-0"
                                     << "0.010"
                                     << "Positive Please!" << QStringList{};
@@ -90,6 +98,12 @@ class ProjectionLogicTest : public QObject {
         const Projection p = ::project(shown("0,100", "0,010", "1.234,50", "10"), "2,5");
         QCOMPARE((QStringList{p.NewJ, p.NewMis, p.NewT, p.NewSp}),
                  (QStringList{"0,02", "1,60", "493,80", "25,00"}));
+        // The comma forms on the way.
+        for (const char* typing : {"0,", ",", "0,0"}) {
+            const Projection typed = ::project(shown("0,100", "0,010", "1.234,50", "10"), typing);
+            QVERIFY(!typed.message);
+            QCOMPARE(typed.NewJ, QString());
+        }
     }
 
     void add_data() {

@@ -163,6 +163,31 @@ class NumbersTest : public QObject {
         QLocale::setDefault(locale);
         QCOMPARE(numbers::format(value, pattern), text);
     }
+
+    // An inertia display never shows a figure that is not zero as zero.
+    void formatNonZero_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        const QLocale en = english();
+        QTest::newRow("tiny keeps three digits") << en << "##0.000" << 0.0004 << "0.000400";
+        QTest::newRow("smaller") << en << "##0.000" << 0.0000809 << "0.0000809";
+        QTest::newRow("rounded up to show") << en << "##0.000" << 0.0005 << "0.001";
+        QTest::newRow("shown as it is") << en << "##0.000" << 0.002 << "0.002";
+        QTest::newRow("zero stays zero") << en << "##0.000" << 0.0 << "0.000";
+        QTest::newRow("negative") << en << "##0.000" << -0.00012345 << "-0.000123";
+        QTest::newRow("two decimals") << en << "##0.00" << 0.0025 << "0.00250";
+        QTest::newRow("comma") << german() << "##0.000" << 0.0004 << "0,000400";
+    }
+    void formatNonZero() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, pattern);
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QLocale::setDefault(locale);
+        QCOMPARE(numbers::formatNonZero(value, pattern), text);
+    }
 };
 
 QTEST_GUILESS_MAIN(NumbersTest)

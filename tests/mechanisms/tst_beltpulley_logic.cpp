@@ -127,6 +127,8 @@ class BeltPulleyLogicTest : public QObject {
             << with([](auto& e) { e.Thickness = "-0"; }) << "Pulley Specs" << positive << "0";
         QTest::newRow("zero efficiency")
             << with([](auto& e) { e.BeltEfficiency = "0"; }) << "Pulley Specs" << positive << "0";
+        QTest::newRow("efficiency over 100") << with([](auto& e) { e.BeltEfficiency = "100.01"; })
+                                             << "Pulley Specs" << positive << "0";
         QTest::newRow("no material, and no load") << with([](auto& e) {
             e.Material.clear();
             e.BPInertia = "0";

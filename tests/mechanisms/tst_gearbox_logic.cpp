@@ -39,8 +39,8 @@ class GearboxLogicTest : public QObject {
         pounds.GBUnits = "lb-in-sec^2";
         QTest::newRow("lb-in-sec^2") << pounds << 16 + 0.5 / 22.5 << "0";
         GearboxEntries efficient = example();
-        efficient.GBEfficiency = "150";
-        QTest::newRow("efficiency 150") << efficient << 0.06 / 386.4 + 0.5 / 37.5 << "0";
+        efficient.GBEfficiency = "100";
+        QTest::newRow("efficiency 100") << efficient << 0.06 / 386.4 + 0.5 / 25 << "0";
         GearboxEntries torque = example();
         torque.TConst = "10";
         QTest::newRow("constant torque not divided") << torque << 0.0223775 << "10";
@@ -96,6 +96,9 @@ class GearboxLogicTest : public QObject {
                                   << "Please select units for the Gearbox Inertia.";
         QTest::newRow("zero efficiency")
             << with([](auto& e) { e.GBEfficiency = "0"; }) << "Gearbox Efficiency"
+            << "Please enter a valid Gearbox Efficiency.";
+        QTest::newRow("efficiency over 100")
+            << with([](auto& e) { e.GBEfficiency = "100.01"; }) << "Gearbox Efficiency"
             << "Please enter a valid Gearbox Efficiency.";
         QTest::newRow("no load")
             << with([](auto& e) { e.LoadInertia = "-0"; }) << "Load Inertia"

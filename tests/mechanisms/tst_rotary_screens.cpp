@@ -259,8 +259,9 @@ class RotaryScreensTest : public QObject {
         Harness h;
         openGearbox(h);
         h.type("Gearbox", "GBEfficiency", "0");
-        const QStringList expected{"Reduction", "Gearbox Inertia", "Inertia Units",
-                                   "Gearbox Efficiency", "Load Inertia"};
+        // An efficiency above 100 % is refused like one of 0; 100 % passes.
+        const QStringList expected{"Reduction",          "Gearbox Inertia",    "Inertia Units",
+                                   "Gearbox Efficiency", "Gearbox Efficiency", "Load Inertia"};
         QStringList titles;
         for (int step = 0; step < expected.size(); ++step) {
             h.click("Gearbox", "Next");
@@ -272,7 +273,9 @@ class RotaryScreensTest : public QObject {
             if (step == 2)
                 h.choose("Gearbox", "GBUnits", "lb-in^2");
             if (step == 3)
-                h.type("Gearbox", "GBEfficiency", "150");
+                h.type("Gearbox", "GBEfficiency", "100.01");
+            if (step == 4)
+                h.type("Gearbox", "GBEfficiency", "100");
         }
         QCOMPARE(titles, expected);
         QCOMPARE(stored(h.record().RotaryReduction), QString("0"));

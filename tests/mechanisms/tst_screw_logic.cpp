@@ -184,6 +184,12 @@ class ScrewLogicTest : public QObject {
             << "Screw Drive"
             << "Please enter positive values in all text fields."
             << "0";
+        QTest::newRow("screw: efficiency over 100")
+            << with(screwDriveNext, screwDrive(),
+                    [](auto& e) { e.screw.ScrewEfficiency = "100.01"; })
+            << "Screw Drive"
+            << "Please enter positive values in all text fields."
+            << "0";
         QTest::newRow("screw: no length units")
             << with(screwDriveNext, screwDrive(), [](auto& e) { e.SystemUnits.clear(); })
             << "BP Units" << rotating << "0";
@@ -214,6 +220,9 @@ class ScrewLogicTest : public QObject {
         QTest::newRow("belt screw: zero belt efficiency")
             << with(beltScrewNext, beltScrew(), [](auto& e) { e.BeltEfficiency = "0"; })
             << "System Values" << systemValues << "0";
+        QTest::newRow("belt screw: belt efficiency over 100")
+            << with(beltScrewNext, beltScrew(), [](auto& e) { e.BeltEfficiency = "101"; })
+            << "System Values" << systemValues << "0";
         QTest::newRow("belt screw: no length units")
             << with(beltScrewNext, beltScrew(), [](auto& e) { e.SystemUnits.clear(); })
             << "BP Units" << rotating << "0";
@@ -243,6 +252,11 @@ class ScrewLogicTest : public QObject {
             << with(gbScrewNext, gbScrew(), [](auto& e) { e.GBInertia = "0"; }) << "GB Screw"
             << "Please enter positive values for all text fields."
             << "0";
+        QTest::newRow("gearbox screw: gearbox efficiency over 100")
+            << with(gbScrewNext, gbScrew(), [](auto& e) { e.GBEfficiency = "100.01"; })
+            << "GB Screw"
+            << "Please enter positive values for all text fields."
+            << "0";
         QTest::newRow("gearbox screw: no inertia units")
             << with(gbScrewNext, gbScrew(), [](auto& e) { e.GBUnits.clear(); }) << "Inertia Units"
             << "Please select the units for the Gearbox Inertia."
@@ -267,6 +281,9 @@ class ScrewLogicTest : public QObject {
             << "Orientation" << orientation << "0";
         QTest::newRow("non-rotating: zero weight")
             << with(nonRScrewNext, nonRScrew(), [](auto& e) { e.load.LoadWeight = "-0"; })
+            << "System Values" << systemValues << "0";
+        QTest::newRow("non-rotating: screw efficiency over 100")
+            << with(nonRScrewNext, nonRScrew(), [](auto& e) { e.screw.ScrewEfficiency = "150"; })
             << "System Values" << systemValues << "0";
         QTest::newRow("non-rotating: no pitch units")
             << with(nonRScrewNext, nonRScrew(), [](auto& e) { e.screw.PitchUnits.clear(); })

@@ -178,6 +178,11 @@ class TangentialLogicTest : public QObject {
             << "System Values"
             << "Please enter positive values for all text fields (Thrust Force is Optional)."
             << false;
+        QTest::newRow("conveyor: belt efficiency over 100")
+            << with(conveyorNext, conveyor(), [](auto& e) { e.BeltEfficiency = "100.01"; })
+            << "System Values"
+            << "Please enter positive values for all text fields (Thrust Force is Optional)."
+            << false;
         QTest::newRow("conveyor: no units, no material")
             << with(conveyorNext, conveyor(),
                     [](auto& e) {

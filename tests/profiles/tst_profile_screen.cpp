@@ -79,11 +79,12 @@ class ProfileScreenTest : public QObject {
         QFETCH(QString, text);
         Harness h;
         toProfile(h);
-        h.click("RotaryMP", "Triangular");
         h.type("RotaryMP", "TriDist", "10");
         h.choose("RotaryMP", "TriMoveUnits", "revs");
         h.type("RotaryMP", "TriMoveTime", "1");
         h.type("RotaryMP", entry, text);
+        // Typed before the choice greys out the other profile's entries.
+        h.click("RotaryMP", "Triangular");
         h.click("RotaryMP", "Next");
         QCOMPARE(h.messages.take(),
                  (QList<Message>{{"Numbers Please", "Please enter numeric values only"}}));
@@ -93,8 +94,13 @@ class ProfileScreenTest : public QObject {
         QCOMPARE(stored(h.record().SpdMultiplier), QString("0"));
         QVERIFY(h.record().RMotionProfiles.isEmpty());
 
-        // Mended, the same NEXT goes on.
-        h.type("RotaryMP", entry, entry.startsWith("Tri") ? "1" : "0");
+        // Mended, the same NEXT goes on; the other profile's entry is mended
+        // with that profile chosen.
+        const bool other = !entry.startsWith("Tri");
+        if (other)
+            h.click("RotaryMP", "Trapezoidal");
+        h.type("RotaryMP", entry, other ? "0" : "1");
+        h.click("RotaryMP", "Triangular");
         h.click("RotaryMP", "Next");
         QVERIFY(h.messages.shown.isEmpty());
         QCOMPARE(h.shownWindows(), QStringList{"Preliminary"});

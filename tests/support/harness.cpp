@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTimer>
 
 namespace {
@@ -96,9 +97,21 @@ QColor Harness::colour(const QString& windowName, const QString& name) const {
     return w ? w->palette().color(QPalette::Base) : QColor();
 }
 
+namespace {
+
+// Scrolls the control into view, as a person would before using it.
+void reveal(QWidget* control) {
+    for (QWidget* w = control->parentWidget(); w; w = w->parentWidget())
+        if (auto* scroll = qobject_cast<QScrollArea*>(w))
+            scroll->ensureWidgetVisible(control);
+}
+
+} // namespace
+
 void Harness::click(const QString& windowName, const QString& button) {
     auto* b = control<QAbstractButton>(windowName, button);
     QVERIFY2(b, qPrintable("no button " + windowName + "." + button));
+    reveal(b);
     // Near the left edge, where an option's indicator and caption are.
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(qMin(8, b->width() / 2), b->height() / 2));
 }
