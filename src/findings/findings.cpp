@@ -34,6 +34,7 @@ Findings::Findings(Host& host)
     const auto shown = [this](FindingsDisplay d) { return displays_[int(d)]; };
 
     QVBoxLayout* layout = body();
+    letBodyFill();
     layout->addWidget(form::heading("Selection Findings"));
 
     misRatio_->setMinimumWidth(0);

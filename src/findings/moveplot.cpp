@@ -132,7 +132,8 @@ void MovePlot::paintEvent(QPaintEvent*) {
     p.setPen(QColor(40, 40, 40));
     for (const auto& [time, tag] : tags) {
         const double width = metrics.horizontalAdvance(tag) + 4;
-        const QRectF box(speed.at(time, 0).x() - width / 2, title.top(), width, line);
+        QRectF box(speed.at(time, 0).x() - width / 2, title.top(), width, line);
+        box.moveRight(std::min(box.right(), all.right()));
         if (std::any_of(taken.begin(), taken.end(),
                         [&](const QRectF& r) { return r.intersects(box); }))
             continue;

@@ -44,7 +44,7 @@ OperatingPlot::OperatingPlot(QWidget* parent) : QWidget(parent) {
 
 QSize OperatingPlot::minimumSizeHint() const {
     const QFontMetricsF m(font());
-    return QSize(int(m.averageCharWidth() * 56), int(m.lineSpacing() * 22));
+    return QSize(int(m.averageCharWidth() * 56), int(m.lineSpacing() * 17));
 }
 
 QSize OperatingPlot::sizeHint() const {

@@ -14,6 +14,7 @@
 Preliminary::Preliminary(Host& host)
     : Screen(host, ScreenId::Preliminary, "Preliminary Findings"), plot_(new MovePlot) {
     QVBoxLayout* layout = body();
+    letBodyFill();
     layout->addWidget(form::heading("Preliminary Findings"));
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
@@ -24,10 +25,13 @@ Preliminary::Preliminary(Host& host)
         rows.add(label, shown, unit);
         return shown;
     };
-    QLineEdit* application = display("Application Type:", "App", {}, colours::lightGrey);
+    // The application type, longer than a figure, spans the units' column.
+    QLineEdit* application = form::display("App", colours::lightGrey);
+    displays_ << application;
     const int letter = application->fontMetrics().averageCharWidth();
     application->setMinimumWidth(letter * 34);
     application->setMaximumWidth(letter * 44);
+    rows.span(application, "Application Type:");
     display("Load Weight:", "Weight", "oz", colours::lightGrey);
     display("Reflected Inertia:", "ReflectedJ", "oz-in-sec^2", colours::lightGrey);
     display("Torque to Accelerate:", "Taccl", "oz-in", colours::lightGrey);

@@ -41,7 +41,7 @@ void drawShapes(QPainter& p, const QRectF& r) {
     p.drawText(QRectF(c2.x() - 20, cy - 18, 40, 16), Qt::AlignCenter, "ID");
     p.drawText(QRectF(c2.x() + 30, cy + 26, 40, 16), Qt::AlignCenter, "OD");
     // Rectangular block: length and width.
-    const QRectF block(r.left() + 2 * w + 20, cy - 30, w - 40, 60);
+    const QRectF block(r.left() + 2 * w + 16, cy - 30, w - 56, 60);
     p.setBrush(QColor(230, 200, 150));
     p.drawRect(block);
     p.setBrush(Qt::NoBrush);

@@ -24,8 +24,10 @@ Report::Report(Host& host)
     QLineEdit* company = entry("Company");
     QLineEdit* motor = entry("MotorSelected");
     QVBoxLayout* layout = body();
+    letBodyFill();
     layout->addWidget(form::heading("Motor Sizing Report"));
     appType_->setAlignment(Qt::AlignCenter);
+    appType_->setMaximumWidth(QWIDGETSIZE_MAX);
     layout->addWidget(appType_);
 
     auto* grid = new QGridLayout;

@@ -136,8 +136,11 @@ void Rows::whole(QWidget* widget) {
 }
 
 void Rows::span(QWidget* widget, const QString& text) {
-    if (!text.isEmpty())
-        grid_->addWidget(label(text), row_, 0, Qt::AlignRight | Qt::AlignVCenter);
+    if (!text.isEmpty()) {
+        QLabel* l = label(text);
+        l->setBuddy(widget);
+        grid_->addWidget(l, row_, 0, Qt::AlignRight | Qt::AlignVCenter);
+    }
     grid_->addWidget(widget, row_, 1, 1, 3, Qt::AlignLeft);
     ++row_;
 }

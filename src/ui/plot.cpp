@@ -28,7 +28,9 @@ Axes::Axes(const QRectF& outer, const QFontMetricsF& metrics, QList<double> xTic
     : xTicks_(std::move(xTicks)), yTicks_(std::move(yTicks)) {
     const double line = metrics.lineSpacing();
     left = std::max(left, leftMargin(metrics, yTicks_));
-    const double right = (xTicks_.isEmpty() ? 0 : widest(metrics, {xTicks_.last()}) / 2) + gap;
+    const double right = std::max(metrics.averageCharWidth(),
+                                  xTicks_.isEmpty() ? 0 : widest(metrics, {xTicks_.last()}) / 2) +
+                         gap;
     const double bottom = line + gap + (xTitle ? line + gap : 0);
     area_ = outer.adjusted(left, line + 2 * gap, -right, -bottom);
 }

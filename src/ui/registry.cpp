@@ -81,9 +81,11 @@ Screen* ScreenRegistry::show(ScreenId name, const QWidget* from) {
             placement::replacing(from->frameGeometry(), needed(screen).grownBy(margins), available),
             margins);
     } else if (!screen->property("placed").toBool()) {
+        // The wizard starts on the left, leaving room beside it for its tools.
         const QSize size = needed(screen).grownBy(margins).boundedTo(available.size());
         QRect frame(QPoint(), size);
         frame.moveCenter(available.center());
+        frame.moveLeft(available.left() + std::min(48, (available.width() - size.width()) / 2));
         place(screen, placement::inside(frame, available), margins);
     }
     screen->show();

@@ -115,6 +115,12 @@ Screen::Screen(Host& host, ScreenId id, const QString& title)
     outer->addLayout(footer_);
 }
 
+void Screen::letBodyFill() {
+    auto* column = static_cast<QVBoxLayout*>(scroll_->widget()->layout());
+    column->setStretch(0, 1);
+    column->setStretch(1, 0);
+}
+
 QSize Screen::sizeHint() const {
     // Measured afresh: the layout's memory of the scroll area is taken
     // before the screen fills its body.

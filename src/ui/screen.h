@@ -57,6 +57,9 @@ class Screen : public QWidget {
     // The scrolling body, top down, and the rows of buttons at the foot.
     QVBoxLayout* body() const { return body_; }
     QVBoxLayout* footer() const { return footer_; }
+    // A body with a part that grows with the window (a picture, a list)
+    // fills it rather than keeping to the top.
+    void letBodyFill();
 
     // Shows `screen` where this one stands and hides this one.
     void moveTo(ScreenId screen);
