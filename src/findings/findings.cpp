@@ -29,7 +29,9 @@ Findings::Findings(Host& host)
                                        {"MaxSpeed", lightYellow},
                                        {"Mismatch", lightYellow},
                                        {"TorqueMargin", lightYellow},
-                                       {"SpeedMargin", lightYellow}})
+                                       {"SpeedMargin", lightYellow},
+                                       {"TRMS", lightGrey},
+                                       {"RMSMargin", lightYellow}})
         displays_ << form::display(name, colour);
     const auto shown = [this](FindingsDisplay d) { return displays_[int(d)]; };
 
@@ -48,6 +50,7 @@ Findings::Findings(Host& host)
     rows.add("Torque due to Gravity:", shown(FindingsDisplay::Tgravity), "oz-in");
     rows.add("TOTAL TORQUE REQUIRED:", shown(FindingsDisplay::T_Total), "oz-in");
     rows.add("AT A MOTOR SPEED OF:", shown(FindingsDisplay::MaxSpeed), "revs/sec");
+    rows.add("RMS TORQUE:", shown(FindingsDisplay::TRMS), "oz-in");
     rows.skip(10);
     // Beside each verdict its mark, so that it does not rest on colour alone.
     const auto mark = [&](const QString& name) {
@@ -74,6 +77,15 @@ Findings::Findings(Host& host)
                          "to be determined on a project by project basis."}));
     mark("SpeedMarginMark");
     rows.add("SPEED MARGIN: ", shown(FindingsDisplay::SpeedMargin), "%");
+    mark("RMSMarginMark");
+    rows.add("RMS MARGIN:", shown(FindingsDisplay::RMSMargin), "%",
+             helpButton("RMSWhat",
+                        {"RMS Torque",
+                         "The RMS torque is the steady torque that would heat the motor as much "
+                         "as the move does when it repeats all day, the dwell at rest included.  "
+                         "The RMS margin compares the motor's continuous (rated) torque with it.  "
+                         "Published sizing practice keeps the RMS torque at or below 80 % of the "
+                         "continuous torque: an RMS margin above 25 %."}));
     grid->setColumnStretch(5, 1);
     layout->addLayout(grid);
     layout->addWidget(plot_, 1);
@@ -100,10 +112,14 @@ void Findings::showResults() {
         mark->clear();
     if (!figures)
         return;
-    const QList<std::pair<FindingsDisplay, Verdict>> verdicts{
+    QList<std::pair<FindingsDisplay, Verdict>> verdicts{
         {FindingsDisplay::Mismatch, figures->mismatchVerdict},
         {FindingsDisplay::TorqueMargin, figures->torqueVerdict},
         {FindingsDisplay::SpeedMargin, figures->speedVerdict}};
+    // The RMS margin only when the motor's continuous torque was given.
+    form::setBackground(displays_[int(FindingsDisplay::RMSMargin)], colours::lightYellow);
+    if (figures->rmsChecked())
+        verdicts.append({FindingsDisplay::RMSMargin, figures->rmsVerdict});
     for (int k = 0; k < verdicts.size(); ++k) {
         const auto [display, verdict] = verdicts[k];
         form::setBackground(displays_[int(display)], colours::of(verdict));

@@ -1,6 +1,7 @@
 #include "findings/findingslogic.h"
 
 #include "flow/numbers.h"
+#include "profiles/moveprofile.h"
 
 #include <cmath>
 
@@ -39,6 +40,8 @@ QString preliminaryText(const PreliminaryFigures& f, PreliminaryDisplay display)
         return threeDecimals(f.need.totalTorque);
     case PreliminaryDisplay::MaxSpeed:
         return threeDecimals(f.need.speed);
+    case PreliminaryDisplay::TRMS:
+        return threeDecimals(f.move.rmsTorque);
     }
     return {};
 }
@@ -65,6 +68,10 @@ QString findingsText(const FindingsFigures& f, FindingsDisplay display) {
         return twoDecimals(f.torqueMargin);
     case FindingsDisplay::SpeedMargin:
         return twoDecimals(f.speedMargin);
+    case FindingsDisplay::TRMS:
+        return twoDecimals(f.rmsTorque);
+    case FindingsDisplay::RMSMargin:
+        return f.rmsChecked() ? twoDecimals(f.rmsMargin) : QString();
     }
     return {};
 }
@@ -78,14 +85,20 @@ QString verdictMark(FindingsDisplay display, Verdict verdict) {
 QStringList operatingLegend(const FindingsFigures& f) {
     using enum FindingsDisplay;
     const auto shown = [&](FindingsDisplay d) { return findingsText(f, d); };
-    return {"needed: " + shown(T_Total) + " oz-in at " + shown(MaxSpeed) + " revs/sec",
-            "motor: " + numbers::general(f.torqueAvailable) + " oz-in at " +
-                threeDecimals(f.need.speed) + " revs/sec, " + numbers::general(f.speedAvailable) +
-                " revs/sec at " + threeDecimals(f.requiredTorque) + " oz-in",
-            "torque margin: " + shown(TorqueMargin) + " % " +
-                verdictMark(TorqueMargin, f.torqueVerdict),
-            "speed margin: " + shown(SpeedMargin) + " % " +
-                verdictMark(SpeedMargin, f.speedVerdict)};
+    QStringList legend{
+        "needed: " + shown(T_Total) + " oz-in at " + shown(MaxSpeed) + " revs/sec",
+        "motor: " + numbers::general(f.torqueAvailable) + " oz-in at " +
+            threeDecimals(f.need.speed) + " revs/sec, " + numbers::general(f.speedAvailable) +
+            " revs/sec at " + threeDecimals(f.requiredTorque) + " oz-in",
+        "torque margin: " + shown(TorqueMargin) + " % " +
+            verdictMark(TorqueMargin, f.torqueVerdict),
+        "speed margin: " + shown(SpeedMargin) + " % " + verdictMark(SpeedMargin, f.speedVerdict)};
+    if (f.rmsChecked())
+        legend << "continuous torque: " + numbers::general(f.continuousTorque) + " oz-in"
+               << "rms: " + shown(TRMS) + " oz-in at a mean " + threeDecimals(f.meanSpeed) +
+                      " revs/sec, margin " + shown(RMSMargin) + " % " +
+                      verdictMark(RMSMargin, f.rmsVerdict);
+    return legend;
 }
 
 ScreenId preliminaryBack(SizingRecord& record, const PreliminaryFigures& shown) {
@@ -95,11 +108,13 @@ ScreenId preliminaryBack(SizingRecord& record, const PreliminaryFigures& shown) 
 }
 
 SelectionEntries selectionEntries(const Form& f) {
-    return {f.entry("RotorInertia"), f.entry("TorqueAvailable"), f.entry("SpeedAvailable")};
+    return {f.entry("RotorInertia"), f.entry("TorqueAvailable"), f.entry("SpeedAvailable"),
+            f.entry("TorqueContinuous")};
 }
 
 const Form& selectionForm() {
-    static const Form form = Form::initial({"RotorInertia", "TorqueAvailable", "SpeedAvailable"});
+    static const Form form =
+        Form::initial({"RotorInertia", "TorqueAvailable", "SpeedAvailable", "TorqueContinuous"});
     return form;
 }
 
@@ -123,7 +138,8 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
     const auto rotor = numbers::parse(e.RotorInertia);
     const auto torqueAvailable = numbers::parse(e.TorqueAvailable);
     const auto speedAvailable = numbers::parse(e.SpeedAvailable);
-    if (!rotor || !torqueAvailable || !speedAvailable)
+    const auto continuous = numbers::parse(e.TorqueContinuous);
+    if (!rotor || !torqueAvailable || !speedAvailable || !continuous)
         return stop(messages::numbersPlease());
 
     const double jm = *rotor;
@@ -148,6 +164,9 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
     if (sAvail <= 0)
         return stop({"Speed Margin", "Please enter the speed capability of the motor at the "
                                      "projected torque required."});
+    if (*continuous < 0)
+        return stop({"Continuous Torque", "Please enter the continuous (rated) torque of the "
+                                          "motor, or 0 to skip the RMS check."});
 
     const double mismatch = jr / jm;
     const double ta = k * (jm + jr);
@@ -162,7 +181,11 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
                      "back and check the move."});
     const double torqueMargin = 100 * (tAvail - total) / total;
     const double speedMargin = 100 * (sAvail - s) / s;
-    for (double x : {mismatch, ta, total, torqueMargin, speedMargin})
+    // The cycle heats the motor with its inertia in the torque to accelerate.
+    const double trms = rmsTorque(preliminary.move, ta, tt, tg);
+    const double tc = *continuous;
+    const double rmsMargin = trms > 0 ? 100 * (tc - trms) / trms : 0;
+    for (double x : {mismatch, ta, total, torqueMargin, speedMargin, trms, rmsMargin})
         if (!std::isfinite(x))
             return stop(messages::outOfRange());
 
@@ -177,12 +200,20 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
                        verdict(!(mismatch > 10)),
                        verdict(torqueMargin > 50),
                        verdict(speedMargin > 50),
-                       shown(PreliminaryDisplay::T_Total)};
+                       shown(PreliminaryDisplay::T_Total),
+                       trms,
+                       preliminary.move.meanSpeed,
+                       tc,
+                       rmsMargin,
+                       verdict(rmsMargin > 25)};
 
     record.MotorSelection = {
         QString(), "Selected Motor's Rotor Inertia = " + e.RotorInertia + " oz-in-sec^2",
         "Selected Motor's Torque Available at Max Speed = " + e.TorqueAvailable + " oz-in",
         "Selected Motor's Speed Available at Torque Required = " + e.SpeedAvailable + " revs/sec"};
+    if (tc > 0)
+        record.MotorSelection << "Selected Motor's Continuous Torque = " + e.TorqueContinuous +
+                                     " oz-in";
     result.outcome.proceed = true;
     return result;
 }

@@ -15,7 +15,8 @@ enum class PreliminaryDisplay {
     Tthrust,
     Tgravity,
     T_Total,
-    MaxSpeed
+    MaxSpeed,
+    TRMS
 };
 QString preliminaryText(const PreliminaryFigures& figures, PreliminaryDisplay display);
 
@@ -31,7 +32,9 @@ enum class FindingsDisplay {
     MaxSpeed,
     Mismatch,
     TorqueMargin,
-    SpeedMargin
+    SpeedMargin,
+    TRMS,
+    RMSMargin // empty when no continuous torque was given
 };
 QString findingsText(const FindingsFigures& figures, FindingsDisplay display);
 
@@ -41,7 +44,8 @@ QString findingsText(const FindingsFigures& figures, FindingsDisplay display);
 QString verdictMark(FindingsDisplay display, Verdict verdict);
 
 // The operating plot's legend: the need, the motor's two figures at the
-// speed and torque the motor selection showed, and the two margins.
+// speed and torque the motor selection showed, the two margins, and with a
+// continuous torque the RMS torque against it.
 QStringList operatingLegend(const FindingsFigures& figures);
 
 // BACK of the preliminary findings: an inertia-only load goes back to a zero
@@ -52,6 +56,7 @@ struct SelectionEntries {
     QString RotorInertia = "0";
     QString TorqueAvailable = "0";
     QString SpeedAvailable = "0";
+    QString TorqueContinuous = "0"; // "0": none given, no RMS check
 };
 SelectionEntries selectionEntries(const Form& form);
 // The motor selection's entries when it is first shown.

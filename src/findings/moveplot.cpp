@@ -23,6 +23,7 @@ Panels panels(const MoveProfile& move) {
         low = std::min(low, s.torque);
         high = std::max(high, s.torque);
     }
+    high = std::max(high, move.rmsTorque);
     if (low == high)
         high = 1;
     return {axisTicks(0, move.segments.last().end), axisTicks(0, move.maxSpeed * 1.15),
@@ -113,6 +114,10 @@ void MovePlot::paintEvent(QPaintEvent*) {
     p.drawPath(speedLine);
     p.setPen(QPen(torqueColour, 2));
     p.drawPath(torqueLine);
+    // The RMS torque of the cycle, the dwell included.
+    const QPointF rmsEnd = torque.at(end, move_.rmsTorque);
+    plotting::dashed(p, torque.at(0, move_.rmsTorque), rmsEnd);
+    plotting::tag(p, rmsEnd - QPointF(2, 1), "rms");
 
     // The maximum speed, and the acceleration time and the move time down
     // through both panels, tagged above the frame where the tag has room.
@@ -125,8 +130,10 @@ void MovePlot::paintEvent(QPaintEvent*) {
         breakMark(p, speed.at(end, move_.maxSpeed));
         breakMark(p, torque.at(end, move_.segments.last().torque));
     } else {
-        plotting::dashed(p, speed.at(end, speed.top()), torque.at(end, torque.top()));
-        tags.append({end, "t"});
+        // The move ends at its move time; a dwell at rest follows.
+        const double moved = move_.moveTime;
+        plotting::dashed(p, speed.at(moved, speed.top()), torque.at(moved, torque.top()));
+        tags.append({moved, "t"});
     }
     QList<QRectF> taken{title};
     p.setPen(QColor(40, 40, 40));

@@ -14,7 +14,9 @@ QList<double> speedTicks(const FindingsFigures& f) {
 }
 
 QList<double> torqueTicks(const FindingsFigures& f) {
-    return axisTicks(0, std::max({f.need.totalTorque, f.torqueAvailable, f.requiredTorque}) * 1.15);
+    return axisTicks(
+        0, std::max({f.need.totalTorque, f.torqueAvailable, f.requiredTorque, f.continuousTorque}) *
+               1.15);
 }
 
 void dot(QPainter& p, QPointF at, const QColor& fill) {
@@ -44,7 +46,8 @@ OperatingPlot::OperatingPlot(QWidget* parent) : QWidget(parent) {
 
 QSize OperatingPlot::minimumSizeHint() const {
     const QFontMetricsF m(font());
-    return QSize(int(m.averageCharWidth() * 56), int(m.lineSpacing() * 17));
+    const int legend = int(operatingLegend(figures_).size());
+    return QSize(int(m.averageCharWidth() * 56), int(m.lineSpacing() * (13 + legend)));
 }
 
 QSize OperatingPlot::sizeHint() const {
@@ -53,6 +56,7 @@ QSize OperatingPlot::sizeHint() const {
 
 void OperatingPlot::setFigures(const FindingsFigures& figures) {
     figures_ = figures;
+    updateGeometry();
     update();
 }
 
@@ -90,6 +94,23 @@ void OperatingPlot::paintEvent(QPaintEvent*) {
     dot(p, torqueAt, Qt::white);
     dot(p, speedAt, Qt::white);
     dot(p, need, Qt::black);
+    // The thermal check: the continuous torque, and the RMS torque at the
+    // mean speed against it.
+    const auto square = [](QPainter& q, QPointF at, Verdict verdict) {
+        q.setPen(QPen(Qt::black, 1));
+        q.setBrush(colours::of(verdict));
+        q.drawRect(QRectF(at - QPointF(5, 5), QSizeF(10, 10)));
+    };
+    const auto continuous = [](QPainter& q, QPointF from, QPointF to) {
+        q.setPen(QPen(QColor(60, 60, 60), 2, Qt::DashLine));
+        q.drawLine(from, to);
+    };
+    if (f.rmsChecked()) {
+        p.save();
+        continuous(p, axes.at(0, f.continuousTorque), axes.at(axes.right(), f.continuousTorque));
+        square(p, axes.at(f.meanSpeed, f.rmsTorque), f.rmsVerdict);
+        p.restore();
+    }
 
     // The torque margin stands upright, the speed margin lies flat: their
     // symbols say which is which whatever the colours.
@@ -100,10 +121,19 @@ void OperatingPlot::paintEvent(QPaintEvent*) {
             margin(q, c - d, c + d, verdict);
         };
     };
-    plotting::legend(
-        p, QRectF(all.left(), all.bottom() - legend, all.width(), legend),
-        {{[](QPainter& q, const QRectF& r) { dot(q, r.center(), Qt::black); }, texts[0]},
-         {[](QPainter& q, const QRectF& r) { dot(q, r.center(), Qt::white); }, texts[1]},
-         {bar(f.torqueVerdict, true), texts[2]},
-         {bar(f.speedVerdict, false), texts[3]}});
+    QList<plotting::LegendLine> lines{
+        {[](QPainter& q, const QRectF& r) { dot(q, r.center(), Qt::black); }, texts[0]},
+        {[](QPainter& q, const QRectF& r) { dot(q, r.center(), Qt::white); }, texts[1]},
+        {bar(f.torqueVerdict, true), texts[2]},
+        {bar(f.speedVerdict, false), texts[3]}};
+    if (f.rmsChecked())
+        lines << plotting::LegendLine{[=](QPainter& q, const QRectF& r) {
+                                          continuous(q, QPointF(r.left(), r.center().y()),
+                                                     QPointF(r.right(), r.center().y()));
+                                      },
+                                      texts[4]}
+              << plotting::LegendLine{
+                     [=](QPainter& q, const QRectF& r) { square(q, r.center(), f.rmsVerdict); },
+                     texts[5]};
+    plotting::legend(p, QRectF(all.left(), all.bottom() - legend, all.width(), legend), lines);
 }

@@ -39,6 +39,7 @@ Preliminary::Preliminary(Host& host)
     display("Torque due to Gravity:", "Tgravity", "oz-in", colours::lightGrey);
     display("TOTAL TORQUE REQUIRED:", "T_Total", "oz-in", colours::lightYellow);
     display("AT A MOTOR SPEED OF:", "MaxSpeed", "revs/sec", colours::lightYellow);
+    display("RMS TORQUE:", "TRMS", "oz-in", colours::lightYellow);
     layout->addLayout(grid);
     layout->addWidget(plot_, 1);
     footer()->addLayout(buttonRow(

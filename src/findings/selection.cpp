@@ -37,6 +37,7 @@ Selection::Selection(Host& host)
     };
     pair("Enter Torque Available:", entry("TorqueAvailable"), "oz-in", speed_, "revs/sec");
     pair("Enter Speed Capability:", entry("SpeedAvailable"), "revs/sec", torque_, "oz-in");
+    rows.add("Enter Continuous Torque:", entry("TorqueContinuous"), "oz-in");
     layout->addLayout(grid);
 
     auto* tools = new QHBoxLayout;

@@ -5,13 +5,13 @@
 
 #include <cmath>
 
-MoveProfile moveProfile(double v, double ta, double t, double accel, double thrust,
-                        double gravity) {
+MoveProfile moveProfile(double v, double ta, double t, double accel, double thrust, double gravity,
+                        double dwell) {
     MoveProfile move;
-    for (double x : {v, ta, t, accel, thrust, gravity})
+    for (double x : {v, ta, t, accel, thrust, gravity, dwell})
         if (!std::isfinite(x))
             return move;
-    if (!(v > 0) || !(ta > 0) || t < 0 || (t > 0 && t < 2 * ta * (1 - 1e-12)))
+    if (!(v > 0) || !(ta > 0) || t < 0 || (t > 0 && t < 2 * ta * (1 - 1e-12)) || dwell < 0)
         return move;
     move.maxSpeed = v;
     move.accelTime = ta;
@@ -21,12 +21,49 @@ MoveProfile moveProfile(double v, double ta, double t, double accel, double thru
     if (t == 0) {
         move.openEnded = true;
         move.segments << MoveSegment{ta, 2 * ta, v, v, steady};
-        return move;
+        move.meanSpeed = v;
+    } else {
+        if (t - ta > ta)
+            move.segments << MoveSegment{ta, t - ta, v, v, steady};
+        move.segments << MoveSegment{std::max(ta, t - ta), t, v, 0, steady - accel};
+        move.dwellTime = dwell;
+        if (dwell > 0)
+            move.segments << MoveSegment{t, t + dwell, 0, 0, gravity};
+        // The distance of the move, a trapezoid of speed over time, over the cycle.
+        move.meanSpeed = v * (t - ta) / (t + dwell);
     }
-    if (t - ta > ta)
-        move.segments << MoveSegment{ta, t - ta, v, v, steady};
-    move.segments << MoveSegment{std::max(ta, t - ta), t, v, 0, steady - accel};
+    move.rmsTorque = rmsTorque(move, accel, thrust, gravity);
     return move;
+}
+
+double rmsTorque(const MoveProfile& move, double accel, double thrust, double gravity) {
+    const double steady = thrust + gravity;
+    if (move.openEnded)
+        return std::abs(steady);
+    const double ta = move.accelTime, t = move.moveTime, td = move.dwellTime;
+    const double cycle = t + td;
+    if (!(cycle > 0))
+        return 0;
+    const struct {
+        double torque, time;
+    } stretches[] = {{steady + accel, ta},
+                     {steady, std::max(0.0, t - 2 * ta)},
+                     {steady - accel, ta},
+                     {gravity, td}};
+    // Each stretch weighs by its share of the cycle, and the torques are
+    // scaled by the largest, so that a long dwell or a large torque never
+    // overflows on the way.
+    double largest = 0;
+    for (const auto& s : stretches)
+        largest = std::max(largest, std::abs(s.torque));
+    if (largest == 0)
+        return 0;
+    double sum = 0;
+    for (const auto& s : stretches) {
+        const double scaled = s.torque / largest;
+        sum += scaled * scaled * (s.time / cycle);
+    }
+    return largest * std::sqrt(sum);
 }
 
 QStringList moveCaption(const MoveProfile& move) {
@@ -38,5 +75,7 @@ QStringList moveCaption(const MoveProfile& move) {
         out << "then at constant speed";
     else
         out << "t = " + numbers::significant(move.moveTime, 3) + " s";
+    if (move.dwellTime > 0)
+        out << "dwell = " + numbers::significant(move.dwellTime, 3) + " s";
     return out;
 }

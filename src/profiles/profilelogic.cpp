@@ -44,17 +44,17 @@ bool overHalf(double da, double d) {
 
 ProfileEntries profileEntries(const Form& f) {
     const QString chosen = f.option("Profile");
-    return {chosen == "Triangular",  chosen == "Trapezoidal", f.entry("TriDist"),
-            f.entry("TriMoveTime"),  f.entry("TrapDist"),     f.entry("TrapMoveTime"),
-            f.entry("MaxSpeed"),     f.entry("AccelTime"),    f.entry("AccelDist"),
-            f.unit("TriMoveUnits"),  f.unit("TrapMoveUnits"), f.unit("MaxSpeedUnits"),
-            f.unit("AccelDistUnits")};
+    return {chosen == "Triangular",   chosen == "Trapezoidal", f.entry("TriDist"),
+            f.entry("TriMoveTime"),   f.entry("TrapDist"),     f.entry("TrapMoveTime"),
+            f.entry("MaxSpeed"),      f.entry("AccelTime"),    f.entry("AccelDist"),
+            f.unit("TriMoveUnits"),   f.unit("TrapMoveUnits"), f.unit("MaxSpeedUnits"),
+            f.unit("AccelDistUnits"), f.entry("DwellTime")};
 }
 
 const Form& profileForm() {
     static const Form form = Form::initial(
-        {"TriDist", "TriMoveTime", "TrapDist", "TrapMoveTime", "MaxSpeed", "AccelTime",
-         "AccelDist"},
+        {"TriDist", "TriMoveTime", "TrapDist", "TrapMoveTime", "MaxSpeed", "AccelTime", "AccelDist",
+         "DwellTime"},
         {"TriMoveUnits", "TrapMoveUnits", "MaxSpeedUnits", "AccelDistUnits"}, {"Profile"});
     return form;
 }
@@ -232,13 +232,26 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
         if (!std::isfinite(x))
             return stop(messages::outOfRange());
 
+    // The dwell at rest that completes the cycle; a constant velocity has none.
+    double dwell = 0;
+    if (move.type != ProfileType::ConstantVelocity) {
+        const auto typed = numbers::parse(e.DwellTime);
+        if (!typed)
+            return stop(messages::numbersPlease());
+        if (*typed < 0)
+            return stop({"Dwell Time", "Please enter a dwell time of 0 or more seconds."});
+        dwell = *typed;
+        if (dwell > 0)
+            move.lines << "Dwell Time = " + e.DwellTime + " sec";
+    }
+
     record.T_Accel = ta;
     record.SpdMultiplier = a;
     record.*profileLines(kind) = move.lines;
 
     result.preliminary = {record.AppType ? record.AppType->text : QString(), record.Weight,
                           Need{j, ta, tt, tg, total, move.v},
-                          moveProfile(move.v, move.ta, move.t, ta, tt, tg)};
+                          moveProfile(move.v, move.ta, move.t, ta, tt, tg, dwell)};
     record.MotionProfile = move.type;
     out.proceed = true;
     return result;

@@ -23,6 +23,7 @@ struct ProfileEntries {
     QString TrapMoveUnits;
     QString MaxSpeedUnits;
     QString AccelDistUnits;
+    QString DwellTime = "0"; // at rest after a triangle or a trapezoid
 };
 // The profile is the option chosen in the frame "Profile".
 ProfileEntries profileEntries(const Form& form);

@@ -72,7 +72,8 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
     layout->addWidget(new Illustration(drawProfiles, QSize(560, 170)), 0, Qt::AlignHCenter);
 
     profile_->setObjectName("Profile");
-    auto* columns = new QHBoxLayout(profile_);
+    auto* frame = new QVBoxLayout(profile_);
+    auto* columns = new QHBoxLayout;
 
     auto* left = new QGridLayout;
     form::Rows tri(left);
@@ -108,6 +109,13 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
     columns->addLayout(left);
     columns->addSpacing(24);
     columns->addLayout(right);
+    frame->addLayout(columns);
+    // The rest after the move, for both profiles, before the move repeats.
+    auto* cycle = new QGridLayout;
+    form::Rows dwell(cycle);
+    dwell.add("Enter Dwell Time:", entry("DwellTime"), "sec");
+    cycle->setColumnStretch(4, 1);
+    frame->addLayout(cycle);
     layout->addWidget(profile_);
     for (QRadioButton* choice : {triangular, trapezoidal})
         connect(choice, &QRadioButton::toggled, this, [this] { followChoice(); });

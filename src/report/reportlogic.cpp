@@ -144,8 +144,15 @@ QStringList assembleReport(const SizingRecord& record, const FindingsFigures& fi
         << "At a Max Speed = " + shown(MaxSpeed) + " revs/sec"
         << ""
         << "This is the Torque Required at the Maximum Speed with No Margin"
-        << ""
-        << "---REFERENCE FORMULAE---"
+        << "";
+    // The thermal check, when the motor's continuous torque was given.
+    const bool thermal = findings.continuousTorque > 0;
+    if (thermal)
+        out << "RMS TORQUE"
+            << "Trms = " + shown(TRMS) + " oz-in"
+            << "RMS Margin = " + shown(RMSMargin) + " %"
+            << "";
+    out << "---REFERENCE FORMULAE---"
         << ""
         << "-INERTIA-"
         << "";
@@ -153,7 +160,11 @@ QStringList assembleReport(const SizingRecord& record, const FindingsFigures& fi
         out << rotaryFormulae;
     if (record.MotionType == Motion::Linear)
         out << linearFormulae;
-    out << referenceTail;
+    QStringList tail = referenceTail;
+    if (thermal)
+        tail.insert(tail.indexOf("Ttot = Ta + Tt + Tg") + 1,
+                    "Trms = sqrt(sum(T^2 * t) / (move time + dwell time))");
+    out << tail;
     return out;
 }
 

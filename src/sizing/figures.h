@@ -33,8 +33,11 @@ struct MoveProfile {
     double maxSpeed = 0;    // revs/sec
     double accelTime = 0;   // sec
     double moveTime = 0;    // sec; 0 for a constant velocity, which has none
+    double dwellTime = 0;   // sec at rest after the move, before it repeats
     bool openEnded = false; // constant velocity: the constant stretch goes on
     QList<MoveSegment> segments;
+    double rmsTorque = 0; // oz-in, over the move and its dwell
+    double meanSpeed = 0; // revs/sec, over the move and its dwell
 
     bool isEmpty() const { return segments.isEmpty(); }
     bool operator==(const MoveProfile&) const = default;
@@ -64,5 +67,13 @@ struct FindingsFigures {
     Verdict torqueVerdict = Verdict::Good;
     Verdict speedVerdict = Verdict::Good;
     double requiredTorque = 0; // oz-in, as the motor selection showed it (no motor inertia)
+    // The thermal check: the RMS torque of the cycle with the motor's inertia,
+    // against the motor's continuous torque (0: none given, no check).
+    double rmsTorque = 0;        // oz-in
+    double meanSpeed = 0;        // revs/sec
+    double continuousTorque = 0; // oz-in
+    double rmsMargin = 0;        // percent
+    Verdict rmsVerdict = Verdict::Good;
+    bool rmsChecked() const { return continuousTorque > 0 && rmsTorque > 0; }
     bool operator==(const FindingsFigures&) const = default;
 };

@@ -118,4 +118,15 @@ void dashed(QPainter& p, QPointF from, QPointF to) {
     p.restore();
 }
 
+void tag(QPainter& p, QPointF at, const QString& text) {
+    p.save();
+    const QFontMetricsF metrics(p.font());
+    const QRectF box(at.x() - metrics.horizontalAdvance(text) - 2 * gap, at.y() - metrics.height(),
+                     metrics.horizontalAdvance(text) + 2 * gap, metrics.height());
+    p.fillRect(box, Qt::white);
+    p.setPen(QColor(40, 40, 40));
+    p.drawText(box, Qt::AlignCenter, text);
+    p.restore();
+}
+
 } // namespace plotting

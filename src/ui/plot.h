@@ -55,5 +55,8 @@ void note(QPainter& p, const QRectF& area, const QString& text);
 
 // A dashed mark line.
 void dashed(QPainter& p, QPointF from, QPointF to);
+// A short tag whose bottom right stands at `at`, on white so that no line
+// runs through its letters.
+void tag(QPainter& p, QPointF at, const QString& text);
 
 } // namespace plotting

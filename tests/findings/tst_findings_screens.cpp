@@ -1,4 +1,6 @@
+#include "support/applications.h"
 #include "support/harness.h"
+#include "support/reportroad.h"
 #include "support/stored.h"
 #include "ui/colours.h"
 
@@ -35,7 +37,8 @@ class FindingsScreensTest : public QObject {
         const QList<std::pair<const char*, QString>> texts{
             {"letters", "abc"},          {"blanks", "  "},      {"empty", ""},
             {"two separators", "1.2.3"}, {"overflow", "1e999"}, {"long text", QString(10000, '-')}};
-        for (const char* entry : {"RotorInertia", "TorqueAvailable", "SpeedAvailable"})
+        for (const char* entry :
+             {"RotorInertia", "TorqueAvailable", "SpeedAvailable", "TorqueContinuous"})
             for (const auto& [name, text] : texts)
                 QTest::addRow("%s %s", entry, name) << entry << text;
     }
@@ -153,6 +156,59 @@ class FindingsScreensTest : public QObject {
         h.type("Selection", "SpeedAvailable", "40");
         h.click("Selection", "Next");
         QCOMPARE(h.text("Findings", "SpeedMargin"), QString("100.00"));
+    }
+
+    // A vertical screw that rests between moves: a motor whose continuous
+    // torque is just too small, then one that is ample; the report and the
+    // saved file carry the dwell and the thermal check.
+    void thermalCheck() {
+        Harness h;
+        const AppRoad& screw = road("ScrewDrive");
+        AppRoad resting = screw;
+        resting.move << "DwellTime=2";
+        reportroad::drive(h, resting);
+        QCOMPARE(h.text("Findings", "RMSMargin"), QString());
+        QCOMPARE(h.colour("Findings", "RMSMargin"), colours::lightYellow);
+        QCOMPARE(h.text("Findings", "RMSMarginMark"), QString());
+        const QString trms = h.text("Findings", "TRMS");
+        QCOMPARE(h.colour("Findings", "TRMS"), colours::lightGrey);
+        const double rms = number(trms);
+        QVERIFY(rms > 0 && rms < number(h.text("Findings", "T_Total")));
+
+        h.click("Findings", "Back");
+        h.type("Selection", "TorqueContinuous", numbers::general(rms * 1.2));
+        h.click("Selection", "Next");
+        QCOMPARE(h.colour("Findings", "RMSMargin"), colours::lightRed);
+        QCOMPARE(h.text("Findings", "RMSMarginMark"), QString("\u2717 LOW"));
+        h.click("Findings", "Back");
+        h.type("Selection", "TorqueContinuous", "40");
+        h.click("Selection", "Next");
+        QCOMPARE(h.colour("Findings", "RMSMargin"), colours::lightGreen);
+        QCOMPARE(h.text("Findings", "RMSMarginMark"), QString("\u2713 OK"));
+        h.click("Findings", "RMSWhat");
+        QCOMPARE(h.messages.take().value(0).title, QString("RMS Torque"));
+        const QString margin = h.text("Findings", "RMSMargin");
+
+        h.click("Findings", "ViewReport");
+        QStringList listed;
+        auto* list = h.control<QListWidget>("Report", "ReportList");
+        for (int i = 0; i < list->count(); ++i)
+            listed << list->item(i)->text();
+        for (const QString& line :
+             {QString("Dwell Time = 2 sec"),
+              QString("Selected Motor's Continuous Torque = 40 oz-in"), QString("RMS TORQUE"),
+              "Trms = " + trms + " oz-in", "RMS Margin = " + margin + " %"})
+            QVERIFY2(listed.contains(line), qPrintable(line));
+        QTemporaryDir dir;
+        h.type("Report", "Company", "Acme Mill");
+        h.type("Report", "MotorSelected", "M-23");
+        h.dialogs.saveAs = dir.filePath("sizing");
+        h.click("Report", "SaveReport");
+        QFile saved(dir.filePath("sizing.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QVERIFY(bytes.contains("\"Dwell Time = 2 sec\"\r\n"));
+        QVERIFY(bytes.contains("\"Trms = sqrt(sum(T^2 * t) / (move time + dwell time))\"\r\n"));
     }
 };
 

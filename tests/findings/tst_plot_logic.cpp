@@ -138,11 +138,13 @@ class PlotLogicTest : public QObject {
         QFETCH(double, moveTime);
         QFETCH(QStringList, caption);
         QCOMPARE(::moveCaption(moveProfile(20, accelTime, moveTime, 25, 5, 2)), caption);
+        if (moveTime > 0)
+            QCOMPARE(::moveCaption(moveProfile(20, accelTime, moveTime, 25, 5, 2, 1.5)),
+                     caption + QStringList{"dwell = 1.50 s"});
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(::moveCaption(moveProfile(20, accelTime, moveTime, 25, 5, 2)).value(1),
                  caption.value(1).replace('.', ','));
     }
-
     void operatingPoints() {
         SizingRecord r;
         r.ReflectedJ = 0.25;

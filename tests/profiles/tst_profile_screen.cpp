@@ -52,7 +52,7 @@ class ProfileScreenTest : public QObject {
         }
         QCOMPARE(h.control<QComboBox>("RotaryMP", "MaxSpeedUnits")->count(), speed.size());
         for (const char* e : {"TriDist", "TriMoveTime", "TrapDist", "TrapMoveTime", "MaxSpeed",
-                              "AccelTime", "AccelDist"})
+                              "AccelTime", "AccelDist", "DwellTime"})
             QCOMPARE(h.text("RotaryMP", e), QString("0"));
         QVERIFY(!h.control<QRadioButton>("RotaryMP", "Triangular")->isChecked());
         QVERIFY(!h.control<QRadioButton>("RotaryMP", "Trapezoidal")->isChecked());
@@ -70,7 +70,7 @@ class ProfileScreenTest : public QObject {
             {"letters", "abc"},         {"blanks", "  "},      {"empty", ""},
             {"two separators", "1..5"}, {"overflow", "1e999"}, {"long text", QString(10000, 'a')}};
         for (const char* entry : {"TriDist", "TriMoveTime", "TrapDist", "TrapMoveTime", "MaxSpeed",
-                                  "AccelTime", "AccelDist"})
+                                  "AccelTime", "AccelDist", "DwellTime"})
             for (const auto& [name, text] : texts)
                 QTest::addRow("%s %s", entry, name) << entry << text;
     }
@@ -90,7 +90,9 @@ class ProfileScreenTest : public QObject {
                  (QList<Message>{{"Numbers Please", "Please enter numeric values only"}}));
         QCOMPARE(h.shownWindows(), QStringList{"RotaryMP"});
         QCOMPARE(h.text("RotaryMP", entry), text);
-        QCOMPARE(h.record().Weight.text(), QString("0"));
+        // The dwell is read after the profile's own checks, by which time an
+        // inertia-only load reads "Inertia Given".
+        QCOMPARE(h.record().Weight.text(), QString(entry == "DwellTime" ? "Inertia Given" : "0"));
         QCOMPARE(stored(h.record().SpdMultiplier), QString("0"));
         QVERIFY(h.record().RMotionProfiles.isEmpty());
 
