@@ -1,21 +1,58 @@
 #include "app/app.h"
+#include "app/commandline.h"
 #include "app/screenset.h"
 #include "ui/appicon.h"
 #include "ui/dialogs.h"
 #include "ui/messages.h"
+#include "ui/screen.h"
 
 #include <QApplication>
+#include <QStandardPaths>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName("motor-sizing");
+    QCoreApplication::setApplicationVersion(PROJECT_VERSION);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    // The modes without a window are decided before any window system is
+    // asked for, so that they run where there is no display.
+    const CommandLine line = readCommandLine(arguments);
+    QTextStream out(stdout), errors(stderr);
+    switch (line.mode) {
+    case CommandLine::Mode::Help:
+        out << line.help;
+        return 0;
+    case CommandLine::Mode::Version:
+        out << QCoreApplication::applicationName() << " " << PROJECT_VERSION << "\n";
+        return 0;
+    case CommandLine::Mode::Wrong:
+        errors << line.problem << "\n\n" << line.help;
+        return 1;
+    case CommandLine::Mode::Report: {
+        QCoreApplication core(argc, argv);
+        return printReport(line.file, out, errors);
+    }
+    case CommandLine::Mode::Window:
+        break;
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName("motor-sizing");
     // The desktop matches the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(APP_ID);
     QApplication::setWindowIcon(appIcon());
     BoxMessages messages;
     StandardDialogs dialogs;
-    App app(messages, dialogs, [] { QApplication::quit(); });
+    App app(
+        messages, dialogs, [] { QApplication::quit(); },
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, [&app] { app.keep(); });
     registerScreens(app);
-    app.screens().show(ScreenId::Welcome);
+    QWidget* welcome = app.screens().show(ScreenId::Welcome);
+    if (!line.file.isEmpty())
+        app.openSizingFile(line.file, welcome);
     return application.exec();
 }

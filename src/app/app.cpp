@@ -1,18 +1,129 @@
 #include "app/app.h"
 
+#include "app/replay.h"
+#include "app/sizingfiles.h"
 #include "ui/screen.h"
 
-App::App(Messages& messages, Dialogs& dialogs, std::function<void()> quit)
-    : messages_(messages), dialogs_(dialogs), quit_(std::move(quit)) {}
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int recentCount = 8;
+// What the engineer types reaches the disk this long after the last key.
+constexpr int typingPause = 1000; // msec
+
+} // namespace
+
+App::App(Messages& messages, Dialogs& dialogs, std::function<void()> quit, const QString& folder)
+    : messages_(messages), dialogs_(dialogs), quit_(std::move(quit)), autosave_(folder),
+      lastSizing_(autosave_.lastSizing()),
+      settings_(QDir(folder).filePath("settings.ini"), QSettings::IniFormat) {
+    typing_.setSingleShot(true);
+    typing_.setInterval(typingPause);
+    typing_.callOnTimeout([this] { keep(); });
+}
+
+void App::closeProgram() {
+    keep();
+    quit_();
+}
 
 void App::startOver() {
-    // The welcome screen opens where the sizing's screen stood.
+    // The welcome screen opens where the sizing's screen stood. The sizing
+    // thrown away stays on disk: "Continue Last Sizing" brings it back.
+    keep();
     QPoint at;
     for (ScreenId id : {ScreenId::Findings, ScreenId::Report})
         if (const Screen* screen = screens_.existing(id); screen && screen->isVisible())
             at = screen->pos();
     screens_.discardSizingScreens();
     sizing_ = Sizing{};
+    lastSizing_ = autosave_.lastSizing();
     if (Screen* welcome = screens_.show(ScreenId::Welcome); welcome && !at.isNull())
         welcome->move(at);
+}
+
+void App::sizingEdited() {
+    typing_.start();
+}
+
+void App::stepPassed() {
+    keep();
+}
+
+void App::keep() {
+    typing_.stop();
+    if (autosave_.keep(sizing_) == std::nullopt && sizing_.record().AppType)
+        lastSizing_ = autosave_.path();
+}
+
+void App::saveSizing(QWidget* over) {
+    const auto chosen = dialogs_.saveFileName(over, "Save Sizing", "*.motorsizing",
+                                              settings_.value("folder").toString());
+    if (!chosen || chosen->isEmpty())
+        return;
+    const QString path = QFileInfo(sizingFilePath(*chosen)).absoluteFilePath();
+    if (const auto problem = writeSizing(path, sizing_))
+        return messages_.inform(
+            over, {"Save Error", "The sizing could not be saved as " + path + ":  " + *problem});
+    remember(path);
+}
+
+void App::openSizing(QWidget* over) {
+    const auto chosen = dialogs_.openFileName(over, "Open Sizing", "*.motorsizing",
+                                              settings_.value("folder").toString());
+    if (chosen && !chosen->isEmpty())
+        openSizingFile(*chosen, over);
+}
+
+bool App::openSizingFile(const QString& path, QWidget* over) {
+    const auto read = readSizing(path);
+    if (const auto* problem = std::get_if<QString>(&read)) {
+        messages_.inform(over, {"Cannot Open Sizing", QFileInfo(path).fileName() +
+                                                          " cannot be opened: " + *problem + "."});
+        return false;
+    }
+    // The sizing on screen gives way to the one opened, pressed on as far
+    // as it had come; where a step stops, its message shows over its screen.
+    const Replay opened = replay(std::get<Sizing>(read));
+    QRect place;
+    if (over)
+        place = over->window()->frameGeometry();
+    screens_.discardSizingScreens();
+    for (ScreenId kept : {ScreenId::Welcome, ScreenId::RotaryType, ScreenId::LinearType})
+        if (Screen* screen = screens_.existing(kept))
+            screen->hide();
+    sizing_ = opened.sizing;
+    Screen* shown = screens_.show(opened.screen);
+    if (shown && place.isValid())
+        shown->move(place.topLeft());
+    for (const Message& m : opened.messages)
+        messages_.inform(shown, m);
+    if (path != autosave_.path())
+        remember(QFileInfo(path).absoluteFilePath());
+    keep();
+    return true;
+}
+
+void App::continueLastSizing(QWidget* over) {
+    if (lastSizing_)
+        openSizingFile(*lastSizing_, over);
+}
+
+QStringList App::recentSizings() const {
+    QStringList out;
+    for (const QString& path : settings_.value("recent").toStringList())
+        if (QFileInfo::exists(path))
+            out << path;
+    return out;
+}
+
+void App::remember(const QString& path) {
+    QStringList recent = settings_.value("recent").toStringList();
+    recent.removeAll(path);
+    recent.prepend(path);
+    settings_.setValue("recent", recent.mid(0, recentCount));
+    settings_.setValue("folder", QFileInfo(path).absolutePath());
+    settings_.sync();
 }

@@ -1,31 +1,58 @@
 #pragma once
 
+#include "app/autosave.h"
 #include "sizing/sizing.h"
 #include "ui/dialogs.h"
 #include "ui/host.h"
 #include "ui/messages.h"
 #include "ui/registry.h"
 
+#include <QSettings>
+#include <QTimer>
+
 #include <functional>
 
 // The one application object: owns the sizing in progress and the screens,
-// and hands screens the services they use.
+// keeps the engineer's work (sizing files, the recent ones, the sizing in
+// progress on disk) and hands screens the services they use.
 class App final : public Host {
   public:
-    App(Messages& messages, Dialogs& dialogs, std::function<void()> quit);
+    // `folder` is where the program keeps its own files (the application
+    // data folder).
+    App(Messages& messages, Dialogs& dialogs, std::function<void()> quit, const QString& folder);
 
     Sizing& sizing() override { return sizing_; }
     ScreenRegistry& screens() override { return screens_; }
     Messages& messages() override { return messages_; }
     Dialogs& dialogs() override { return dialogs_; }
 
-    void closeProgram() override { quit_(); }
+    void closeProgram() override;
     void startOver() override;
 
+    void sizingEdited() override;
+    void stepPassed() override;
+
+    void saveSizing(QWidget* over) override;
+    void openSizing(QWidget* over) override;
+    bool openSizingFile(const QString& path, QWidget* over) override;
+    QStringList recentSizings() const override;
+    bool hasLastSizing() const override { return lastSizing_.has_value(); }
+    void continueLastSizing(QWidget* over) override;
+
+    // Where the sizing in progress is kept, and keeping it there now.
+    const AutoSave& autosave() const { return autosave_; }
+    void keep();
+
   private:
+    void remember(const QString& path);
+
     Sizing sizing_;
     ScreenRegistry screens_;
     Messages& messages_;
     Dialogs& dialogs_;
     std::function<void()> quit_;
+    AutoSave autosave_;
+    std::optional<QString> lastSizing_;
+    QSettings settings_;
+    QTimer typing_;
 };

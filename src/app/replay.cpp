@@ -11,37 +11,36 @@ namespace {
 class Road {
   public:
     Road(const Sizing& entered, Stage until) : entered_(entered), until_(until) {
-        replayed_.sizing.forms = entered.forms;
-        replayed_.sizing.record().MotionType = entered.record().MotionType;
-        replayed_.sizing.record().AppType = entered.record().AppType;
+        sizing().forms = entered.forms;
+        sizing().record().MotionType = entered.record().MotionType;
+        sizing().record().AppType = entered.record().AppType;
     }
 
     Replay run() {
         const Application* application = entered_.record().AppType;
-        if (!application)
-            return stand(entered_.record().MotionType == Motion::None     ? ScreenId::Welcome
-                         : entered_.record().MotionType == Motion::Rotary ? ScreenId::RotaryType
-                                                                          : ScreenId::LinearType);
-        calculateLoad(*application);
-        if (!drive(*application))
+        if (!application) {
+            const Motion motion = entered_.record().MotionType;
+            replayed_.screen = motion == Motion::None     ? ScreenId::Welcome
+                               : motion == Motion::Rotary ? ScreenId::RotaryType
+                                                          : ScreenId::LinearType;
             return std::move(replayed_);
-        if (entered_.withoutGearbox && entered_.record().gearboxAdded() &&
-            until_ != Stage::Mechanism) {
-            addGearbox();
-            const Application& gearbox = applicationOn(ScreenId::Gearbox);
-            if (press(gearbox.screen, submitMechanism(sizing(), gearbox)))
-                drive(*application, application == &gearbox);
         }
+        calculateLoad(*application);
+        // A gearbox is added to a sizing at its findings; its own road then
+        // goes as far as the sizing had come.
+        const bool added = entered_.withoutGearbox && entered_.record().gearboxAdded();
+        if (!drive(*application, added ? Stage::Findings : until_) || !added)
+            return std::move(replayed_);
+        addGearbox();
+        const Application& gearbox = applicationOn(ScreenId::Gearbox);
+        if (until_ == Stage::Gearbox || !press(gearbox.screen, submitMechanism(sizing(), gearbox)))
+            return std::move(replayed_);
+        drive(*application, until_, application == &gearbox);
         return std::move(replayed_);
     }
 
   private:
     Sizing& sizing() { return replayed_.sizing; }
-
-    Replay stand(ScreenId screen) {
-        replayed_.screen = screen;
-        return std::move(replayed_);
-    }
 
     // The main button of `screen`; false when it stopped there, with the
     // entries as the engineer left them, not as its message resets them.
@@ -67,12 +66,12 @@ class Road {
         sizing().forms = entered_.forms;
     }
 
-    // From the mechanism screen (or, for an added gearbox on the application's
-    // own, from the profile) to the stage.
-    bool drive(const Application& application, bool fromProfile = false) {
+    // From the mechanism screen (or, for an added gearbox on the
+    // application's own, from the profile) as far as `stage`.
+    bool drive(const Application& application, Stage stage, bool fromProfile = false) {
         if (!fromProfile)
             replayed_.screen = application.screen;
-        if (until_ == Stage::Mechanism)
+        if (stage <= Stage::Mechanism)
             return true;
         if (!fromProfile && !press(application.screen, submitMechanism(sizing(), application)))
             return false;
@@ -80,7 +79,7 @@ class Road {
             application.motion() == Motion::Rotary ? ProfileKind::Rotary : ProfileKind::Linear;
         if (!press(profileScreen(kind), submitProfile(sizing(), kind)))
             return false;
-        if (until_ == Stage::Preliminary)
+        if (stage == Stage::Preliminary)
             return true;
         return press(ScreenId::Selection, submitSelection(sizing()));
     }
@@ -94,6 +93,7 @@ class Road {
         submitGearbox(sizing());
         projection = typed;
         sizing().addedGearbox = entered_.addedGearbox;
+        sizing().gearboxControlsHidden = entered_.gearboxControlsHidden;
         replayed_.screen = ScreenId::Gearbox;
     }
 

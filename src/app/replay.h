@@ -4,10 +4,6 @@
 #include "flow/screenid.h"
 #include "sizing/sizing.h"
 
-// How far a sizing had come: its mechanism screen, the preliminary findings,
-// or the findings.
-enum class Stage { Mechanism, Preliminary, Findings };
-
 // A sizing worked out again from what the engineer entered, and where it
 // stands: the screen the engineer would be on, with the messages its main
 // button gave if it stopped there.
@@ -24,3 +20,7 @@ struct Replay {
 // with the gearbox. Stops at the first step that gives a message and does
 // not pass.
 Replay replay(const Sizing& entered, Stage until);
+// As far as the sizing had come.
+inline Replay replay(const Sizing& entered) {
+    return replay(entered, entered.reached);
+}

@@ -38,5 +38,7 @@ TypeChoice::TypeChoice(Host& host, Motion motion)
 
 void TypeChoice::choose(const Application& application) {
     sizing().record().AppType = &application;
+    sizing().reached = Stage::Mechanism;
+    host().stepPassed();
     moveTo(application.screen);
 }

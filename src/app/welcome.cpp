@@ -3,8 +3,10 @@
 #include "sizing/sizing.h"
 #include "ui/form.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,7 +19,8 @@ const QString Welcome::disclaimer =
     "application type below, you acknowledge having read and understood this disclaimer and "
     "agree with its statements. ";
 
-Welcome::Welcome(Host& host) : Screen(host, ScreenId::Welcome, "Welcome") {
+Welcome::Welcome(Host& host)
+    : Screen(host, ScreenId::Welcome, "Welcome"), recent_(new QListWidget) {
     QVBoxLayout* layout = body();
     layout->addWidget(form::heading("Velmora Motor Sizing"));
 
@@ -41,7 +44,37 @@ Welcome::Welcome(Host& host) : Screen(host, ScreenId::Welcome, "Welcome") {
         button("Linear", "LINEAR", [this] { choose(Motion::Linear, ScreenId::LinearType); }));
     choices->addStretch(1);
     layout->addLayout(choices);
+
+    // The sizings kept: a file to open, the last sizing, the recent ones.
+    layout->addSpacing(8);
+    auto* kept = new QHBoxLayout;
+    kept->addWidget(
+        button("OpenSizing", "Open Sizing...", [this] { this->host().openSizing(this); }));
+    resume_ = button("ResumeLast", "Continue Last Sizing",
+                     [this] { this->host().continueLastSizing(this); });
+    kept->addWidget(resume_);
+    kept->addStretch(1);
+    layout->addLayout(kept);
+    QLabel* recentLabel = form::label("Recent sizings:");
+    recent_->setObjectName("RecentSizings");
+    recent_->setMaximumHeight(recent_->fontMetrics().lineSpacing() * 6);
+    recentLabel->setBuddy(recent_);
+    layout->addWidget(recentLabel);
+    layout->addWidget(recent_);
+    connect(recent_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        this->host().openSizingFile(item->data(Qt::UserRole).toString(), this);
+    });
     footer()->addLayout(buttonRow(nullptr, closeButton(), nullptr));
+}
+
+void Welcome::showResults() {
+    resume_->setEnabled(host().hasLastSizing());
+    recent_->clear();
+    for (const QString& path : host().recentSizings()) {
+        auto* item = new QListWidgetItem(QFileInfo(path).fileName(), recent_);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(path);
+    }
 }
 
 void Welcome::choose(Motion motion, ScreenId screen) {

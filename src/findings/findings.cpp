@@ -95,6 +95,8 @@ Findings::Findings(Host& host)
         button("ViewReport", "V I E W    R E P O R T", [this] { moveTo(ScreenId::Report); });
     actions->addWidget(report);
     actions->addWidget(toolButton("AddGB", "Add Gearbox ?", ScreenId::AddGBox));
+    actions->addWidget(
+        button("SaveSizing", "Save Sizing...", [this] { this->host().saveSizing(this); }));
     actions->addStretch(1);
     actions->addWidget(button("StartNew", "START OVER", [this] { startOver(); }));
     footer()->addLayout(actions);

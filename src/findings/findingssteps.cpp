@@ -20,6 +20,7 @@ Outcome submitSelection(Sizing& sizing) {
                       sizing.results.preliminary.value_or(PreliminaryFigures{}));
     if (result.outcome.proceed) {
         sizing.results.findings = result.findings;
+        sizing.reach(Stage::Findings);
         result.outcome.next = ScreenId::Findings;
     }
     return result.outcome;
@@ -55,5 +56,6 @@ Outcome submitGearbox(Sizing& sizing) {
     entries.entries["LoadInertia"] = numbers::general(sizing.withoutGearbox->record.ReflectedJ);
     sizing.addedGearbox = entries;
     sizing.gearboxControlsHidden = added.AppType != &gearbox;
+    sizing.reached = Stage::Gearbox;
     return outcome;
 }

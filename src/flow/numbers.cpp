@@ -55,7 +55,28 @@ Digits significantDigits(double value) {
 } // namespace
 
 std::optional<double> parse(const QString& text) {
-    const QLocale locale;
+    return parse(text, QLocale());
+}
+
+std::optional<QString> retype(const QString& text, const QLocale& from, const QLocale& to) {
+    const auto value = parse(text, from);
+    if (!value)
+        return std::nullopt;
+    if (from.decimalPoint() == to.decimalPoint() && from.groupSeparator() == to.groupSeparator())
+        return text;
+    QString out;
+    for (QChar c : text)
+        out += QString(c) == from.decimalPoint()     ? to.decimalPoint()
+               : QString(c) == from.groupSeparator() ? to.groupSeparator()
+                                                     : QString(c);
+    // Where the exchange reads otherwise (a sign or separator the other
+    // locale writes differently), the figure in the general form.
+    if (parse(out, to) != value)
+        out = general(*value, to);
+    return out;
+}
+
+std::optional<double> parse(const QString& text, const QLocale& locale) {
     const QString decimal = locale.decimalPoint();
     const QString group = locale.groupSeparator();
     const QString s = text.trimmed();
@@ -135,13 +156,17 @@ std::optional<double> parse(const QString& text) {
 }
 
 QString general(double value) {
+    return general(value, QLocale());
+}
+
+QString general(double value, const QLocale& locale) {
     if (value == 0 || !std::isfinite(value))
         return QStringLiteral("0");
     Digits d = significantDigits(value);
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
 
-    const QString decimal = QLocale().decimalPoint();
+    const QString decimal = locale.decimalPoint();
     QString out = d.negative ? QStringLiteral("-") : QString();
     const QString digits = QString::fromLatin1(d.digits);
     if (d.exponent < -5 || d.exponent > 14) {

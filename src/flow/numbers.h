@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringView>
 
@@ -14,6 +15,13 @@ namespace numbers {
 // double to the number the text spells, or nothing when the text is not a
 // number this program accepts or lies outside the range of a double.
 std::optional<double> parse(const QString& text);
+// The same, as a person of that locale typed it.
+std::optional<double> parse(const QString& text, const QLocale& locale);
+
+// A number typed in one locale as it is typed in another: its decimal and
+// group separators exchanged, every digit as typed. Nothing for a text that
+// is no number in `from`.
+std::optional<QString> retype(const QString& text, const QLocale& from, const QLocale& to);
 
 inline bool isNumeric(const QString& text) {
     return parse(text).has_value();
@@ -22,6 +30,7 @@ inline bool isNumeric(const QString& text) {
 // The general number form: rounded to 15 significant digits, shortest text,
 // fixed form for ordinary magnitudes and "1E-06" style exponent form beyond.
 QString general(double value);
+QString general(double value, const QLocale& locale);
 
 // A Format pattern such as "##0.000": round half away from zero (on the
 // 15-significant-digit form) to the pattern's decimals, at least one integer

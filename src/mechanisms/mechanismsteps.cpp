@@ -27,6 +27,7 @@ Outcome submitMechanism(Sizing& sizing, const Application& mechanism) {
         // The gearbox goes on as the application chooses: to the move for its
         // own gearbox, to the application's mechanism for an added one.
         sizing.gearboxControlsHidden = false;
+        sizing.reach(Stage::Mechanism);
         const Application* application = sizing.record().AppType;
         outcome.next = application ? std::optional(application->afterGearbox) : std::nullopt;
     } else {

@@ -12,6 +12,7 @@ Outcome submitProfile(Sizing& sizing, ProfileKind kind) {
     result.outcome.resetEntries(entries);
     if (result.outcome.proceed) {
         sizing.results.preliminary = result.preliminary;
+        sizing.reach(Stage::Preliminary);
         result.outcome.next = ScreenId::Preliminary;
     }
     return result.outcome;

@@ -50,6 +50,8 @@ Report::Report(Host& host)
     actions->addStretch(1);
     actions->addWidget(button("PrintReport", "P R I N T", [this] { print(); }));
     actions->addWidget(button("SaveReport", "S A V E", [this] { save(); }));
+    actions->addWidget(
+        button("SaveSizing", "Save Sizing...", [this] { this->host().saveSizing(this); }));
     actions->addStretch(1);
     footer()->addLayout(actions);
     footer()->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Findings); }),

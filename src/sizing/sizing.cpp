@@ -18,4 +18,5 @@ void Sizing::removeGearbox() {
     withoutGearbox.reset();
     record().AddedGBReduction = 0;
     gearboxControlsHidden = false;
+    reached = Stage::Findings;
 }

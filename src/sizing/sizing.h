@@ -7,6 +7,8 @@
 
 #include <QMap>
 
+#include <algorithm>
+
 #include <optional>
 
 // What a sizing has worked out: the record its steps hand on to one another,
@@ -17,6 +19,11 @@ struct Results {
     std::optional<FindingsFigures> findings;
     bool operator==(const Results&) const = default;
 };
+
+// How far the road in progress has come: to the mechanism screen (and the
+// profile), the preliminary findings, or the findings. The road of an added
+// gearbox starts again at the gearbox screen.
+enum class Stage { Gearbox, Mechanism, Preliminary, Findings };
 
 // One sizing: what the engineer entered on each screen, and what the program
 // worked out of it. The program holds the sizing in progress; each screen
@@ -37,6 +44,7 @@ struct Sizing {
     QMap<ScreenId, const Application*> openedBy;
     // The load calculator's ENTER has passed in this sizing.
     bool loadCalculated = false;
+    Stage reached = Stage::Mechanism;
 
     Results results;
     // The results as they stood before the first added gearbox.
@@ -44,6 +52,9 @@ struct Sizing {
 
     SizingRecord& record() { return results.record; }
     const SizingRecord& record() const { return results.record; }
+
+    // A step that passed has brought the road at least this far.
+    void reach(Stage stage) { reached = std::max(reached, stage); }
 
     // A screen's entries: as the sizing holds them, or `initial` for a screen
     // it has not shown yet.

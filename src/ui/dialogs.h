@@ -11,9 +11,14 @@ class QWidget;
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
-    // The chosen file name, or nothing when the user cancels.
+    // The chosen file name, or nothing when the user cancels. The filter is
+    // a pattern such as "*.txt"; the dialog opens in `folder` when one is given.
     virtual std::optional<QString> saveFileName(QWidget* over, const QString& title,
-                                                const QString& filter) = 0;
+                                                const QString& filter,
+                                                const QString& folder = {}) = 0;
+    virtual std::optional<QString> openFileName(QWidget* over, const QString& title,
+                                                const QString& filter,
+                                                const QString& folder = {}) = 0;
     // Lets the user pick and set up the printer; false when cancelled.
     virtual bool choosePrinter(QWidget* over, QPrinter& printer) = 0;
 };
@@ -22,7 +27,9 @@ class Dialogs {
 // printing to a PDF file.
 class StandardDialogs final : public Dialogs {
   public:
-    std::optional<QString> saveFileName(QWidget* over, const QString& title,
-                                        const QString& filter) override;
+    std::optional<QString> saveFileName(QWidget* over, const QString& title, const QString& filter,
+                                        const QString& folder) override;
+    std::optional<QString> openFileName(QWidget* over, const QString& title, const QString& filter,
+                                        const QString& folder) override;
     bool choosePrinter(QWidget* over, QPrinter& printer) override;
 };

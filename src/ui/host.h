@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 class Dialogs;
+class QWidget;
 class Messages;
 class ScreenRegistry;
 struct Sizing;
@@ -20,4 +24,17 @@ class Host {
     virtual void closeProgram() = 0;
     // Throws the sizing and its screens away and shows the welcome screen.
     virtual void startOver() = 0;
+
+    // The engineer typed or chose something; a step passed its checks.
+    virtual void sizingEdited() = 0;
+    virtual void stepPassed() = 0;
+
+    // Sizing files: saved and opened through Qt's file dialogs, opened from
+    // a path, the recent ones, and the last sizing to continue.
+    virtual void saveSizing(QWidget* over) = 0;
+    virtual void openSizing(QWidget* over) = 0;
+    virtual bool openSizingFile(const QString& path, QWidget* over) = 0;
+    virtual QStringList recentSizings() const = 0;
+    virtual bool hasLastSizing() const = 0;
+    virtual void continueLastSizing(QWidget* over) = 0;
 };

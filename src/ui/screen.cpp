@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -113,6 +114,13 @@ Screen::Screen(Host& host, ScreenId id, const QString& title)
     outer->addWidget(scroll_, 1);
     footer_->setContentsMargins(9, 0, 9, 9);
     outer->addLayout(footer_);
+    // The wizard's screens save and open sizings from the keyboard.
+    if (id != ScreenId::LoadCalculations && id != ScreenId::Conversion && id != ScreenId::AddGBox) {
+        auto* save = new QShortcut(QKeySequence::Save, this);
+        connect(save, &QShortcut::activated, this, [this] { host_.saveSizing(this); });
+        auto* open = new QShortcut(QKeySequence::Open, this);
+        connect(open, &QShortcut::activated, this, [this] { host_.openSizing(this); });
+    }
 }
 
 void Screen::letBodyFill() {
@@ -161,8 +169,10 @@ QLineEdit* Screen::entry(const QString& name) {
     QLineEdit* e = form::entry(name, {});
     entries_ << e;
     const auto keep = [this, name](const QString& text) {
-        if (Form* f = form())
+        if (Form* f = form()) {
             f->entries[name] = text;
+            host_.sizingEdited();
+        }
     };
     // An edit reaches the sizing before any reaction to it runs.
     connect(e, &QLineEdit::textEdited, this, keep);
@@ -174,8 +184,10 @@ QComboBox* Screen::unitList(const QString& name, const QStringList& items) {
     QComboBox* list = form::unitList(name, items);
     unitLists_ << list;
     connect(list, &QComboBox::currentIndexChanged, this, [this, list, name] {
-        if (Form* f = form())
+        if (Form* f = form()) {
             f->units[name] = list->currentIndex() < 0 ? QString() : list->currentText();
+            host_.sizingEdited();
+        }
     });
     return list;
 }
@@ -185,8 +197,10 @@ QRadioButton* Screen::option(const QString& frame, const QString& name, const QS
     b->setObjectName(name);
     options_ << std::pair{frame, b};
     connect(b, &QRadioButton::toggled, this, [this, frame, name](bool on) {
-        if (Form* f = form(); f && on)
+        if (Form* f = form(); f && on) {
             f->options[frame] = name;
+            host_.sizingEdited();
+        }
     });
     return b;
 }
@@ -233,6 +247,8 @@ void Screen::inform(const Message& message) {
 }
 
 bool Screen::apply(const Outcome& outcome) {
+    if (outcome.proceed)
+        host_.stepPassed();
     for (const Message& m : outcome.messages)
         inform(m);
     host_.screens().reloadShown();

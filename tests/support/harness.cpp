@@ -40,9 +40,15 @@ void whenModal(QObject* context, std::function<void(QWidget*)> act) {
 }
 
 std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const QString& title,
-                                                     const QString& filter) {
+                                                     const QString& filter, const QString&) {
     asked << title + "|" + filter;
     return saveAs;
+}
+
+std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& title,
+                                                     const QString& filter, const QString&) {
+    asked << title + "|" + filter;
+    return openAs;
 }
 
 bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
@@ -54,7 +60,9 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
     return true;
 }
 
-Harness::Harness(const QLocale& locale) : app(messages, dialogs, [this] { closed = true; }) {
+Harness::Harness(const QLocale& locale, const QString& folder)
+    : app(
+          messages, dialogs, [this] { closed = true; }, folder.isEmpty() ? data.path() : folder) {
     if (!previous)
         previous = qInstallMessageHandler(quietOffscreen);
     QLocale::setDefault(locale);

@@ -9,16 +9,20 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Dialogs that answer as a test tells them and remember what was asked.
 class ScriptedDialogs final : public Dialogs {
   public:
-    std::optional<QString> saveFileName(QWidget*, const QString& title,
-                                        const QString& filter) override;
+    std::optional<QString> saveFileName(QWidget*, const QString& title, const QString& filter,
+                                        const QString& folder) override;
+    std::optional<QString> openFileName(QWidget*, const QString& title, const QString& filter,
+                                        const QString& folder) override;
     bool choosePrinter(QWidget*, QPrinter& printer) override;
 
     std::optional<QString> saveAs; // the save dialog's answer; nothing: cancelled
+    std::optional<QString> openAs; // the open dialog's answer; nothing: cancelled
     QString pdf;                   // the print dialog prints to this file; empty: cancelled
     QStringList asked; // "title|filter" of each save dialog, "print" of each print dialog
 };
@@ -30,7 +34,9 @@ void whenModal(QObject* context, std::function<void(QWidget* dialog)> act);
 // windows and controls are found by object name.
 class Harness {
   public:
-    explicit Harness(const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates));
+    // The program keeps its own files in `folder`, by default a fresh one.
+    explicit Harness(const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates),
+                     const QString& folder = {});
     ~Harness();
 
     Sizing& sizing() { return app.sizing(); }
@@ -74,5 +80,6 @@ class Harness {
     MessageRecorder messages;
     ScriptedDialogs dialogs;
     bool closed = false;
+    QTemporaryDir data;
     App app;
 };
