@@ -12,7 +12,8 @@ trap 'rm -rf "$tmp"' EXIT
 expected="./usr/bin/motor-sizing
 ./usr/share/applications/$id.desktop
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
-./usr/share/metainfo/$id.metainfo.xml"
+./usr/share/metainfo/$id.metainfo.xml
+./usr/share/mime/packages/$id.xml"
 
 fail() {
     echo "FAIL: $*"
@@ -33,6 +34,18 @@ $found"
     version=$(sed -n 's/^project(MotorSizing VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
     grep -q "<release version=\"$version\"" "$tmp/root/usr/share/metainfo/$id.metainfo.xml" ||
         fail "release $version"
+    # The sizing file's type: the desktop entry opens it, and the MIME
+    # database built from the package knows its glob and its parent type.
+    grep -q '^Exec=motor-sizing %f$' "$tmp/root/usr/share/applications/$id.desktop" || fail "Exec %f"
+    grep -q '^MimeType=application/x-motorsizing;$' "$tmp/root/usr/share/applications/$id.desktop" ||
+        fail "MimeType"
+    mkdir -p "$tmp/mime/packages"
+    cp "$tmp/root/usr/share/mime/packages/$id.xml" "$tmp/mime/packages/"
+    update-mime-database "$tmp/mime" || fail "update-mime-database"
+    grep -q '^[0-9]*:application/x-motorsizing:\*\.motorsizing$' "$tmp/mime/globs2" ||
+        fail "glob: $(cat "$tmp/mime/globs2")"
+    grep -q '^application/x-motorsizing application/json$' "$tmp/mime/subclasses" ||
+        fail "sub-class: $(cat "$tmp/mime/subclasses")"
     echo "installed files and desktop files are in order"
 else
     (cd "$tmp" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/out" >/dev/null) ||

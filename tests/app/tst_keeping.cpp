@@ -1,0 +1,216 @@
+#include "app/sizingfiles.h"
+#include "support/applications.h"
+#include "support/reportroad.h"
+#include "ui/colours.h"
+#include "ui/screen.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QProcess>
+#include <QShortcut>
+
+namespace {
+
+// What the findings show, display by display.
+QStringList findingsShown(const Harness& h) {
+    QStringList out;
+    for (const char* d : {"MotorInertia", "ReflectedJ", "Taccl", "Tthrust", "Tgravity", "T_Total",
+                          "MaxSpeed", "TRMS", "Mismatch", "TorqueMargin", "SpeedMargin"})
+        out << h.text("Findings", d);
+    return out;
+}
+
+QStringList listed(Harness& h) {
+    h.app.screens().show(ScreenId::Report);
+    QStringList lines;
+    auto* list = h.control<QListWidget>("Report", "ReportList");
+    for (int i = 0; list && i < list->count(); ++i)
+        lines << list->item(i)->text();
+    h.app.screens().existing(ScreenId::Report)->hide();
+    return lines;
+}
+
+} // namespace
+
+// The engineer's work kept: sizing files, the last sizing, the recent ones.
+class KeepingTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // Sized, saved, thrown away and opened again: the same findings and report.
+    void saveStartOverOpen() {
+        Harness h;
+        reportroad::drive(h, road("BeltPulley"));
+        const QStringList findings = findingsShown(h);
+        const QStringList report = listed(h);
+        QTemporaryDir folder;
+        h.dialogs.saveAs = folder.filePath("belt");
+        h.click("Findings", "SaveSizing");
+        QCOMPARE(h.dialogs.asked.last(), QString("Save Sizing|*.motorsizing"));
+        QVERIFY(QFile::exists(folder.filePath("belt.motorsizing")));
+
+        h.click("Findings", "StartNew");
+        QCOMPARE(h.messages.take().size(), 1);
+        QCOMPARE(h.shownWindows(), QStringList{"Welcome"});
+        QCOMPARE(h.items("Welcome", "RecentSizings"), QStringList{"belt.motorsizing"});
+        h.dialogs.openAs = folder.filePath("belt.motorsizing");
+        h.click("Welcome", "OpenSizing");
+        QCOMPARE(h.messages.take(), QList<Message>{});
+        QCOMPARE(h.shownWindows(), QStringList{"Findings"});
+        QCOMPARE(findingsShown(h), findings);
+        QCOMPARE(h.colour("Findings", "TorqueMargin"), colours::lightGreen);
+        QCOMPARE(listed(h), report);
+        // BACK goes through the entries as the file had them.
+        h.click("Findings", "Back");
+        QCOMPARE(h.text("Selection", "RotorInertia"), QString("0.01"));
+    }
+
+    // A file that cannot be opened says why and leaves the sizing on screen.
+    void cannotOpen() {
+        Harness h;
+        reportroad::drive(h, road("DirectDrive"));
+        const QStringList before = findingsShown(h);
+        QTemporaryDir folder;
+        QFile broken(folder.filePath("broken.motorsizing"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("{\"format\": \"motor-sizing\", \"version\": 7}");
+        broken.close();
+        for (const auto& [file, reason] :
+             {std::pair{QString("gone.motorsizing"), QString("it is not found")},
+              {QString("broken.motorsizing"),
+               QString("it was made by a newer version of Motor Sizing (file version 7)")}}) {
+            h.dialogs.openAs = folder.filePath(file);
+            h.app.openSizing(h.window("Findings"));
+            QCOMPARE(h.messages.take().value(0),
+                     (Message{"Cannot Open Sizing", file + " cannot be opened: " + reason + "."}));
+            QCOMPARE(h.shownWindows(), QStringList{"Findings"});
+            QCOMPARE(findingsShown(h), before);
+        }
+    }
+
+    // A failed save says why, with the path, and leaves the earlier file.
+    void saveError() {
+        Harness h;
+        reportroad::drive(h, road("DirectDrive"));
+        const QString path = h.data.filePath("missing/sizing.motorsizing");
+        h.dialogs.saveAs = path;
+        h.click("Findings", "SaveSizing");
+        const Message shown = h.messages.take().value(0);
+        QCOMPARE(shown.title, QString("Save Error"));
+        QVERIFY2(shown.text.startsWith("The sizing could not be saved as " + path + ":  "),
+                 qPrintable(shown.text));
+    }
+
+    // A file edited by hand stops on the screen whose NEXT refuses it, with
+    // the message, and keeps the entries from the file.
+    void stopsWhereTheFileGoesWrong() {
+        Harness h;
+        reportroad::drive(h, road("DirectDrive"));
+        Sizing edited = h.sizing();
+        edited.forms[ScreenId::RotaryMP].entries["TriMoveTime"] = "soon";
+        const QString path = h.data.filePath("edited.motorsizing");
+        QCOMPARE(writeSizing(path, edited), std::nullopt);
+        h.app.openSizingFile(path, h.window("Findings"));
+        QCOMPARE(h.messages.take(),
+                 (QList<Message>{{"Numbers Please", "Please enter numeric values only"}}));
+        QCOMPARE(h.shownWindows(), QStringList{"RotaryMP"});
+        QCOMPARE(h.text("RotaryMP", "TriMoveTime"), QString("soon"));
+    }
+
+    // The recent sizings: eight at most, the last first, each once, and
+    // only those still there.
+    void recent() {
+        Harness h;
+        reportroad::drive(h, road("DirectDrive"));
+        QStringList saved;
+        for (int i = 0; i < 10; ++i) {
+            h.dialogs.saveAs = h.data.filePath(QString("s%1").arg(i));
+            h.click("Findings", "SaveSizing");
+            saved.prepend(h.data.filePath(QString("s%1.motorsizing").arg(i)));
+        }
+        h.dialogs.saveAs = h.data.filePath("s5");
+        h.click("Findings", "SaveSizing");
+        QFile::remove(h.data.filePath("s8.motorsizing"));
+        QCOMPARE(h.app.recentSizings(), (QStringList{saved[4], saved[0], saved[2], saved[3],
+                                                     saved[5], saved[6], saved[7]}));
+        // A double click opens one.
+        h.click("Findings", "StartNew");
+        h.messages.take();
+        auto* list = h.control<QListWidget>("Welcome", "RecentSizings");
+        QCOMPARE(list->count(), 7);
+        emit list->itemActivated(list->item(1));
+        QCOMPARE(h.shownWindows(), QStringList{"Findings"});
+    }
+
+    // The sizing in progress is kept after every step that passes and a
+    // moment after the last keystroke; the next start continues it.
+    void continueLastSizing() {
+        QTemporaryDir folder;
+        {
+            Harness first(QLocale(QLocale::English, QLocale::UnitedStates), folder.path());
+            QVERIFY(!first.control<QWidget>("Welcome", "ResumeLast")->isEnabled());
+            reportroad::drive(first, road("Gearbox"));
+            first.click("Findings", "Back");
+            first.type("Selection", "RotorInertia", "0.03");
+            QTest::qWait(1500);
+            first.click("Selection", "Back");
+        }
+        Harness next(QLocale(QLocale::English, QLocale::UnitedStates), folder.path());
+        QVERIFY(next.control<QWidget>("Welcome", "ResumeLast")->isEnabled());
+        next.click("Welcome", "ResumeLast");
+        QCOMPARE(next.shownWindows(), QStringList{"Findings"});
+        QCOMPARE(next.text("Findings", "MotorInertia"), QString("0.030"));
+    }
+
+    // Two copies at once keep their sizings apart.
+    void twoCopies() {
+        QTemporaryDir folder;
+        Harness one(QLocale(QLocale::English, QLocale::UnitedStates), folder.path());
+        Harness two(QLocale(QLocale::English, QLocale::UnitedStates), folder.path());
+        QVERIFY(one.app.autosave().path() != two.app.autosave().path());
+    }
+
+    // Killed in the middle of typing a screw's entries, the program brings
+    // them back at its next start.
+    void afterACrash() {
+        QTemporaryDir folder;
+        QProcess crashed;
+        crashed.start(CRASH_HELPER, {folder.path()});
+        QVERIFY(crashed.waitForStarted(10000));
+        QVERIFY(crashed.waitForReadyRead(30000));
+        QCOMPARE(crashed.readLine().trimmed(), QByteArray("typed"));
+        QTest::qWait(2000);
+        crashed.kill();
+        QVERIFY(crashed.waitForFinished(10000));
+
+        Harness h(QLocale(QLocale::English, QLocale::UnitedStates), folder.path());
+        QVERIFY(h.control<QWidget>("Welcome", "ResumeLast")->isEnabled());
+        h.click("Welcome", "ResumeLast");
+        QCOMPARE(h.shownWindows(), QStringList{"ScrewDrive"});
+        QCOMPARE(h.messages.take(), QList<Message>{});
+        for (const auto& [entry, typed] : {std::pair{"ScrewDiameter", "0.5"},
+                                           {"ScrewLength", "24"},
+                                           {"ScrewPitch", "0.2"},
+                                           {"LoadWeight", "10"}})
+            QCOMPARE(h.text("ScrewDrive", entry), QString(typed));
+        QCOMPARE(h.text("ScrewDrive", "ScrewEfficiency"), QString("90"));
+        QCOMPARE(h.control<QComboBox>("ScrewDrive", "PitchUnits")->currentText(),
+                 QString("in/rev"));
+    }
+
+    void keyboard() {
+        Harness h;
+        reportroad::drive(h, road("DirectDrive"));
+        QWidget* findings = h.window("Findings");
+        findings->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(findings));
+        h.dialogs.saveAs = h.data.filePath("keys");
+        QTest::keyClick(findings, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(h.data.filePath("keys.motorsizing")));
+        h.dialogs.openAs.reset();
+        QTest::keyClick(findings, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(h.dialogs.asked.last(), QString("Open Sizing|*.motorsizing"));
+    }
+};
+
+QTEST_MAIN(KeepingTest)
+#include "tst_keeping.moc"
