@@ -2,7 +2,8 @@
 BUILD ?= build
 MAKEFLAGS += --no-print-directory
 PACKAGES = cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils \
-           desktop-file-utils appstream dpkg-dev file shared-mime-info
+           desktop-file-utils appstream dpkg-dev file shared-mime-info \
+           libqt6sql6-sqlite
 
 .PHONY: all deps configure build run test package clean
 

@@ -16,8 +16,8 @@ constexpr int typingPause = 1000; // msec
 } // namespace
 
 App::App(Messages& messages, Dialogs& dialogs, std::function<void()> quit, const QString& folder)
-    : messages_(messages), dialogs_(dialogs), quit_(std::move(quit)), autosave_(folder),
-      lastSizing_(autosave_.lastSizing()),
+    : library_(motors::Library::pathIn(folder)), messages_(messages), dialogs_(dialogs),
+      quit_(std::move(quit)), autosave_(folder), lastSizing_(autosave_.lastSizing()),
       settings_(QDir(folder).filePath("settings.ini"), QSettings::IniFormat) {
     typing_.setSingleShot(true);
     typing_.setInterval(typingPause);

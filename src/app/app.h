@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/autosave.h"
+#include "motors/library.h"
 #include "sizing/sizing.h"
 #include "ui/dialogs.h"
 #include "ui/host.h"
@@ -39,6 +40,9 @@ class App final : public Host {
     bool hasLastSizing() const override { return lastSizing_.has_value(); }
     void continueLastSizing(QWidget* over) override;
 
+    // The engineer's motor library, opened when a window first shows it.
+    motors::Library& library() { return library_; }
+
     // Where the sizing in progress is kept, and keeping it there now.
     const AutoSave& autosave() const { return autosave_; }
     void keep();
@@ -46,6 +50,8 @@ class App final : public Host {
   private:
     void remember(const QString& path);
 
+    // Outlives the screens that show it.
+    motors::Library library_;
     Sizing sizing_;
     ScreenRegistry screens_;
     Messages& messages_;

@@ -12,6 +12,7 @@ class Road {
   public:
     Road(const Sizing& entered, Stage until) : entered_(entered), until_(until) {
         sizing().forms = entered.forms;
+        sizing().motorName = entered.motorName;
         sizing().record().MotionType = entered.record().MotionType;
         sizing().record().AppType = entered.record().AppType;
     }

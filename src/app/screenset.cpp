@@ -17,6 +17,8 @@
 #include "mechanisms/nonrscrewdrive.h"
 #include "mechanisms/rackpiniondrive.h"
 #include "mechanisms/screwdrive.h"
+#include "motors/motorfit.h"
+#include "motors/motorlibrary.h"
 #include "profiles/profilescreen.h"
 #include "report/reportscreen.h"
 #include "units/conversion.h"
@@ -57,4 +59,10 @@ void registerScreens(App& app) {
     screens.add(S::Findings, make<Findings>(app));
     screens.add(S::AddGBox, make<AddGBox>(app));
     screens.add(S::Report, make<Report>(app));
+
+    // The motor library outlives a sizing; the motors that fit belong to it.
+    screens.add(
+        S::MotorLibrary, [&app] { return new MotorLibrary(app, app.library()); },
+        Lifetime::Program);
+    screens.add(S::MotorFit, [&app] { return new MotorFit(app, app.library()); });
 }

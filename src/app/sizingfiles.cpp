@@ -78,6 +78,7 @@ SizingFile toFile(const Sizing& sizing) {
     file.motion = motionText(record.MotionType);
     file.reached = sizing.reached;
     file.loadCalculated = sizing.loadCalculated;
+    file.motor = sizing.motorName;
     if (const Application* application = record.AppType) {
         file.application = application->text;
         for (const auto& [screen, first] : screensOf(*application))
@@ -105,6 +106,7 @@ std::variant<Sizing, QString> fromFile(const SizingFile& file) {
                         : file.motion == "Linear" ? Motion::Linear
                                                   : Motion::None;
     sizing.reached = file.reached;
+    sizing.motorName = file.motor;
     if (!record.AppType)
         return sizing;
     const Application& application = *record.AppType;

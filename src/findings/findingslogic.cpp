@@ -127,6 +127,71 @@ bool drawable(const FindingsFigures& f) {
            f.requiredTorque > 0;
 }
 
+ShownNeed shownNeed(const PreliminaryFigures& preliminary) {
+    const auto shown = [&](PreliminaryDisplay d) {
+        return numbers::parse(preliminaryText(preliminary, d)).value_or(0);
+    };
+    return {shown(PreliminaryDisplay::MaxSpeed), shown(PreliminaryDisplay::T_Total)};
+}
+
+std::variant<FindingsFigures, Message> findingsWith(const SizingRecord& record,
+                                                    const MotorFigures& motor,
+                                                    const PreliminaryFigures& preliminary) {
+    return findingsWith(record, motor, preliminary, shownNeed(preliminary));
+}
+
+std::variant<FindingsFigures, Message> findingsWith(const SizingRecord& record,
+                                                    const MotorFigures& motor,
+                                                    const PreliminaryFigures& preliminary,
+                                                    const ShownNeed& shown) {
+    const double jm = motor.rotorInertia;
+    const double tt = record.T_Thrust;
+    const double tg = record.T_Gravity;
+    const double jr = record.ReflectedJ;
+    const double k = record.SpdMultiplier;
+    // The speed and torque the engineer read the motor's figures at: the
+    // preliminary findings' as shown.
+    const double s = shown.speed;
+
+    const double mismatch = jr / jm;
+    const double ta = k * (jm + jr);
+    const double total = ta + tt + tg;
+    if (total == 0)
+        return Message{"No Torque Required",
+                       "The total torque required is zero, so no torque margin can be worked "
+                       "out.  Please go back and check the load and the move."};
+    if (s == 0)
+        return Message{"No Motor Speed", "The motor speed is zero, so no speed margin can be "
+                                         "worked out.  Please go back and check the move."};
+    const double torqueMargin = 100 * (motor.torqueAvailable - total) / total;
+    const double speedMargin = 100 * (motor.speedAvailable - s) / s;
+    // The cycle heats the motor with its inertia in the torque to accelerate.
+    const double trms = rmsTorque(preliminary.move, ta, tt, tg);
+    const double tc = motor.continuousTorque;
+    const double rmsMargin = trms > 0 ? 100 * (tc - trms) / trms : 0;
+    for (double x : {mismatch, ta, total, torqueMargin, speedMargin, trms, rmsMargin})
+        if (!std::isfinite(x))
+            return messages::outOfRange();
+
+    const auto verdict = [](bool good) { return good ? Verdict::Good : Verdict::Bad; };
+    return FindingsFigures{Need{jr, ta, tt, tg, total, s},
+                           jm,
+                           motor.torqueAvailable,
+                           motor.speedAvailable,
+                           mismatch,
+                           torqueMargin,
+                           speedMargin,
+                           verdict(!(mismatch > 10)),
+                           verdict(torqueMargin > 50),
+                           verdict(speedMargin > 50),
+                           shown.torque,
+                           trms,
+                           preliminary.move.meanSpeed,
+                           tc,
+                           rmsMargin,
+                           verdict(rmsMargin > 25)};
+}
+
 SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
                                const PreliminaryFigures& preliminary) {
     SelectionOutcome result;
@@ -141,77 +206,33 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
     const auto continuous = numbers::parse(e.TorqueContinuous);
     if (!rotor || !torqueAvailable || !speedAvailable || !continuous)
         return stop(messages::numbersPlease());
-
-    const double jm = *rotor;
-    const double tAvail = *torqueAvailable;
-    const double sAvail = *speedAvailable;
-    const double tt = record.T_Thrust;
-    const double tg = record.T_Gravity;
-    const double jr = record.ReflectedJ;
-    const double k = record.SpdMultiplier;
-    // The speed and torque the engineer read the motor's figures at: the
-    // preliminary findings' as shown.
-    const auto shown = [&](PreliminaryDisplay d) {
-        return numbers::parse(preliminaryText(preliminary, d)).value_or(0);
-    };
-    const double s = shown(PreliminaryDisplay::MaxSpeed);
-
-    if (jm <= 0)
+    if (*rotor <= 0)
         return stop({"Motor's Inertia", "Please enter the Rotor Inertia of the chosen motor."});
-    if (tAvail <= 0)
+    if (*torqueAvailable <= 0)
         return stop({"Torque Margin", "Please enter the torque capability of the motor at the "
                                       "application maximum speed."});
-    if (sAvail <= 0)
+    if (*speedAvailable <= 0)
         return stop({"Speed Margin", "Please enter the speed capability of the motor at the "
                                      "projected torque required."});
     if (*continuous < 0)
         return stop({"Continuous Torque", "Please enter the continuous (rated) torque of the "
                                           "motor, or 0 to skip the RMS check."});
 
-    const double mismatch = jr / jm;
-    const double ta = k * (jm + jr);
-    const double total = ta + tt + tg;
-    if (total == 0)
-        return stop({"No Torque Required",
-                     "The total torque required is zero, so no torque margin can be worked out.  "
-                     "Please go back and check the load and the move."});
-    if (s == 0)
-        return stop({"No Motor Speed",
-                     "The motor speed is zero, so no speed margin can be worked out.  Please go "
-                     "back and check the move."});
-    const double torqueMargin = 100 * (tAvail - total) / total;
-    const double speedMargin = 100 * (sAvail - s) / s;
-    // The cycle heats the motor with its inertia in the torque to accelerate.
-    const double trms = rmsTorque(preliminary.move, ta, tt, tg);
-    const double tc = *continuous;
-    const double rmsMargin = trms > 0 ? 100 * (tc - trms) / trms : 0;
-    for (double x : {mismatch, ta, total, torqueMargin, speedMargin, trms, rmsMargin})
-        if (!std::isfinite(x))
-            return stop(messages::outOfRange());
+    auto findings =
+        findingsWith(record, {*rotor, *torqueAvailable, *speedAvailable, *continuous}, preliminary);
+    if (auto* message = std::get_if<Message>(&findings))
+        return stop(*message);
+    result.findings = std::get<FindingsFigures>(findings);
 
-    const auto verdict = [](bool good) { return good ? Verdict::Good : Verdict::Bad; };
-    result.findings = {Need{jr, ta, tt, tg, total, s},
-                       jm,
-                       tAvail,
-                       sAvail,
-                       mismatch,
-                       torqueMargin,
-                       speedMargin,
-                       verdict(!(mismatch > 10)),
-                       verdict(torqueMargin > 50),
-                       verdict(speedMargin > 50),
-                       shown(PreliminaryDisplay::T_Total),
-                       trms,
-                       preliminary.move.meanSpeed,
-                       tc,
-                       rmsMargin,
-                       verdict(rmsMargin > 25)};
-
-    record.MotorSelection = {
-        QString(), "Selected Motor's Rotor Inertia = " + e.RotorInertia + " oz-in-sec^2",
-        "Selected Motor's Torque Available at Max Speed = " + e.TorqueAvailable + " oz-in",
-        "Selected Motor's Speed Available at Torque Required = " + e.SpeedAvailable + " revs/sec"};
-    if (tc > 0)
+    record.MotorSelection = {QString()};
+    if (!e.MotorName.isEmpty())
+        record.MotorSelection << "Selected Motor = " + e.MotorName;
+    record.MotorSelection << "Selected Motor's Rotor Inertia = " + e.RotorInertia + " oz-in-sec^2"
+                          << "Selected Motor's Torque Available at Max Speed = " +
+                                 e.TorqueAvailable + " oz-in"
+                          << "Selected Motor's Speed Available at Torque Required = " +
+                                 e.SpeedAvailable + " revs/sec";
+    if (*continuous > 0)
         record.MotorSelection << "Selected Motor's Continuous Torque = " + e.TorqueContinuous +
                                      " oz-in";
     result.outcome.proceed = true;

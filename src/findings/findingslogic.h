@@ -5,6 +5,8 @@
 #include "sizing/figures.h"
 #include "sizing/record.h"
 
+#include <variant>
+
 // The displays of the preliminary findings, and their texts as the engineer
 // reads them.
 enum class PreliminaryDisplay {
@@ -57,6 +59,7 @@ struct SelectionEntries {
     QString TorqueAvailable = "0";
     QString SpeedAvailable = "0";
     QString TorqueContinuous = "0"; // "0": none given, no RMS check
+    QString MotorName = {};         // the library motor the figures came from, or empty
 };
 SelectionEntries selectionEntries(const Form& form);
 // The motor selection's entries when it is first shown.
@@ -71,6 +74,32 @@ struct SelectionOutcome {
 // show; writes MotorSelection on success.
 SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& entries,
                                const PreliminaryFigures& preliminary);
+
+// A motor's four figures, as numbers.
+struct MotorFigures {
+    double rotorInertia = 0;     // oz-in-sec^2
+    double torqueAvailable = 0;  // oz-in
+    double speedAvailable = 0;   // revs/sec
+    double continuousTorque = 0; // oz-in; 0: no RMS check
+};
+// The speed and the total torque the preliminary findings show, read back
+// as numbers: the figures a motor's data sheet is read at.
+struct ShownNeed {
+    double speed = 0;  // revs/sec
+    double torque = 0; // oz-in
+};
+ShownNeed shownNeed(const PreliminaryFigures& preliminary);
+
+// The findings for the need the preliminary findings show and a motor of
+// those figures, or the message that says why they cannot be worked out.
+std::variant<FindingsFigures, Message> findingsWith(const SizingRecord& record,
+                                                    const MotorFigures& motor,
+                                                    const PreliminaryFigures& preliminary);
+// The same, with the shown need read once for many motors.
+std::variant<FindingsFigures, Message> findingsWith(const SizingRecord& record,
+                                                    const MotorFigures& motor,
+                                                    const PreliminaryFigures& preliminary,
+                                                    const ShownNeed& shown);
 
 // Only a need of some speed and some torque, and a motor that gives some of
 // both, can be drawn on a torque-speed picture.

@@ -15,9 +15,10 @@ Form& selectionForm(Sizing& sizing) {
 }
 
 Outcome submitSelection(Sizing& sizing) {
-    SelectionOutcome result =
-        selectionNext(sizing.record(), selectionEntries(selectionForm(sizing)),
-                      sizing.results.preliminary.value_or(PreliminaryFigures{}));
+    SelectionEntries entries = selectionEntries(selectionForm(sizing));
+    entries.MotorName = sizing.motorName;
+    SelectionOutcome result = selectionNext(
+        sizing.record(), entries, sizing.results.preliminary.value_or(PreliminaryFigures{}));
     if (result.outcome.proceed) {
         sizing.results.findings = result.findings;
         sizing.reach(Stage::Findings);

@@ -2,6 +2,7 @@
 
 #include "findings/findingslogic.h"
 #include "findings/findingssteps.h"
+#include "sizing/sizing.h"
 #include "ui/colours.h"
 #include "ui/form.h"
 
@@ -14,7 +15,8 @@
 Selection::Selection(Host& host)
     : Screen(host, ScreenId::Selection, "Motor Selection"),
       speed_(form::display("Speed", colours::lightGrey)),
-      torque_(form::display("Torque", colours::lightGrey)) {
+      torque_(form::display("Torque", colours::lightGrey)),
+      motorName_(form::display("MotorName", colours::lightGrey)) {
     bindForm([this]() -> Form& { return selectionForm(sizing()); });
     QVBoxLayout* layout = body();
     layout->addWidget(form::heading("Motor Selection"));
@@ -38,10 +40,20 @@ Selection::Selection(Host& host)
     pair("Enter Torque Available:", entry("TorqueAvailable"), "oz-in", speed_, "revs/sec");
     pair("Enter Speed Capability:", entry("SpeedAvailable"), "revs/sec", torque_, "oz-in");
     rows.add("Enter Continuous Torque:", entry("TorqueContinuous"), "oz-in");
+    rows.add("Library Motor:", motorName_);
     layout->addLayout(grid);
+    // Figures typed by hand are no longer the library motor's.
+    for (const char* name :
+         {"RotorInertia", "TorqueAvailable", "SpeedAvailable", "TorqueContinuous"})
+        connect(findChild<QLineEdit*>(name), &QLineEdit::textEdited, this, [this] {
+            sizing().motorName.clear();
+            motorName_->clear();
+        });
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(toolButton("UnitConv", "Unit Conversion", ScreenId::Conversion));
+    tools->addWidget(toolButton("ChooseMotor", "Choose Motor...", ScreenId::MotorFit));
+    tools->addWidget(toolButton("Library", "Motor Library...", ScreenId::MotorLibrary));
     tools->addStretch(1);
     layout->addLayout(tools);
     footer()->addLayout(buttonRow(button("Back", "BACK", [this] { back(); }), closeButton(),
@@ -55,6 +67,8 @@ void Selection::showResults() {
     };
     torque_->setText(shown(PreliminaryDisplay::T_Total));
     speed_->setText(shown(PreliminaryDisplay::MaxSpeed));
+    motorName_->setText(sizing().motorName);
+    motorName_->setCursorPosition(0);
 }
 
 void Selection::next() {

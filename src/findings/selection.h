@@ -4,7 +4,8 @@
 
 class QLineEdit;
 
-// The chosen motor's rotor inertia, torque and speed.
+// The chosen motor's rotor inertia, torque and speed, typed from its data
+// sheet or chosen from the motor library.
 class Selection : public Screen {
     Q_OBJECT
   public:
@@ -18,5 +19,5 @@ class Selection : public Screen {
     void next();
     void back();
 
-    QLineEdit *speed_, *torque_;
+    QLineEdit *speed_, *torque_, *motorName_;
 };

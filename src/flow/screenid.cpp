@@ -8,14 +8,27 @@ QString screenName(ScreenId screen) {
         "Gearbox",         "ScrewDrive",    "BeltScrewDrive",   "GBScrewDrive", "NonRScrewDrive",
         "RackPinionDrive", "ConveyorDrive", "LoadCalculations", "RotaryMP",     "MotionProfiles",
         "Preliminary",     "Selection",     "Findings",         "AddGBox",      "Report",
-        "Conversion"};
-    static_assert(std::size(names) == int(ScreenId::Conversion) + 1);
+        "Conversion",      "MotorLibrary",  "MotorFit"};
+    static_assert(std::size(names) == int(ScreenId::MotorFit) + 1);
     return QString::fromLatin1(names[int(screen)]);
 }
 
 std::optional<ScreenId> screenNamed(const QString& name) {
-    for (int i = 0; i <= int(ScreenId::Conversion); ++i)
+    for (int i = 0; i <= int(ScreenId::MotorFit); ++i)
         if (screenName(ScreenId(i)) == name)
             return ScreenId(i);
     return std::nullopt;
+}
+
+bool isSideTool(ScreenId screen) {
+    switch (screen) {
+    case ScreenId::LoadCalculations:
+    case ScreenId::Conversion:
+    case ScreenId::AddGBox:
+    case ScreenId::MotorLibrary:
+    case ScreenId::MotorFit:
+        return true;
+    default:
+        return false;
+    }
 }

@@ -27,8 +27,13 @@ enum class ScreenId {
     AddGBox,
     Report,
     Conversion,
+    MotorLibrary,
+    MotorFit,
 };
 
 QString screenName(ScreenId screen);
+// A tool that opens beside the wizard and closes with Esc: the load
+// calculator, the unit conversions, the gearbox projection and the motors.
+bool isSideTool(ScreenId screen);
 // The screen of that name, or nothing.
 std::optional<ScreenId> screenNamed(const QString& name);

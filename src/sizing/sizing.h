@@ -45,6 +45,9 @@ struct Sizing {
     // The load calculator's ENTER has passed in this sizing.
     bool loadCalculated = false;
     Stage reached = Stage::Mechanism;
+    // The library motor whose figures the motor selection shows; empty once
+    // the engineer types a figure of their own.
+    QString motorName;
 
     Results results;
     // The results as they stood before the first added gearbox.

@@ -84,6 +84,8 @@ QByteArray toJson(const SizingFile& file) {
     if (file.addedRatio)
         root.insert("addedGearbox", QJsonObject{{"ratio", *file.addedRatio},
                                                 {"screen", toObject(file.addedGearbox)}});
+    if (!file.motor.isEmpty())
+        root.insert("motor", file.motor);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -132,6 +134,8 @@ std::variant<SizingFile, QString> fromJson(const QByteArray& bytes) {
         file.addedRatio = ratio.toDouble();
         file.addedGearbox = read.form(added.value("screen"), "added gearbox");
     }
+    if (root.contains("motor"))
+        file.motor = read.text(root, "motor", "");
     if (read.problem)
         return *read.problem;
     return file;

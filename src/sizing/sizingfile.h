@@ -27,6 +27,8 @@ struct SizingFile {
     // The gearbox added from the findings: its ratio and its screen's entries.
     std::optional<double> addedRatio;
     Form addedGearbox;
+    // The library motor the motor selection's figures came from; empty: none.
+    QString motor;
 
     bool operator==(const SizingFile&) const = default;
 };

@@ -115,7 +115,7 @@ Screen::Screen(Host& host, ScreenId id, const QString& title)
     footer_->setContentsMargins(9, 0, 9, 9);
     outer->addLayout(footer_);
     // The wizard's screens save and open sizings from the keyboard.
-    if (id != ScreenId::LoadCalculations && id != ScreenId::Conversion && id != ScreenId::AddGBox) {
+    if (!isSideTool(id)) {
         auto* save = new QShortcut(QKeySequence::Save, this);
         connect(save, &QShortcut::activated, this, [this] { host_.saveSizing(this); });
         auto* open = new QShortcut(QKeySequence::Open, this);
@@ -134,7 +134,8 @@ QSize Screen::sizeHint() const {
     // before the screen fills its body.
     const QSize body = scroll_->sizeHint();
     const QSize foot = footer_->sizeHint();
-    return {std::max(body.width(), foot.width()), body.height() + foot.height()};
+    const int gap = std::max(0, layout()->spacing());
+    return {std::max(body.width(), foot.width()), body.height() + gap + foot.height()};
 }
 
 void Screen::orderTabs() {

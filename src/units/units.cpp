@@ -36,6 +36,13 @@ double UnitList::toInternal(const QString& text, double x) const {
     return x;
 }
 
+double UnitList::fromInternal(const QString& text, double x) const {
+    for (const Unit& u : items_)
+        if (u.text == text)
+            return x / u.toInternal(1);
+    return x;
+}
+
 const UnitList& dimensionUnits() {
     static const UnitList list{{same("in"), over("mm", 25.4), over("cm", 2.54)}};
     return list;
@@ -91,6 +98,12 @@ const UnitList& rotarySpeedUnits() {
 
 const UnitList& linearSpeedUnits() {
     static const UnitList list{{same("in/sec"), over("mm/sec", 25.4), over("cm/sec", 2.54)}};
+    return list;
+}
+
+const UnitList& torqueUnits() {
+    static const UnitList list{
+        {same("oz-in"), times("lb-in", 16), times("lb-ft", 192), times("N-m", 141.6119)}};
     return list;
 }
 

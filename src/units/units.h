@@ -23,6 +23,9 @@ class UnitList {
     bool contains(const QString& text) const;
     // x in the unit named by text; a text that names no item leaves x as it is.
     double toInternal(const QString& text, double x) const;
+    // x in internal units as that unit shows it; every list but the pitch's
+    // scales, so this is x over one unit's worth.
+    double fromInternal(const QString& text, double x) const;
 
   private:
     QList<Unit> items_;
@@ -37,6 +40,7 @@ const UnitList& inertiaUnits();        // oz-in-sec^2
 const UnitList& rotaryDistanceUnits(); // revs
 const UnitList& rotarySpeedUnits();    // revs/sec
 const UnitList& linearSpeedUnits();    // in/sec
+const UnitList& torqueUnits();         // oz-in
 
 // Pulley materials give a density in oz/in^3; a text that names no material gives 0.
 QStringList pulleyMaterials();

@@ -55,7 +55,8 @@ else
     [ "$files" = "$expected" ] || fail "packaged files differ:
 $files"
     depends=$(dpkg-deb -f "$deb" Depends)
-    for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+    for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libqt6sql6 \
+        qt6-qpa-plugins libqt6sql6-sqlite; do
         echo "$depends" | grep -q "$lib" || fail "no dependency on $lib: $depends"
     done
     [ "$(dpkg-deb -f "$deb" Package)" = motor-sizing ] || fail "package name"

@@ -83,7 +83,10 @@ class SizingFileTest : public QObject {
         Sizing s;
         AppRoad typed = road("ConveyorDrive");
         typed.motor = {"RotorInertia=0.05", "TorqueAvailable=1.250,5", "SpeedAvailable=6"};
+        // A library motor's name is a name, not a figure to re-type.
+        s.motorName = "MS 1,5";
         size(s, typed);
+        QVERIFY(report(s).contains("Selected Motor = MS 1,5"));
         QTemporaryDir folder;
         QCOMPARE(writeSizing(folder.filePath("de.motorsizing"), s), std::nullopt);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -91,6 +94,7 @@ class SizingFileTest : public QObject {
             replay(std::get<Sizing>(readSizing(folder.filePath("de.motorsizing"))));
         QCOMPARE(english.messages, QList<Message>{});
         QCOMPARE(english.sizing.results.findings, s.results.findings);
+        QCOMPARE(english.sizing.motorName, QString("MS 1,5"));
         QCOMPARE(english.sizing.forms[ScreenId::Selection].entry("RotorInertia"), QString("0.05"));
         QCOMPARE(english.sizing.forms[ScreenId::Selection].entry("TorqueAvailable"),
                  QString("1,250.5"));
@@ -168,6 +172,8 @@ class SizingFileTest : public QObject {
             screens["ScrewDrive"] = screw;
             o["screens"] = screens;
         }) << "its unit list PitchUnits of screen ScrewDrive names no unit it offers";
+        QTest::newRow("motor not a text")
+            << edited([](QJsonObject& o) { o["motor"] = 5; }) << "its motor is not a text";
         QTest::newRow("2 MiB") << QByteArray(2 << 20, ' ') + whole << "it is larger than 1 MiB";
         QByteArray binary(4096, '\0');
         for (int i = 0; i < binary.size(); ++i)

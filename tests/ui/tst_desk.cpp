@@ -70,6 +70,13 @@ class DeskTest : public QObject {
         fitsTheScreen(h, pt + "-welcome");
         reportroad::drive(h, road("Gearbox"), [&](const QString& screen) {
             fitsTheScreen(h, pt + "-" + screen);
+            if (screen == "Selection") {
+                h.click("Selection", "ChooseMotor");
+                h.click("Selection", "Library");
+                fitsTheScreen(h, pt + "-motors");
+                h.click("MotorLibrary", "Close");
+                h.click("MotorFit", "Close");
+            }
             if (screen != "Gearbox")
                 return;
             h.click("Gearbox", "LoadCalcs");
@@ -193,14 +200,20 @@ class DeskTest : public QObject {
         QTest::newRow("gearbox projection") << "Findings"
                                             << "AddGB"
                                             << "AddGBox";
+        QTest::newRow("motors that fit") << "Selection"
+                                         << "ChooseMotor"
+                                         << "MotorFit";
+        QTest::newRow("motor library") << "Selection"
+                                       << "Library"
+                                       << "MotorLibrary";
     }
     void escape() {
         QFETCH(QString, opener);
         QFETCH(QString, button);
         QFETCH(QString, tool);
         Harness h;
-        if (opener == "Findings")
-            reportroad::drive(h, road("DirectDrive"));
+        if (opener == "Findings" || opener == "Selection")
+            reportroad::drive(h, road("DirectDrive"), {}, opener);
         else
             h.openDirectDrive();
         h.click(opener, button);
