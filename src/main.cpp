@@ -1,5 +1,6 @@
 #include "app/app.h"
 #include "app/commandline.h"
+#include "app/pdfexport.h"
 #include "app/screenset.h"
 #include "ui/appicon.h"
 #include "ui/dialogs.h"
@@ -35,6 +36,18 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::Report: {
         QCoreApplication core(argc, argv);
         return printReport(line.file, out, errors);
+    }
+    case CommandLine::Mode::Pdf: {
+        // Fonts and painting without a window system: no display is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error carries the reason a PDF cannot be written, not the
+        // window system's remarks about an environment it does not need.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                fprintf(stderr, "%s\n", qPrintable(text));
+        });
+        QGuiApplication gui(argc, argv);
+        return exportPdf(line.file, line.pdf, errors);
     }
     case CommandLine::Mode::Window:
         break;

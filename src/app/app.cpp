@@ -119,6 +119,15 @@ QStringList App::recentSizings() const {
     return out;
 }
 
+QString App::lastFolder(const QString& kind) const {
+    return settings_.value("folders/" + kind).toString();
+}
+
+void App::rememberFolder(const QString& kind, const QString& chosenFile) {
+    settings_.setValue("folders/" + kind, QFileInfo(chosenFile).absolutePath());
+    settings_.sync();
+}
+
 void App::remember(const QString& path) {
     QStringList recent = settings_.value("recent").toStringList();
     recent.removeAll(path);

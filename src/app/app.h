@@ -39,6 +39,8 @@ class App final : public Host {
     QStringList recentSizings() const override;
     bool hasLastSizing() const override { return lastSizing_.has_value(); }
     void continueLastSizing(QWidget* over) override;
+    QString lastFolder(const QString& kind) const override;
+    void rememberFolder(const QString& kind, const QString& chosenFile) override;
 
     // The engineer's motor library, opened when a window first shows it.
     motors::Library& library() { return library_; }

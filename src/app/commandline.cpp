@@ -16,6 +16,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
     const QCommandLineOption report(
         "report", "Prints the report of the sizing file to standard output, without a window.");
     parser.addOption(report);
+    const QCommandLineOption pdf(
+        "pdf", "Writes the report of the sizing file as a PDF, without a window.", "out.pdf");
+    parser.addOption(pdf);
     parser.addPositionalArgument("file", "A sizing file (.motorsizing) to open.", "[file]");
 
     CommandLine line;
@@ -23,7 +26,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
     line.help = parser.helpText().replace("<executable_name>", "motor-sizing");
     // Options it does not know may be the window system's (-platform, -style),
     // which the program passes on when it opens a window.
-    if (!parser.parse(arguments) && (parser.isSet(report) || parser.isSet(help))) {
+    if (!parser.parse(arguments) &&
+        (parser.isSet(report) || parser.isSet(pdf) || parser.isSet(help))) {
         line.mode = CommandLine::Mode::Wrong;
         line.problem = parser.errorText();
         return line;
@@ -37,6 +41,13 @@ CommandLine readCommandLine(const QStringList& arguments) {
     else if (files.size() > 1) {
         line.mode = CommandLine::Mode::Wrong;
         line.problem = "One sizing file at a time, please.";
+    } else if (parser.isSet(report) && parser.isSet(pdf)) {
+        line.mode = CommandLine::Mode::Wrong;
+        line.problem = "--report or --pdf, not both.";
+    } else if (parser.isSet(pdf)) {
+        line.pdf = parser.value(pdf);
+        line.mode = files.isEmpty() ? CommandLine::Mode::Wrong : CommandLine::Mode::Pdf;
+        line.problem = "--pdf needs a sizing file.";
     } else if (parser.isSet(report)) {
         line.mode = files.isEmpty() ? CommandLine::Mode::Wrong : CommandLine::Mode::Report;
         line.problem = "--report needs a sizing file.";
@@ -44,25 +55,31 @@ CommandLine readCommandLine(const QStringList& arguments) {
     return line;
 }
 
-int printReport(const QString& path, QTextStream& out, QTextStream& errors) {
+std::optional<Sizing> sizeForReport(const QString& path, QTextStream& errors) {
     const QString name = QFileInfo(path).fileName();
     const auto read = readSizing(path);
     if (const auto* problem = std::get_if<QString>(&read)) {
         errors << name << " cannot be opened: " << *problem << ".\n";
-        return 1;
+        return std::nullopt;
     }
-    const Replay sized = replay(std::get<Sizing>(read));
+    Replay sized = replay(std::get<Sizing>(read));
     if (!sized.messages.isEmpty()) {
         for (const Message& m : sized.messages)
             errors << name << " cannot be sized: " << m.title << ": " << m.text << "\n";
-        return 1;
+        return std::nullopt;
     }
     if (!sized.sizing.results.findings || sized.screen != ScreenId::Findings) {
         errors << name << " cannot be reported: the sizing has not reached its findings.\n";
-        return 1;
+        return std::nullopt;
     }
-    for (const QString& line :
-         assembleReport(sized.sizing.record(), *sized.sizing.results.findings))
+    return std::move(sized.sizing);
+}
+
+int printReport(const QString& path, QTextStream& out, QTextStream& errors) {
+    const auto sizing = sizeForReport(path, errors);
+    if (!sizing)
+        return 1;
+    for (const QString& line : assembleReport(sizing->record(), *sizing->results.findings))
         out << line << "\n";
     return 0;
 }

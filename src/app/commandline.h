@@ -4,11 +4,16 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <optional>
+
+struct Sizing;
+
 // What the command line asks of the program.
 struct CommandLine {
-    enum class Mode { Window, Report, Help, Version, Wrong };
+    enum class Mode { Window, Report, Pdf, Help, Version, Wrong };
     Mode mode = Mode::Window;
     QString file;    // the sizing file to open or report on
+    QString pdf;     // for Pdf: the PDF to write
     QString problem; // for Wrong: what is wrong with the arguments
     QString help;    // the text --help prints
 };
@@ -16,6 +21,10 @@ struct CommandLine {
 // Reads the arguments (the program's name first) without any application
 // object, so that a mode that needs no display never asks for one.
 CommandLine readCommandLine(const QStringList& arguments);
+
+// A sizing file replayed to its findings, for a report without a window;
+// what stops it goes to `errors` as "NAME cannot be ...".
+std::optional<Sizing> sizeForReport(const QString& path, QTextStream& errors);
 
 // --report: the report of a sizing file, line by line, exactly as the report
 // screen lists it; the exit status. What cannot be reported goes to `errors`.

@@ -60,35 +60,43 @@ void MovePlot::setMove(const MoveProfile& move) {
 }
 
 QString MovePlot::note() const {
-    if (move_.isEmpty())
-        return "No move to draw: the profile gives no motor speed.";
-    if (!panels(move_).valid())
-        return "No move to draw.";
-    return {};
+    return moveNote(move_);
 }
 
 void MovePlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    const QFontMetricsF metrics(font());
+    paintMove(p, rect(), move_);
+}
+
+QString moveNote(const MoveProfile& move) {
+    if (move.isEmpty())
+        return "No move to draw: the profile gives no motor speed.";
+    if (!panels(move).valid())
+        return "No move to draw.";
+    return {};
+}
+
+void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move) {
+    const QFontMetricsF metrics(p.font(), p.device());
     const double line = metrics.lineSpacing();
 
     // The figures under the picture, on one line where it has room.
-    QStringList caption = moveCaption(move_);
+    QStringList caption = moveCaption(move);
     const QString oneLine = caption.join("     ");
-    if (metrics.horizontalAdvance(oneLine) < width() - 16)
+    if (metrics.horizontalAdvance(oneLine) < rect.width() - 16)
         caption = QStringList{oneLine};
-    const QRectF all = QRectF(rect()).adjusted(8, 4, -8, -(caption.size() * line + 8));
-    if (const QString text = note(); !text.isEmpty())
+    const QRectF all = rect.adjusted(8, 4, -8, -(caption.size() * line + 8));
+    if (const QString text = moveNote(move); !text.isEmpty())
         return plotting::note(p, all, text);
     p.setPen(QColor(40, 40, 40));
     for (int k = 0; k < caption.size(); ++k)
         p.drawText(QRectF(all.left(), all.bottom() + 4 + k * line, all.width(), line),
                    Qt::AlignLeft | Qt::AlignVCenter, caption[k]);
 
-    const double end = move_.segments.last().end;
-    const Panels ticks = panels(move_);
+    const double end = move.segments.last().end;
+    const Panels ticks = panels(move);
     const double left = std::max(plotting::Axes::leftMargin(metrics, ticks.speed),
                                  plotting::Axes::leftMargin(metrics, ticks.torque));
     const double half = all.height() / 2;
@@ -101,37 +109,37 @@ void MovePlot::paintEvent(QPaintEvent*) {
 
     QPainterPath speedLine(speed.at(0, 0));
     QPainterPath torqueLine(torque.at(0, 0));
-    for (const MoveSegment& s : move_.segments) {
+    for (const MoveSegment& s : move.segments) {
         speedLine.lineTo(speed.at(s.start, s.fromSpeed));
         speedLine.lineTo(speed.at(s.end, s.toSpeed));
         torqueLine.lineTo(torque.at(s.start, s.torque));
         torqueLine.lineTo(torque.at(s.end, s.torque));
     }
-    if (!move_.openEnded)
+    if (!move.openEnded)
         torqueLine.lineTo(torque.at(end, 0));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(speedColour, 2));
+    p.setPen(QPen(MovePlot::speedColour, 2));
     p.drawPath(speedLine);
-    p.setPen(QPen(torqueColour, 2));
+    p.setPen(QPen(MovePlot::torqueColour, 2));
     p.drawPath(torqueLine);
     // The RMS torque of the cycle, the dwell included.
-    const QPointF rmsEnd = torque.at(end, move_.rmsTorque);
-    plotting::dashed(p, torque.at(0, move_.rmsTorque), rmsEnd);
+    const QPointF rmsEnd = torque.at(end, move.rmsTorque);
+    plotting::dashed(p, torque.at(0, move.rmsTorque), rmsEnd);
     plotting::tag(p, rmsEnd - QPointF(2, 1), "rms");
 
     // The maximum speed, and the acceleration time and the move time down
     // through both panels, tagged above the frame where the tag has room.
-    const QPointF peak = speed.at(move_.accelTime, move_.maxSpeed);
-    plotting::dashed(p, speed.at(0, move_.maxSpeed), peak);
-    plotting::dashed(p, speed.at(move_.accelTime, speed.top()),
-                     torque.at(move_.accelTime, torque.top()));
-    QList<std::pair<double, QString>> tags{{move_.accelTime, "ta"}};
-    if (move_.openEnded) {
-        breakMark(p, speed.at(end, move_.maxSpeed));
-        breakMark(p, torque.at(end, move_.segments.last().torque));
+    const QPointF peak = speed.at(move.accelTime, move.maxSpeed);
+    plotting::dashed(p, speed.at(0, move.maxSpeed), peak);
+    plotting::dashed(p, speed.at(move.accelTime, speed.top()),
+                     torque.at(move.accelTime, torque.top()));
+    QList<std::pair<double, QString>> tags{{move.accelTime, "ta"}};
+    if (move.openEnded) {
+        breakMark(p, speed.at(end, move.maxSpeed));
+        breakMark(p, torque.at(end, move.segments.last().torque));
     } else {
         // The move ends at its move time; a dwell at rest follows.
-        const double moved = move_.moveTime;
+        const double moved = move.moveTime;
         plotting::dashed(p, speed.at(moved, speed.top()), torque.at(moved, torque.top()));
         tags.append({moved, "t"});
     }

@@ -5,9 +5,17 @@
 #include <QColor>
 #include <QWidget>
 
+class QPainter;
+
 // The move the profile worked out, over time: the motor speed above, the
 // torque required below, with the maximum speed, the acceleration time and
 // the move time marked.
+// Drawn into `rect` with the painter's font, on whatever device it paints:
+// the screen, a printer, a PDF.
+void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move);
+// The note drawn in place of a move there is none to draw; empty otherwise.
+QString moveNote(const MoveProfile& move);
+
 class MovePlot : public QWidget {
     Q_OBJECT
   public:

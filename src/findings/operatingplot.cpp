@@ -61,24 +61,31 @@ void OperatingPlot::setFigures(const FindingsFigures& figures) {
 }
 
 QString OperatingPlot::note() const {
-    if (!drawable(figures_))
-        return "Nothing to draw: the application needs no speed or no torque.";
-    if (speedTicks(figures_).size() < 2 || torqueTicks(figures_).size() < 2)
-        return "Nothing to draw.";
-    return {};
+    return operatingNote(figures_);
 }
 
 void OperatingPlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    const QFontMetricsF metrics(font());
-    const QRectF all = QRectF(rect()).adjusted(8, 4, -8, -4);
-    if (const QString text = note(); !text.isEmpty())
+    paintOperating(p, rect(), figures_);
+}
+
+QString operatingNote(const FindingsFigures& f) {
+    if (!drawable(f))
+        return "Nothing to draw: the application needs no speed or no torque.";
+    if (speedTicks(f).size() < 2 || torqueTicks(f).size() < 2)
+        return "Nothing to draw.";
+    return {};
+}
+
+void paintOperating(QPainter& p, const QRectF& rect, const FindingsFigures& f) {
+    const QFontMetricsF metrics(p.font(), p.device());
+    const QRectF all = rect.adjusted(8, 4, -8, -4);
+    if (const QString text = operatingNote(f); !text.isEmpty())
         return plotting::note(p, all, text);
 
     // The legend under the picture names every mark and both margins.
-    const FindingsFigures& f = figures_;
     const QStringList texts = operatingLegend(f);
     const double legend = plotting::legendHeight(metrics, int(texts.size()));
     const plotting::Axes axes(all.adjusted(0, 0, 0, -legend - 6), metrics, speedTicks(f),

@@ -46,7 +46,7 @@ Selection::Selection(Host& host)
     for (const char* name :
          {"RotorInertia", "TorqueAvailable", "SpeedAvailable", "TorqueContinuous"})
         connect(findChild<QLineEdit*>(name), &QLineEdit::textEdited, this, [this] {
-            sizing().motorName.clear();
+            sizing().setLibraryMotor({});
             motorName_->clear();
         });
 

@@ -79,7 +79,7 @@ void useMotor(Sizing& sizing, const Motor& motor) {
     form.entries["TorqueAvailable"] = e.TorqueAvailable;
     form.entries["SpeedAvailable"] = e.SpeedAvailable;
     form.entries["TorqueContinuous"] = e.TorqueContinuous;
-    sizing.motorName = motor.name;
+    sizing.setLibraryMotor(motor.name);
 }
 
 } // namespace motors

@@ -172,6 +172,13 @@ ReportHeader reportHeader(const Form& f) {
     return {f.entry("Sizer"), f.entry("Company"), f.entry("MotorSelected")};
 }
 
+ReportHeader reportHeader(const Form& f, const QString& libraryMotor) {
+    ReportHeader header = reportHeader(f);
+    if (header.MotorSelected.isEmpty())
+        header.MotorSelected = libraryMotor;
+    return header;
+}
+
 const Form& reportForm() {
     static const Form form{{{"Sizer", ""}, {"Company", ""}, {"MotorSelected", ""}}, {}, {}};
     return form;
@@ -221,6 +228,10 @@ QByteArray savedBytes(const QStringList& lines) {
 
 QString reportFilePath(const QString& chosen) {
     return chosen.endsWith(".txt", Qt::CaseInsensitive) ? chosen : chosen + ".txt";
+}
+
+QString pdfFilePath(const QString& chosen) {
+    return chosen.endsWith(".pdf", Qt::CaseInsensitive) ? chosen : chosen + ".pdf";
 }
 
 std::optional<Message> writeReportFile(const QString& path, const QByteArray& bytes) {

@@ -24,6 +24,9 @@ struct ReportHeader {
 };
 
 ReportHeader reportHeader(const Form& form);
+// The header as the sizing has it: a motor chosen from the library stands
+// for the selected motor where none is typed.
+ReportHeader reportHeader(const Form& form, const QString& libraryMotor);
 // The report screen's entries when it is first shown: all empty.
 const Form& reportForm();
 
@@ -49,6 +52,9 @@ QByteArray savedBytes(const QStringList& lines);
 
 // The file a chosen name is saved as: ".txt" is added unless it is there.
 QString reportFilePath(const QString& chosen);
+
+// The PDF a chosen name is exported as: ".pdf" is added unless it is there.
+QString pdfFilePath(const QString& chosen);
 
 // Writes the file whole or not at all; a failure gives the message to show.
 std::optional<Message> writeReportFile(const QString& path, const QByteArray& bytes);

@@ -1,7 +1,7 @@
 #include "report/reportscreen.h"
 
 #include "mechanisms/applications.h"
-#include "report/printing.h"
+#include "report/reportdocument.h"
 #include "sizing/sizing.h"
 #include "ui/colours.h"
 #include "ui/dialogs.h"
@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 Report::Report(Host& host)
@@ -22,7 +23,7 @@ Report::Report(Host& host)
     bindForm([this]() -> Form& { return sizing().form(ScreenId::Report, reportForm()); });
     QLineEdit* sizer = entry("Sizer");
     QLineEdit* company = entry("Company");
-    QLineEdit* motor = entry("MotorSelected");
+    QLineEdit* motor = motor_ = entry("MotorSelected");
     QVBoxLayout* layout = body();
     letBodyFill();
     layout->addWidget(form::heading("Motor Sizing Report"));
@@ -50,6 +51,7 @@ Report::Report(Host& host)
     actions->addStretch(1);
     actions->addWidget(button("PrintReport", "P R I N T", [this] { print(); }));
     actions->addWidget(button("SaveReport", "S A V E", [this] { save(); }));
+    actions->addWidget(button("ExportPdf", "Export PDF...", [this] { exportPdf(); }));
     actions->addWidget(
         button("SaveSizing", "Save Sizing...", [this] { this->host().saveSizing(this); }));
     actions->addStretch(1);
@@ -61,6 +63,15 @@ Report::Report(Host& host)
 void Report::showResults() {
     const SizingRecord& record = sizing().record();
     appType_->setText(record.AppType ? record.AppType->text : QString());
+    // A motor chosen from the library is the selected motor until another
+    // name is typed.
+    Form& form = sizing().form(ScreenId::Report, reportForm());
+    if (form.entry("MotorSelected").isEmpty() && !sizing().motorName.isEmpty()) {
+        form.entries["MotorSelected"] = sizing().motorName;
+        const QSignalBlocker quiet(motor_);
+        motor_->setText(sizing().motorName);
+        motor_->setCursorPosition(0);
+    }
     list_->clear();
     if (const auto& findings = sizing().results.findings)
         list_->addItems(assembleReport(record, *findings));
@@ -83,7 +94,7 @@ void Report::print() {
     QPrinter printer(QPrinter::HighResolution);
     if (!host().dialogs().choosePrinter(this, printer))
         return;
-    if (!printLines(printer, printedLines(header(), lines())))
+    if (!paintReport(printer, reportDocument(sizing(), header())))
         inform(printError());
 }
 
@@ -96,4 +107,18 @@ void Report::save() {
     const QByteArray bytes = savedBytes(savedLines(header(), lines()));
     if (const auto problem = writeReportFile(reportFilePath(*chosen), bytes))
         inform(*problem);
+}
+
+void Report::exportPdf() {
+    if (const auto problem = checkHeader(header()))
+        return inform(*problem);
+    const auto chosen =
+        host().dialogs().saveFileName(this, "Export PDF", "*.pdf", host().lastFolder("pdf"));
+    if (!chosen || chosen->isEmpty())
+        return;
+    const QString path = pdfFilePath(*chosen);
+    if (const auto problem = writeReportPdf(path, reportDocument(sizing(), header())))
+        return inform(
+            {"Export Error", "The report could not be exported as " + path + ":  " + *problem});
+    host().rememberFolder("pdf", path);
 }

@@ -22,7 +22,9 @@ class Report : public Screen {
     QStringList lines() const;
     void print();
     void save();
+    void exportPdf();
 
     QLineEdit* appType_;
+    QLineEdit* motor_ = nullptr;
     QListWidget* list_;
 };

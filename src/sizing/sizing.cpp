@@ -20,3 +20,11 @@ void Sizing::removeGearbox() {
     gearboxControlsHidden = false;
     reached = Stage::Findings;
 }
+
+void Sizing::setLibraryMotor(const QString& name) {
+    const auto report = forms.find(ScreenId::Report);
+    if (report != forms.end() && !motorName.isEmpty() &&
+        report->entries.value("MotorSelected") == motorName)
+        report->entries["MotorSelected"] = name;
+    motorName = name;
+}

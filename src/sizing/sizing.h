@@ -63,6 +63,10 @@ struct Sizing {
     // it has not shown yet.
     Form& form(ScreenId screen, const Form& initial);
 
+    // Sets the library motor (empty: none); the report's selected motor,
+    // where it held the former library motor's name, follows.
+    void setLibraryMotor(const QString& name);
+
     // Adding a gearbox keeps the results without one the first time;
     // removing it puts them back.
     void keepWithoutGearbox();

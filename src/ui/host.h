@@ -37,4 +37,9 @@ class Host {
     virtual QStringList recentSizings() const = 0;
     virtual bool hasLastSizing() const = 0;
     virtual void continueLastSizing(QWidget* over) = 0;
+
+    // The folder the last file of that kind ("pdf", "csv") was chosen in,
+    // where the next file dialog of the kind opens; and remembering it.
+    virtual QString lastFolder(const QString& kind) const = 0;
+    virtual void rememberFolder(const QString& kind, const QString& chosenFile) = 0;
 };

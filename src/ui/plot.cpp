@@ -53,7 +53,7 @@ QRectF Axes::draw(QPainter& p, const QString& xTitle, const QString& yTitle) con
     p.drawRect(area_);
     if (yTicks_.first() < 0 && yTicks_.last() > 0)
         p.drawLine(at(xTicks_.first(), 0), at(xTicks_.last(), 0));
-    const QFontMetricsF metrics(p.font());
+    const QFontMetricsF metrics(p.font(), p.device());
     const double line = metrics.lineSpacing();
     for (double x : xTicks_) {
         const QString text = plotLabel(x);
@@ -85,7 +85,7 @@ double legendHeight(const QFontMetricsF& metrics, int lines) {
 
 void legend(QPainter& p, const QRectF& box, const QList<LegendLine>& lines) {
     p.save();
-    const QFontMetricsF metrics(p.font());
+    const QFontMetricsF metrics(p.font(), p.device());
     const double line = metrics.lineSpacing();
     const double square = metrics.height() * 0.8;
     double y = box.top();
@@ -120,7 +120,7 @@ void dashed(QPainter& p, QPointF from, QPointF to) {
 
 void tag(QPainter& p, QPointF at, const QString& text) {
     p.save();
-    const QFontMetricsF metrics(p.font());
+    const QFontMetricsF metrics(p.font(), p.device());
     const QRectF box(at.x() - metrics.horizontalAdvance(text) - 2 * gap, at.y() - metrics.height(),
                      metrics.horizontalAdvance(text) + 2 * gap, metrics.height());
     p.fillRect(box, Qt::white);

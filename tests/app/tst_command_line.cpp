@@ -1,8 +1,13 @@
+#include "app/replay.h"
 #include "app/sizingfiles.h"
 #include "support/fixture.h"
+#include "support/pdf.h"
 #include "support/sizingroad.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 Q_DECLARE_METATYPE(AppRoad)
@@ -47,7 +52,14 @@ class CommandLineTest : public QObject {
         const Run version = run({"--version"});
         QCOMPARE(version.status, 0);
         QCOMPARE(version.out, QString("motor-sizing %1\n").arg(PROJECT_VERSION));
+        QVERIFY(help.out.contains("--pdf <out.pdf>"));
         QCOMPARE(run({"--report"}).status, 1);
+        const Run noFile = run({"--pdf", "out.pdf"});
+        QCOMPARE(noFile.status, 1);
+        QVERIFY2(noFile.errors.startsWith("--pdf needs a sizing file.\n"),
+                 qPrintable(noFile.errors));
+        QVERIFY(run({"--report", "--pdf", "out.pdf", "a.motorsizing"})
+                    .errors.startsWith("--report or --pdf, not both.\n"));
     }
 
     // --report prints exactly the report screen's lines, in the locale it runs in.
@@ -94,6 +106,83 @@ class CommandLineTest : public QObject {
         printed = run({"--report", folder.filePath("early.motorsizing")});
         QCOMPARE(printed.status, 1);
         QVERIFY(printed.errors.contains("the sizing has not reached its findings"));
+    }
+
+    // --pdf writes the report with its pictures, with no display: a linear
+    // screw with a duty cycle and an added gearbox, its motor from the library.
+    void pdf() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        AppRoad screw = road("ScrewDrive");
+        screw.move << "DwellTime=0.5";
+        screw.motor << "TorqueContinuous=40";
+        Sizing s;
+        s.motorName = "MS-40";
+        size(s, screw);
+        addGearboxTo(s, screw, "2");
+        s.forms[ScreenId::Report] = reportForm();
+        s.forms[ScreenId::Report].entries["Sizer"] = "Ann";
+        s.forms[ScreenId::Report].entries["Company"] = "North Mill";
+        QTemporaryDir folder;
+        const QString path = folder.filePath("screw.motorsizing");
+        QCOMPARE(writeSizing(path, s), std::nullopt);
+        const QString pdf = folder.filePath("screw.pdf");
+        const Run exported = run({"--pdf", pdf, path}, "de_DE.UTF-8");
+        QCOMPARE(exported.errors, QString());
+        QCOMPARE(exported.out, QString());
+        QCOMPARE(exported.status, 0);
+        if (const QByteArray shots = qgetenv("MOTOR_SIZING_SHOTS"); !shots.isEmpty()) {
+            QFile::remove(shots + "/screw.pdf");
+            QFile::copy(pdf, shots + "/screw.pdf");
+        }
+
+        const QString text = squeezed(poppler("pdftotext", {"-layout", pdf, "-"}));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        // The report as the German engineer's report screen lists it.
+        const Replay german = replay(std::get<Sizing>(readSizing(path)));
+        qsizetype at = -1;
+        for (const QString& line :
+             QStringList{"Motor Sizing For: North Mill", "Sizing Completed By: Ann",
+                         "User Selected Motor: MS-40", "RMS MARGIN:", "Added Gearbox Ratio:"} +
+                 sizingroad::report(german.sizing)) {
+            const qsizetype found = text.indexOf(QString(line).remove(' '), at + 1);
+            QVERIFY2(found > at, qPrintable("not in order: " + line));
+            at = found;
+        }
+        QVERIFY(text.contains("Page1of"));
+    }
+
+    // What cannot be exported says why, with status 1, and leaves no PDF
+    // behind nor an earlier one changed.
+    void cannotExport() {
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath("out.pdf");
+        Run exported = run({"--pdf", pdf, folder.filePath("gone.motorsizing")});
+        QCOMPARE(exported.status, 1);
+        QCOMPARE(exported.errors, QString("gone.motorsizing cannot be opened: it is not found.\n"));
+        QVERIFY(!QFile::exists(pdf));
+
+        Sizing s;
+        size(s, road("DirectDrive"));
+        s.reached = Stage::Preliminary;
+        QCOMPARE(writeSizing(folder.filePath("early.motorsizing"), s), std::nullopt);
+        QFile earlier(pdf);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+        earlier.close();
+        exported = run({"--pdf", pdf, folder.filePath("early.motorsizing")});
+        QCOMPARE(exported.status, 1);
+        QVERIFY(exported.errors.contains("the sizing has not reached its findings"));
+        QCOMPARE(contents(pdf), QByteArray("earlier"));
+
+        s.reached = Stage::Findings;
+        QCOMPARE(writeSizing(folder.filePath("sized.motorsizing"), s), std::nullopt);
+        exported = run(
+            {"--pdf", folder.filePath("missing/out.pdf"), folder.filePath("sized.motorsizing")});
+        QCOMPARE(exported.status, 1);
+        QVERIFY2(exported.errors.startsWith("out.pdf cannot be written: "),
+                 qPrintable(exported.errors));
+        QVERIFY(!QFile::exists(folder.filePath("missing")));
+        QCOMPARE(QDir(folder.path()).entryList({"*.pdf"}), QStringList{"out.pdf"});
     }
 };
 

@@ -134,6 +134,8 @@ class MotorScreensTest : public QObject {
                               "Selected Motor's Torque Available at Max Speed = 134.531305 oz-in",
                               "Selected Motor's Speed Available at Torque Required = 50 revs/sec",
                               "Selected Motor's Continuous Torque = 45.315808 oz-in"}));
+        // It is the selected motor the report names until another is typed.
+        QCOMPARE(h.text("Report", "MotorSelected"), "MS-60 Standard");
 
         // The motor's name goes with the sizing file.
         h.dialogs.saveAs = dir.filePath("rack");
@@ -155,6 +157,7 @@ class MotorScreensTest : public QObject {
         QVERIFY(!h.control<QListWidget>("Report", "ReportList")
                      ->findItems("Selected Motor = ", Qt::MatchStartsWith)
                      .size());
+        QCOMPARE(h.text("Report", "MotorSelected"), "");
     }
 
     void emptyLibrary() {

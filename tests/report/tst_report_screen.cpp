@@ -1,10 +1,18 @@
+#include "findings/moveplot.h"
+#include "report/reportdocument.h"
+#include "support/pdf.h"
 #include "support/reportroad.h"
+#include "ui/colours.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,30 +21,18 @@
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A poppler tool's output for a PDF file.
-QString poppler(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return "<" + tool + " failed: " + process.readAllStandardError() + ">";
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The height of the first word box of `word` in pdftotext's bounding-box output.
-double wordHeight(const QString& boxes, const QString& word) {
-    static const QRegularExpression box(
-        R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re");
-    for (auto m = box.globalMatch(boxes); m.hasNext();) {
-        const auto match = m.next();
-        if (match.captured(3) == word)
-            return match.captured(2).toDouble() - match.captured(1).toDouble();
-    }
-    return -1;
+// How many pixels of the image in that band (in points, at `dpi`) are near the colour.
+int pixelsOf(const QImage& image, double top, double bottom, int dpi, const QColor& colour) {
+    int count = 0;
+    for (int y = int(top * dpi / 72); y < std::min(image.height(), int(bottom * dpi / 72)); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <
+                30)
+                ++count;
+        }
+    return count;
 }
 
 } // namespace
@@ -96,7 +92,7 @@ class ReportScreenTest : public QObject {
         QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        for (const char* button : {"PrintReport", "SaveReport"}) {
+        for (const char* button : {"PrintReport", "SaveReport", "ExportPdf"}) {
             QTest::addRow("%s, both empty", button)
                 << button << ""
                 << ""
@@ -213,10 +209,10 @@ class ReportScreenTest : public QObject {
 
         // Title in 20 points, emphasised; report lines in 10; disclaimer in 8.
         const QString boxes = poppler("pdftotext", {"-bbox", h.dialogs.pdf, "-"});
-        const double title = wordHeight(boxes, "Sizing");
-        const double header = wordHeight(boxes, "Completed");
-        const double line = wordHeight(boxes, "INERTIA");
-        const double disclaimer = wordHeight(boxes, "DISCLAIMER:");
+        const double title = wordBox(boxes, "Sizing").box.height();
+        const double header = wordBox(boxes, "Completed").box.height();
+        const double line = wordBox(boxes, "INERTIA").box.height();
+        const double disclaimer = wordBox(boxes, "DISCLAIMER:").box.height();
         QVERIFY2(line > 0 && disclaimer > 0, qPrintable(boxes.left(2000)));
         QVERIFY(std::abs(title / line - 2.0) < 0.1);
         QVERIFY(std::abs(header / line - 1.2) < 0.1);
@@ -257,6 +253,128 @@ class ReportScreenTest : public QObject {
         QVERIFY(!dialogs.choosePrinter(&over, printer));
         QCOMPARE(seen, QString("PrintIt"));
         QVERIFY2(destinations.join('|').contains("PDF"), qPrintable(destinations.join('|')));
+    }
+
+    // A trapezoid sizing exported: the header, the findings, both pictures
+    // on the first page, every report line in order, on the locale's paper.
+    void exportPdf_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("pageSize");
+        QTest::newRow("Letter in the United States") << "en_US"
+                                                     << "612 x 792 pts (letter)";
+        QTest::newRow("A4 in Germany") << "de_DE"
+                                       << "595 x 842 pts (A4)";
+    }
+    void exportPdf() {
+        QFETCH(QString, locale);
+        QFETCH(QString, pageSize);
+        QTemporaryDir dir;
+        Harness h{QLocale(locale)};
+        reportroad::drive(h, road("Gearbox"));
+        h.click("Findings", "ViewReport");
+        h.type("Report", "Sizer", "Ann");
+        h.type("Report", "Company", "North");
+        h.type("Report", "MotorSelected", "M-1");
+        h.dialogs.saveAs = dir.filePath("gearbox");
+        h.click("Report", "ExportPdf");
+        QCOMPARE(h.messages.take(), QList<Message>{});
+        QCOMPARE(h.dialogs.asked, QStringList{"Export PDF|*.pdf"});
+        const QString pdf = dir.filePath("gearbox.pdf");
+        QVERIFY(QFile::exists(pdf));
+        if (const QByteArray folder = qgetenv("MOTOR_SIZING_SHOTS"); !folder.isEmpty()) {
+            const QString kept = QString("%1/report-%2.pdf").arg(folder, locale);
+            QFile::remove(kept);
+            QFile::copy(pdf, kept);
+        }
+
+        // Every line of the report screen, in order, after the header and findings.
+        const QString text = poppler("pdftotext", {"-layout", pdf, "-"});
+        const QString all = squeezed(text);
+        qsizetype at = -1;
+        for (const QString& expected :
+             QStringList{"Motor Sizing", "Motor Sizing For: North", "Sizing Completed By: Ann",
+                         "User Selected Motor: M-1", "Application Type: Rotary: Gearbox",
+                         QString("by Motor Sizing %1").arg(PROJECT_VERSION), "Findings",
+                         "Motor Inertia:", "Inertia Mismatch:", "Figure 1.", "Figure 2."} +
+                 listed(h)) {
+            const qsizetype found = all.indexOf(squeezed(expected), at + 1);
+            QVERIFY2(found > at, qPrintable("not in order: " + expected + "\n" + text));
+            at = found;
+        }
+        QVERIFY(text.contains(QLocale(locale).toString(QDate::currentDate(), QLocale::LongFormat)));
+
+        // As many pages as the layout says, each numbered.
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(reportPageLayout(QLocale(locale)));
+        const int pages = reportPages(writer, reportDocument(h.sizing(), {"Ann", "North", "M-1"}));
+        const QString info = poppler("pdfinfo", {pdf});
+        QVERIFY2(info.contains(QRegularExpression(QString("Pages: +%1\n").arg(pages))),
+                 qPrintable(info));
+        QVERIFY2(pages >= 2, qPrintable(info));
+        QVERIFY2(info.contains(
+                     QRegularExpression("Page size: +" + QRegularExpression::escape(pageSize))),
+                 qPrintable(info));
+        for (int page = 1; page <= pages; ++page)
+            QVERIFY(text.contains(QString("Page %1 of %2").arg(page).arg(pages)));
+
+        // The first page shows both pictures in their places: the move in its
+        // speed and torque colours, the operating point's margins in theirs.
+        const QString boxes = poppler("pdftotext", {"-bbox", pdf, "-"});
+        const WordBox first = wordBox(boxes, "Figure");
+        const WordBox move = wordBox(boxes, "move:");
+        const WordBox motor = wordBox(boxes, "against");
+        QCOMPARE(move.page, 0);
+        QCOMPARE(motor.page, 0);
+        constexpr int dpi = 60;
+        QCOMPARE(poppler("pdftoppm", {"-png", "-r", QString::number(dpi), "-f", "1", "-l", "1",
+                                      "-singlefile", pdf, dir.filePath("page")}),
+                 QString());
+        const QImage image(dir.filePath("page.png"));
+        QVERIFY(!image.isNull());
+        const double pageBottom = image.height() * 72.0 / dpi;
+        QVERIFY(first.box.top() < motor.box.top());
+        const auto inMove = [&](const QColor& c) {
+            return pixelsOf(image, move.box.bottom(), motor.box.top(), dpi, c);
+        };
+        const auto inOperating = [&](const QColor& c) {
+            return pixelsOf(image, motor.box.bottom(), pageBottom, dpi, c);
+        };
+        QVERIFY2(inMove(MovePlot::speedColour) > 50,
+                 qPrintable(QString::number(inMove(MovePlot::speedColour))));
+        QVERIFY(inMove(MovePlot::torqueColour) > 50);
+        QVERIFY(inOperating(colours::lightGreen) + inOperating(colours::lightRed) > 50);
+        QCOMPARE(inOperating(MovePlot::speedColour), 0);
+    }
+
+    // A failed export says why and where, and leaves an earlier file as it was.
+    void exportFails() {
+        QTemporaryDir dir;
+        Harness h;
+        toReport(h);
+        h.dialogs.saveAs = dir.filePath("gone/report.pdf");
+        h.click("Report", "ExportPdf");
+        const QList<Message> shown = h.messages.take();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].title, QString("Export Error"));
+        QVERIFY2(shown[0].text.startsWith("The report could not be exported as " +
+                                          dir.filePath("gone/report.pdf") + ":  "),
+                 qPrintable(shown[0].text));
+        QVERIFY(!QFile::exists(dir.filePath("gone")));
+
+        // Cancelling writes nothing; the next dialog opens where the last export went.
+        h.dialogs.saveAs.reset();
+        h.click("Report", "ExportPdf");
+        QCOMPARE(h.messages.take(), QList<Message>{});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{});
+        h.dialogs.saveAs = dir.filePath("report.pdf");
+        h.click("Report", "ExportPdf");
+        QCOMPARE(h.messages.take(), QList<Message>{});
+        QVERIFY(contents(dir.filePath("report.pdf")).startsWith("%PDF"));
+        h.click("Report", "ExportPdf");
+        QCOMPARE(h.dialogs.folders, (QStringList{{}, {}, {}, dir.path()}));
     }
 
     void startOverDiscardsReport() {

@@ -55,19 +55,8 @@ class SizingFileTest : public QObject {
         QLocale::setDefault(QLocale(road.locale));
         Sizing s;
         size(s, road);
-        if (gearbox) {
-            projectionForm(s).entries["Reduction"] = "2";
-            pass(submitGearbox(s), ScreenId::Gearbox);
-            fill(mechanismForm(s, applicationOn(ScreenId::Gearbox)),
-                 localised({"GBInertia=0.06", "GBUnits=oz-in^2"}, QLocale()));
-            const Application& a = applicationOf(road);
-            const Application& gb = applicationOn(ScreenId::Gearbox);
-            pass(submitMechanism(s, gb), a.screen == ScreenId::Gearbox ? a.profile() : a.screen);
-            if (a.screen != ScreenId::Gearbox)
-                pass(submitMechanism(s, a), a.profile());
-            pass(submitProfile(s, kindOf(a)), ScreenId::Preliminary);
-            pass(submitSelection(s), ScreenId::Findings);
-        }
+        if (gearbox)
+            addGearboxTo(s, road, "2");
         QTemporaryDir folder;
         const Replay again = reopened(s, folder.path());
         QCOMPARE(again.messages, QList<Message>{});

@@ -40,14 +40,16 @@ void whenModal(QObject* context, std::function<void(QWidget*)> act) {
 }
 
 std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const QString& title,
-                                                     const QString& filter, const QString&) {
+                                                     const QString& filter, const QString& folder) {
     asked << title + "|" + filter;
+    folders << folder;
     return saveAs;
 }
 
 std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const QString& title,
-                                                     const QString& filter, const QString&) {
+                                                     const QString& filter, const QString& folder) {
     asked << title + "|" + filter;
+    folders << folder;
     return openAs;
 }
 

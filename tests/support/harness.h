@@ -24,7 +24,8 @@ class ScriptedDialogs final : public Dialogs {
     std::optional<QString> saveAs; // the save dialog's answer; nothing: cancelled
     std::optional<QString> openAs; // the open dialog's answer; nothing: cancelled
     QString pdf;                   // the print dialog prints to this file; empty: cancelled
-    QStringList asked; // "title|filter" of each save dialog, "print" of each print dialog
+    QStringList asked;   // "title|filter" of each save dialog, "print" of each print dialog
+    QStringList folders; // the folder each file dialog opened in
 };
 
 // Once a modal dialog is shown, lets `act` look at it, then closes it.

@@ -50,6 +50,21 @@ inline void size(Sizing& s, const AppRoad& road) {
     pass(submitSelection(s), ScreenId::Findings);
 }
 
+// Adds a gearbox of that reduction to the sized road and sizes it again.
+inline void addGearboxTo(Sizing& s, const AppRoad& road, const QString& reduction) {
+    projectionForm(s).entries["Reduction"] = reduction;
+    pass(submitGearbox(s), ScreenId::Gearbox);
+    fill(mechanismForm(s, applicationOn(ScreenId::Gearbox)),
+         localised({"GBInertia=0.06", "GBUnits=oz-in^2"}, QLocale()));
+    const Application& a = applicationOf(road);
+    const Application& gb = applicationOn(ScreenId::Gearbox);
+    pass(submitMechanism(s, gb), a.screen == ScreenId::Gearbox ? a.profile() : a.screen);
+    if (a.screen != ScreenId::Gearbox)
+        pass(submitMechanism(s, a), a.profile());
+    pass(submitProfile(s, kindOf(a)), ScreenId::Preliminary);
+    pass(submitSelection(s), ScreenId::Findings);
+}
+
 inline QStringList report(const Sizing& s) {
     return assembleReport(s.record(), s.results.findings.value_or(FindingsFigures{}));
 }

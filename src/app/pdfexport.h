@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+// --pdf: the report of a sizing file written as a PDF, with no window and no
+// display; the exit status. What stops it goes to `errors`, and no PDF, or
+// half of one, is left behind.
+int exportPdf(const QString& sizingPath, const QString& pdfPath, QTextStream& errors);

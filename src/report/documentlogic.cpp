@@ -1,0 +1,96 @@
+#include "report/documentlogic.h"
+
+#include "findings/findingslogic.h"
+#include "flow/numbers.h"
+
+namespace document {
+
+QList<SummaryRow> summary(const FindingsFigures& f, const SizingRecord& record) {
+    using enum FindingsDisplay;
+    const auto row = [&](const char* label, FindingsDisplay display, const char* unit) {
+        return SummaryRow{label, findingsText(f, display), unit, std::nullopt, {}};
+    };
+    const auto judged = [&](const char* label, FindingsDisplay display, const char* unit,
+                            Verdict verdict) {
+        SummaryRow r = row(label, display, unit);
+        r.verdict = verdict;
+        r.mark = verdictMark(display, verdict);
+        return r;
+    };
+    QList<SummaryRow> rows{row("Motor Inertia:", MotorInertia, "oz-in-sec^2"),
+                           row("Reflected Inertia:", ReflectedJ, "oz-in-sec^2"),
+                           row("Torque to Accelerate:", Taccl, "oz-in"),
+                           row("Thrust Torque:", Tthrust, "oz-in"),
+                           row("Torque due to Gravity:", Tgravity, "oz-in"),
+                           row("TOTAL TORQUE REQUIRED:", T_Total, "oz-in"),
+                           row("AT A MOTOR SPEED OF:", MaxSpeed, "revs/sec"),
+                           row("RMS TORQUE:", TRMS, "oz-in"),
+                           judged("Inertia Mismatch:", Mismatch, "", f.mismatchVerdict),
+                           judged("TORQUE MARGIN:", TorqueMargin, "%", f.torqueVerdict),
+                           judged("SPEED MARGIN:", SpeedMargin, "%", f.speedVerdict)};
+    rows[8].value += " : 1";
+    if (f.rmsChecked())
+        rows << judged("RMS MARGIN:", RMSMargin, "%", f.rmsVerdict);
+    if (record.gearboxAdded())
+        rows << SummaryRow{"Added Gearbox Ratio:",
+                           numbers::general(record.AddedGBReduction) + " : 1",
+                           "",
+                           std::nullopt,
+                           {}};
+    return rows;
+}
+
+QStringList wrap(const QString& line, int columns, int indent) {
+    columns = std::max(columns, indent + 8);
+    QStringList pieces;
+    QString rest = line;
+    QString lead; // before every piece after the first
+    while (lead.size() + rest.size() > columns) {
+        const qsizetype room = columns - lead.size();
+        qsizetype cut = rest.lastIndexOf(' ', room);
+        // A break in the leading blanks would leave a piece of nothing.
+        if (cut <= 0 || rest.left(cut).trimmed().isEmpty())
+            cut = room;
+        QString piece = rest.left(cut);
+        while (piece.endsWith(' '))
+            piece.chop(1);
+        pieces << lead + piece;
+        rest = rest.mid(cut);
+        while (rest.startsWith(' '))
+            rest.remove(0, 1);
+        if (rest.isEmpty())
+            return pieces;
+        lead = QString(indent, ' ');
+    }
+    pieces << lead + rest;
+    return pieces;
+}
+
+QList<Placement> paginate(const QList<Block>& blocks, double pageHeight) {
+    QList<Placement> placed;
+    int page = 0;
+    double used = 0;
+    for (const Block& b : blocks) {
+        if (used > 0 && (b.newPage || used + b.height > pageHeight)) {
+            ++page;
+            used = 0;
+        }
+        if (b.blank && used == 0 && !b.newPage && page > 0) {
+            placed << Placement{page, 0, false};
+            continue;
+        }
+        placed << Placement{page, used, true};
+        used += b.height;
+    }
+    return placed;
+}
+
+bool usesLetter(const QLocale& locale) {
+    return locale.territory() == QLocale::UnitedStates || locale.territory() == QLocale::Canada;
+}
+
+QString pageFooter(int page, int pages) {
+    return QString("Page %1 of %2").arg(page).arg(pages);
+}
+
+} // namespace document
