@@ -215,7 +215,8 @@ void MotorLibrary::removeMotor() {
 }
 
 void MotorLibrary::importMotors() {
-    const auto chosen = host().dialogs().openFileName(this, "Import Motors", "*.csv");
+    const auto chosen =
+        host().dialogs().openFileName(this, "Import Motors", "*.csv", host().lastFolder("csv"));
     if (!chosen || chosen->isEmpty())
         return;
     const QString name = QFileInfo(*chosen).fileName();
@@ -246,6 +247,7 @@ void MotorLibrary::importMotors() {
     const auto imported = library_.import(motors, replace);
     if (const auto* problem = std::get_if<QString>(&imported))
         return refuse(*problem);
+    host().rememberFolder("csv", *chosen);
     const auto& counts = std::get<motors::Library::Imported>(imported);
     QStringList parts{QString("%1 added").arg(counts.added)};
     if (counts.replaced)
@@ -256,7 +258,8 @@ void MotorLibrary::importMotors() {
 }
 
 void MotorLibrary::exportMotors() {
-    auto chosen = host().dialogs().saveFileName(this, "Export Motors", "*.csv");
+    auto chosen =
+        host().dialogs().saveFileName(this, "Export Motors", "*.csv", host().lastFolder("csv"));
     if (!chosen || chosen->isEmpty())
         return;
     QString path = *chosen;
@@ -267,6 +270,7 @@ void MotorLibrary::exportMotors() {
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return inform({"Export Error",
                        "The motors could not be exported to " + path + ":  " + file.errorString()});
+    host().rememberFolder("csv", path);
     tell("Wrote " + motorsCount(library_.motors().size()) + " to " + QFileInfo(path).fileName() +
          ".");
 }

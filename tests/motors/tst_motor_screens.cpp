@@ -247,6 +247,9 @@ class MotorScreensTest : public QObject {
         QCOMPARE(shown.front().title, "Export Error");
         QVERIFY(shown.front().text.startsWith("The motors could not be exported to " +
                                               dir.filePath("missing/out.csv") + ":  "));
+        // Each file dialog after the first opens in the folder last used.
+        QCOMPARE(h.dialogs.folders,
+                 (QStringList{{}, dir.path(), dir.path(), dir.path(), dir.path()}));
     }
 };
 
