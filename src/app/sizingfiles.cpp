@@ -2,6 +2,7 @@
 
 #include "findings/findingslogic.h"
 #include "findings/projectionlogic.h"
+#include "flow/filenames.h"
 #include "flow/numbers.h"
 #include "mechanisms/applications.h"
 #include "mechanisms/loadcalclogic.h"
@@ -163,5 +164,5 @@ std::optional<QString> writeSizing(const QString& path, const Sizing& sizing) {
 }
 
 QString sizingFilePath(const QString& chosen) {
-    return chosen.endsWith(".motorsizing", Qt::CaseInsensitive) ? chosen : chosen + ".motorsizing";
+    return withExtension(chosen, ".motorsizing");
 }

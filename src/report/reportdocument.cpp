@@ -61,23 +61,12 @@ Item textLine(const Sheet& sheet, const QString& text, const QFont& font, double
             }};
 }
 
-Item summaryBlock(const Sheet& sheet, const ReportDocument& doc) {
-    const QFont heading = sheet.font(12, false, true);
+// The findings in two columns under their heading (which `layOut` sets).
+Item summaryBlock(const Sheet& sheet, const FindingsFigures& findings, const SizingRecord& record) {
     const QFont body = sheet.font(10);
     const QFontMetricsF m = sheet.metrics(body);
-    const double headingLine = sheet.metrics(heading).lineSpacing();
-    if (!doc.findings)
-        return {headingLine * 2 + gap, false, [=](QPainter& p, const QRectF& box) {
-                    p.setFont(heading);
-                    p.setPen(Qt::black);
-                    p.drawText(box.topLeft() + QPointF(0, sheet.metrics(heading).ascent()),
-                               "Findings");
-                    p.setFont(body);
-                    p.drawText(box.topLeft() + QPointF(0, headingLine + m.ascent()),
-                               "No findings: the sizing has not come as far as the motor.");
-                }};
     // The figures on the left, the verdicts (and the added gearbox) beside them.
-    const QList<document::SummaryRow> rows = document::summary(*doc.findings, doc.record);
+    const QList<document::SummaryRow> rows = document::summary(findings, record);
     const QList<QList<document::SummaryRow>> columns{rows.mid(0, 8), rows.mid(8)};
     const double row = m.lineSpacing() + 6;
     // Each column as wide as its widest label, value and unit with its mark.
@@ -96,16 +85,12 @@ Item summaryBlock(const Sheet& sheet, const ReportDocument& doc) {
         widths << w;
     }
     const qsizetype tallest = std::max(columns[0].size(), columns[1].size());
-    return {headingLine + gap + tallest * row + gap, false, [=](QPainter& p, const QRectF& box) {
-                p.setFont(heading);
-                p.setPen(Qt::black);
-                p.drawText(QRectF(box.left(), box.top(), box.width(), headingLine),
-                           Qt::AlignLeft | Qt::AlignVCenter, "Findings");
+    return {tallest * row + gap, false, [=](QPainter& p, const QRectF& box) {
                 p.setFont(body);
                 double left = box.left();
                 for (int c = 0; c < 2; ++c) {
                     const Widths& w = widths[c];
-                    double y = box.top() + headingLine + gap;
+                    double y = box.top();
                     for (const auto& r : columns[c]) {
                         const QRectF labelBox(left, y, w.label, row - 2);
                         const QRectF valueBox(labelBox.right() + 8, y, w.value, row - 2);
@@ -166,17 +151,22 @@ Layout layOut(QPagedPaintDevice& device, const ReportDocument& doc) {
     out.footer = sheet.metrics(small).lineSpacing() * 2;
     const double width = out.page.width();
 
-    const QList<PrintedLine> printed = printedLines(doc.header, doc.report);
+    const QList<PrintedLine> printed = printedLines(doc.header, doc.report());
     QList<Item>& items = out.items;
     items << textLine(sheet, printed.front().text, sheet.font(20, false, true, true), gap);
     const QFont headerFont = sheet.font(12);
     for (const PrintedLine& line : printed)
         if (line.points == 12 && !line.text.isEmpty())
             items << textLine(sheet, line.text, headerFont);
-    items << textLine(sheet, "Application Type: " + doc.appType, headerFont)
+    items << textLine(sheet, "Application Type: " + doc.appType(), headerFont)
           << textLine(sheet, "Exported " + doc.date + " by " + doc.program, sheet.font(9), 2 * gap,
                       QColor(90, 90, 90));
-    items << summaryBlock(sheet, doc);
+    items << textLine(sheet, "Findings", sheet.font(12, false, true), gap);
+    if (doc.findings)
+        items << summaryBlock(sheet, *doc.findings, doc.record);
+    else
+        items << textLine(sheet, "No findings: the sizing has not come as far as the motor.",
+                          sheet.font(10), gap);
     items << figure(sheet, "Figure 1.  The move: motor speed and torque required over the cycle",
                     250,
                     [move = doc.move](QPainter& p, const QRectF& r) { paintMove(p, r, move); });
@@ -209,14 +199,19 @@ Layout layOut(QPagedPaintDevice& device, const ReportDocument& doc) {
 
 } // namespace
 
+QString ReportDocument::appType() const {
+    return record.AppType ? record.AppType->text : QString();
+}
+
+QStringList ReportDocument::report() const {
+    return findings ? assembleReport(record, *findings) : QStringList{};
+}
+
 ReportDocument reportDocument(const Sizing& sizing, const ReportHeader& header) {
     ReportDocument doc;
     doc.header = header;
     doc.record = sizing.record();
-    doc.appType = doc.record.AppType ? doc.record.AppType->text : QString();
     doc.findings = sizing.results.findings;
-    if (doc.findings)
-        doc.report = assembleReport(doc.record, *doc.findings);
     if (sizing.results.preliminary)
         doc.move = sizing.results.preliminary->move;
     doc.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
@@ -274,7 +269,7 @@ std::optional<QString> writeReportPdf(const QString& path, const ReportDocument&
     {
         QPdfWriter writer(&file);
         writer.setPageLayout(reportPageLayout(QLocale()));
-        writer.setTitle("Motor Sizing Report: " + document.appType);
+        writer.setTitle("Motor Sizing Report: " + document.appType());
         writer.setCreator(document.program);
         painted = paintReport(writer, document);
     }

@@ -20,13 +20,14 @@ struct Sizing;
 // are printed and exported as PDF.
 struct ReportDocument {
     ReportHeader header;
-    QString appType;
-    QStringList report; // the report screen's lines
     SizingRecord record;
     std::optional<FindingsFigures> findings;
     MoveProfile move;
     QString date;    // of the export, as the locale writes it
     QString program; // the program's name and version
+
+    QString appType() const;
+    QStringList report() const; // the report screen's lines
 };
 
 // The document of the sizing as it stands, dated today.

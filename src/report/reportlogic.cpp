@@ -1,6 +1,7 @@
 #include "report/reportlogic.h"
 
 #include "findings/findingslogic.h"
+#include "flow/filenames.h"
 #include "mechanisms/applications.h"
 
 #include <QFileInfo>
@@ -227,11 +228,7 @@ QByteArray savedBytes(const QStringList& lines) {
 }
 
 QString reportFilePath(const QString& chosen) {
-    return chosen.endsWith(".txt", Qt::CaseInsensitive) ? chosen : chosen + ".txt";
-}
-
-QString pdfFilePath(const QString& chosen) {
-    return chosen.endsWith(".pdf", Qt::CaseInsensitive) ? chosen : chosen + ".pdf";
+    return withExtension(chosen, ".txt");
 }
 
 std::optional<Message> writeReportFile(const QString& path, const QByteArray& bytes) {

@@ -53,8 +53,5 @@ QByteArray savedBytes(const QStringList& lines);
 // The file a chosen name is saved as: ".txt" is added unless it is there.
 QString reportFilePath(const QString& chosen);
 
-// The PDF a chosen name is exported as: ".pdf" is added unless it is there.
-QString pdfFilePath(const QString& chosen);
-
 // Writes the file whole or not at all; a failure gives the message to show.
 std::optional<Message> writeReportFile(const QString& path, const QByteArray& bytes);

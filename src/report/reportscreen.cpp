@@ -1,5 +1,6 @@
 #include "report/reportscreen.h"
 
+#include "flow/filenames.h"
 #include "mechanisms/applications.h"
 #include "report/reportdocument.h"
 #include "sizing/sizing.h"
@@ -66,10 +67,11 @@ void Report::showResults() {
     // A motor chosen from the library is the selected motor until another
     // name is typed.
     Form& form = sizing().form(ScreenId::Report, reportForm());
-    if (form.entry("MotorSelected").isEmpty() && !sizing().motorName.isEmpty()) {
-        form.entries["MotorSelected"] = sizing().motorName;
+    const QString motor = reportHeader(form, sizing().motorName).MotorSelected;
+    if (form.entry("MotorSelected") != motor) {
+        form.entries["MotorSelected"] = motor;
         const QSignalBlocker quiet(motor_);
-        motor_->setText(sizing().motorName);
+        motor_->setText(motor);
         motor_->setCursorPosition(0);
     }
     list_->clear();
@@ -116,7 +118,7 @@ void Report::exportPdf() {
         host().dialogs().saveFileName(this, "Export PDF", "*.pdf", host().lastFolder("pdf"));
     if (!chosen || chosen->isEmpty())
         return;
-    const QString path = pdfFilePath(*chosen);
+    const QString path = withExtension(*chosen, ".pdf");
     if (const auto problem = writeReportPdf(path, reportDocument(sizing(), header())))
         return inform(
             {"Export Error", "The report could not be exported as " + path + ":  " + *problem});
