@@ -31,7 +31,10 @@ int main(int argc, char* argv[]) {
         out << QCoreApplication::applicationName() << " " << PROJECT_VERSION << "\n";
         return 0;
     case CommandLine::Mode::Wrong:
-        errors << line.problem << "\n\n" << line.help;
+        if (line.usageOnly)
+            errors << line.usage() << "\n" << line.problem << "\n";
+        else
+            errors << line.problem << "\n\n" << line.help;
         return 1;
     case CommandLine::Mode::Report: {
         QCoreApplication core(argc, argv);
@@ -67,5 +70,7 @@ int main(int argc, char* argv[]) {
     QWidget* welcome = app.screens().show(ScreenId::Welcome);
     if (!line.file.isEmpty())
         app.openSizingFile(line.file, welcome);
+    else
+        app.offerRecovery(welcome);
     return application.exec();
 }

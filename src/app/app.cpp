@@ -10,7 +10,8 @@
 namespace {
 
 constexpr int recentCount = 8;
-// What the engineer types reaches the disk this long after the last key.
+// What the engineer types reaches the disk at most this long after the
+// first change not yet written, however the typing goes on.
 constexpr int typingPause = 1000; // msec
 
 } // namespace
@@ -45,7 +46,8 @@ void App::startOver() {
 }
 
 void App::sizingEdited() {
-    typing_.start();
+    if (!typing_.isActive())
+        typing_.start();
 }
 
 void App::stepPassed() {
@@ -88,16 +90,18 @@ bool App::openSizingFile(const QString& path, QWidget* over) {
     // as it had come; where a step stops, its message shows over its screen.
     const Replay opened = replay(std::get<Sizing>(read));
     QRect place;
-    if (over)
+    QMargins decoration;
+    if (over) {
         place = over->window()->frameGeometry();
+        decoration = ScreenRegistry::decoration(over->window());
+    }
     screens_.discardSizingScreens();
     for (ScreenId kept : {ScreenId::Welcome, ScreenId::RotaryType, ScreenId::LinearType})
         if (Screen* screen = screens_.existing(kept))
             screen->hide();
     sizing_ = opened.sizing;
-    Screen* shown = screens_.show(opened.screen);
-    if (shown && place.isValid())
-        shown->move(place.topLeft());
+    // It opens where the window it replaces stood, inside the screen.
+    Screen* shown = screens_.showInPlaceOf(opened.screen, place, decoration);
     for (const Message& m : opened.messages)
         messages_.inform(shown, m);
     if (path != autosave_.path())
@@ -109,6 +113,33 @@ bool App::openSizingFile(const QString& path, QWidget* over) {
 void App::continueLastSizing(QWidget* over) {
     if (lastSizing_)
         openSizingFile(*lastSizing_, over);
+}
+
+void App::offerRecovery(QWidget* over) {
+    if (!lastSizing_)
+        return;
+    const QFileInfo kept(*lastSizing_);
+    const QString mark = kept.fileName() + " " + kept.lastModified().toString(Qt::ISODateWithMs);
+    if (settings_.value("declined").toString() == mark)
+        return;
+    // The sizing in progress is not lost when it is the file last saved or opened.
+    const auto inProgress = readSizing(*lastSizing_);
+    if (!std::holds_alternative<Sizing>(inProgress))
+        return;
+    const QStringList recent = recentSizings();
+    if (!recent.isEmpty()) {
+        const auto saved = readSizing(recent.first());
+        if (std::holds_alternative<Sizing>(saved) &&
+            toJson(toFile(std::get<Sizing>(saved))) == toJson(toFile(std::get<Sizing>(inProgress))))
+            return;
+    }
+    if (messages_.ask(over, {"Recover Sizing", "The sizing in progress when the program last "
+                                               "ended was not saved. Recover it?"})) {
+        continueLastSizing(over);
+        return;
+    }
+    settings_.setValue("declined", mark);
+    settings_.sync();
 }
 
 QStringList App::recentSizings() const {

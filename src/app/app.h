@@ -39,6 +39,9 @@ class App final : public Host {
     QStringList recentSizings() const override;
     bool hasLastSizing() const override { return lastSizing_.has_value(); }
     void continueLastSizing(QWidget* over) override;
+    // At start-up: a sizing in progress that the program did not save before
+    // it last ended is offered back, once.
+    void offerRecovery(QWidget* over);
     QString lastFolder(const QString& kind) const override;
     void rememberFolder(const QString& kind, const QString& chosenFile) override;
 

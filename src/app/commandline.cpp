@@ -7,6 +7,38 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+namespace {
+
+// Qt's own options, which the application object takes when the program
+// opens a window: those followed by a value, and those that stand alone.
+const QStringList qtWithValue{
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "display", "name",
+    "style",       "stylesheet",         "title",         "visual",  "geometry",
+    "dialogs",     "qmljsdebugger"};
+const QStringList qtAlone{"reverse", "nograb", "dograb", "sync", "widgetcount"};
+
+// The arguments without Qt's own options and their values.
+QStringList withoutQtOptions(const QStringList& arguments) {
+    QStringList out;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        const QString name = i > 0 && a.startsWith('-') && a != "-" && a != "--"
+                                 ? a.mid(a.startsWith("--") ? 2 : 1).section('=', 0, 0)
+                                 : QString();
+        if (qtAlone.contains(name) || (qtWithValue.contains(name) && a.contains('=')))
+            continue;
+        if (qtWithValue.contains(name)) {
+            ++i;
+            continue;
+        }
+        out << a;
+    }
+    return out;
+}
+
+} // namespace
+
 CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -24,12 +56,26 @@ CommandLine readCommandLine(const QStringList& arguments) {
     CommandLine line;
     // Without an application object the parser cannot know the program's name.
     line.help = parser.helpText().replace("<executable_name>", "motor-sizing");
-    // Options it does not know may be the window system's (-platform, -style),
-    // which the program passes on when it opens a window.
-    if (!parser.parse(arguments) &&
-        (parser.isSet(report) || parser.isSet(pdf) || parser.isSet(help))) {
+    // Qt's own options (-platform, -style) are passed on to the window
+    // system when the program opens a window; any other is a mistake.
+    const QStringList ours = withoutQtOptions(arguments);
+    if (!parser.parse(ours)) {
         line.mode = CommandLine::Mode::Wrong;
-        line.problem = parser.errorText();
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty()) {
+            line.problem = parser.errorText();
+            return line;
+        }
+        // As it was typed, with its dashes.
+        const QString name = unknown.first();
+        QString typed = (name.size() == 1 ? "-" : "--") + name;
+        for (const QString& a : ours.mid(1))
+            if (a.section('=', 0, 0).endsWith(name) && a.startsWith('-')) {
+                typed = a.section('=', 0, 0);
+                break;
+            }
+        line.problem = "Unknown option: " + typed;
+        line.usageOnly = true;
         return line;
     }
     const QStringList files = parser.positionalArguments();

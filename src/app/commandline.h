@@ -16,6 +16,9 @@ struct CommandLine {
     QString pdf;     // for Pdf: the PDF to write
     QString problem; // for Wrong: what is wrong with the arguments
     QString help;    // the text --help prints
+    // For Wrong: the help's usage line goes with the problem, not all of it.
+    bool usageOnly = false;
+    QString usage() const { return help.section('\n', 0, 0); }
 };
 
 // Reads the arguments (the program's name first) without any application

@@ -12,7 +12,7 @@ int exportPdf(const QString& sizingPath, const QString& pdfPath, QTextStream& er
         return 1;
     // The header as last typed on the report screen; the file keeps it.
     const ReportHeader header =
-        reportHeader(sizing->form(ScreenId::Report, reportForm()), sizing->motorName);
+        reportHeader(sizing->form(ScreenId::Report, reportForm()), sizing->motorName());
     if (const auto problem = writeReportPdf(pdfPath, reportDocument(*sizing, header))) {
         errors << QFileInfo(pdfPath).fileName() << " cannot be written: " << *problem << ".\n";
         return 1;

@@ -12,7 +12,7 @@ class Road {
   public:
     Road(const Sizing& entered, Stage until) : entered_(entered), until_(until) {
         sizing().forms = entered.forms;
-        sizing().motorName = entered.motorName;
+        sizing().libraryMotor = entered.libraryMotor;
         sizing().record().MotionType = entered.record().MotionType;
         sizing().record().AppType = entered.record().AppType;
     }
@@ -65,6 +65,11 @@ class Road {
         openLoadCalculator(sizing(), application);
         submitLoadCalc(sizing());
         sizing().forms = entered_.forms;
+        // Typed over later, the calculator's load no longer has a weight.
+        if (entered_.loadTypedOver) {
+            sizing().record().LoadCalc = false;
+            sizing().loadInertiaEdited();
+        }
     }
 
     // From the mechanism screen (or, for an added gearbox on the

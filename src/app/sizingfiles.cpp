@@ -79,7 +79,8 @@ SizingFile toFile(const Sizing& sizing) {
     file.motion = motionText(record.MotionType);
     file.reached = sizing.reached;
     file.loadCalculated = sizing.loadCalculated;
-    file.motor = sizing.motorName;
+    file.loadTypedOver = sizing.loadCalculated && sizing.loadTypedOver;
+    file.motor = sizing.libraryMotor;
     if (const Application* application = record.AppType) {
         file.application = application->text;
         for (const auto& [screen, first] : screensOf(*application))
@@ -107,7 +108,7 @@ std::variant<Sizing, QString> fromFile(const SizingFile& file) {
                         : file.motion == "Linear" ? Motion::Linear
                                                   : Motion::None;
     sizing.reached = file.reached;
-    sizing.motorName = file.motor;
+    sizing.libraryMotor = file.motor;
     if (!record.AppType)
         return sizing;
     const Application& application = *record.AppType;
@@ -122,6 +123,7 @@ std::variant<Sizing, QString> fromFile(const SizingFile& file) {
     }
     if (file.loadCalculated && application.family == Family::Rotary) {
         sizing.loadCalculated = true;
+        sizing.loadTypedOver = file.loadTypedOver;
         sizing.openedBy[ScreenId::LoadCalculations] = &application;
     }
     if (file.addedRatio) {

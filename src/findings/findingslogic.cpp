@@ -134,6 +134,11 @@ ShownNeed shownNeed(const PreliminaryFigures& preliminary) {
     return {shown(PreliminaryDisplay::MaxSpeed), shown(PreliminaryDisplay::T_Total)};
 }
 
+ShownNeed curvePoint(const SizingRecord& record, const ShownNeed& shown, double rotorInertia) {
+    const double ta = record.SpdMultiplier * (rotorInertia + record.ReflectedJ);
+    return {shown.speed, ta + record.T_Thrust + record.T_Gravity};
+}
+
 std::variant<FindingsFigures, Message> findingsWith(const SizingRecord& record,
                                                     const MotorFigures& motor,
                                                     const PreliminaryFigures& preliminary) {
@@ -208,10 +213,12 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
         return stop(messages::numbersPlease());
     if (*rotor <= 0)
         return stop({"Motor's Inertia", "Please enter the Rotor Inertia of the chosen motor."});
-    if (*torqueAvailable <= 0)
+    // A library motor's curve may give nothing at the need: its margins say so.
+    const bool curve = e.readOffCurve;
+    if (*torqueAvailable <= 0 && !(curve && *torqueAvailable == 0))
         return stop({"Torque Margin", "Please enter the torque capability of the motor at the "
                                       "application maximum speed."});
-    if (*speedAvailable <= 0)
+    if (*speedAvailable <= 0 && !(curve && *speedAvailable == 0))
         return stop({"Speed Margin", "Please enter the speed capability of the motor at the "
                                      "projected torque required."});
     if (*continuous < 0)

@@ -60,6 +60,9 @@ struct SelectionEntries {
     QString SpeedAvailable = "0";
     QString TorqueContinuous = "0"; // "0": none given, no RMS check
     QString MotorName = {};         // the library motor the figures came from, or empty
+    // The torque and speed available were read off the library motor's curve,
+    // where 0 says the motor cannot give the need, not that a figure is missing.
+    bool readOffCurve = false;
 };
 SelectionEntries selectionEntries(const Form& form);
 // The motor selection's entries when it is first shown.
@@ -89,6 +92,10 @@ struct ShownNeed {
     double torque = 0; // oz-in
 };
 ShownNeed shownNeed(const PreliminaryFigures& preliminary);
+// Where a motor's curve is read: at the speed the preliminary findings show,
+// and at the total torque the findings would show with a motor of that rotor
+// inertia (its own inertia accelerated too).
+ShownNeed curvePoint(const SizingRecord& record, const ShownNeed& shown, double rotorInertia);
 
 // The findings for the need the preliminary findings show and a motor of
 // those figures, or the message that says why they cannot be worked out.

@@ -14,9 +14,31 @@ Form& selectionForm(Sizing& sizing) {
     return sizing.form(ScreenId::Selection, selectionForm());
 }
 
+bool followLibraryMotor(Sizing& sizing) {
+    const auto& motor = sizing.libraryMotor;
+    const auto& preliminary = sizing.results.preliminary;
+    // A motor known by its name alone has no curve to read.
+    if (!motor || !(motor->rotorInertia > 0) || !preliminary)
+        return false;
+    const ShownNeed at = curvePoint(sizing.record(), shownNeed(*preliminary), motor->rotorInertia);
+    Form& form = selectionForm(sizing);
+    form.entries["RotorInertia"] = numbers::general(motor->rotorInertia);
+    form.entries["TorqueAvailable"] = numbers::general(motors::torqueAt(*motor, at.speed));
+    form.entries["SpeedAvailable"] = numbers::general(motors::speedAt(*motor, at.torque));
+    form.entries["TorqueContinuous"] = numbers::general(motor->continuousTorque);
+    return true;
+}
+
+ScreenId openSelection(Sizing& sizing) {
+    followLibraryMotor(sizing);
+    return ScreenId::Selection;
+}
+
 Outcome submitSelection(Sizing& sizing) {
+    const bool readOffCurve = followLibraryMotor(sizing);
     SelectionEntries entries = selectionEntries(selectionForm(sizing));
-    entries.MotorName = sizing.motorName;
+    entries.MotorName = sizing.motorName();
+    entries.readOffCurve = readOffCurve;
     SelectionOutcome result = selectionNext(
         sizing.record(), entries, sizing.results.preliminary.value_or(PreliminaryFigures{}));
     if (result.outcome.proceed) {
@@ -37,7 +59,7 @@ Form& projectionForm(Sizing& sizing) {
 
 Projection projectGearbox(Sizing& sizing) {
     return project(sizing.results.findings.value_or(FindingsFigures{}),
-                   projectionForm(sizing).entry("Reduction"));
+                   sizing.record().SpdMultiplier, projectionForm(sizing).entry("Reduction"));
 }
 
 Outcome submitGearbox(Sizing& sizing) {

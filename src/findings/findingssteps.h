@@ -11,6 +11,13 @@
 ScreenId leavePreliminary(Sizing& sizing);
 
 Form& selectionForm(Sizing& sizing);
+// While a library motor is in use, the motor selection's figures are the
+// motor's, its torque and speed read off its curve for the need in force;
+// false when there is no curve to read.
+bool followLibraryMotor(Sizing& sizing);
+// SELECT MOTOR: the motor selection, with a library motor's figures read
+// again for the need.
+ScreenId openSelection(Sizing& sizing);
 // NEXT of the motor selection: the findings, which it shows.
 Outcome submitSelection(Sizing& sizing);
 // BACK of the motor selection: its report lines go.

@@ -44,7 +44,7 @@ Preliminary::Preliminary(Host& host)
     layout->addWidget(plot_, 1);
     footer()->addLayout(buttonRow(
         button("Back", "BACK", [this] { moveTo(leavePreliminary(sizing())); }), closeButton(),
-        button("Next", "SELECT  MOTOR", [this] { moveTo(ScreenId::Selection); })));
+        button("Next", "SELECT  MOTOR", [this] { moveTo(openSelection(sizing())); })));
 }
 
 void Preliminary::showResults() {

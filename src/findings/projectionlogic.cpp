@@ -38,7 +38,7 @@ double shown(const FindingsFigures& findings, FindingsDisplay display) {
 
 } // namespace
 
-Projection project(const FindingsFigures& findings, const QString& reduction) {
+Projection project(const FindingsFigures& findings, double accelRate, const QString& reduction) {
     const auto ratio = numbers::parse(reduction);
     if (!(ratio > 0.0) && onTheWay(reduction))
         return {};
@@ -54,7 +54,13 @@ Projection project(const FindingsFigures& findings, const QString& reduction) {
 
     const double jm = shown(findings, FindingsDisplay::MotorInertia);
     const double jn = shown(findings, FindingsDisplay::ReflectedJ) / (r * r);
-    const double tn = shown(findings, FindingsDisplay::T_Total) / r;
+    // The motor turns r times faster for the same move, so its own rotor
+    // needs r times the torque to accelerate, while the load's inertia and
+    // torques reach it divided by r.
+    const Need& need = findings.need;
+    const double tn = findings.motorInertia * r * accelRate +
+                      need.reflectedInertia * accelRate / r +
+                      (need.thrustTorque + need.gravityTorque) / r;
     const double sn = shown(findings, FindingsDisplay::MaxSpeed) * r;
     if (!std::isfinite(jn) || !std::isfinite(tn) || !std::isfinite(sn))
         return {messages::outOfRange(), {}, {}, {}, {}};

@@ -18,8 +18,11 @@ struct Projection {
     QString NewSp;
 };
 
-// Works from the findings displays as shown, so their rounding carries in.
-Projection project(const FindingsFigures& findings, const QString& reduction);
+// What ADD GEARBOX would give with that ratio and a gearbox of no inertia at
+// 100 % efficiency, for findings worked out at the motor's acceleration rate
+// `accelRate` (rad/sec^2). The inertias, the mismatch and the speed work from
+// the findings displays as shown, so their rounding carries in.
+Projection project(const FindingsFigures& findings, double accelRate, const QString& reduction);
 
 // ADD GEARBOX: records the added ratio, or refuses one that is not a number
 // above 0. Nothing is stored on a refusal.

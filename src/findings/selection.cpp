@@ -46,7 +46,7 @@ Selection::Selection(Host& host)
     for (const char* name :
          {"RotorInertia", "TorqueAvailable", "SpeedAvailable", "TorqueContinuous"})
         connect(findChild<QLineEdit*>(name), &QLineEdit::textEdited, this, [this] {
-            sizing().setLibraryMotor({});
+            sizing().setLibraryMotor(std::nullopt);
             motorName_->clear();
         });
 
@@ -67,7 +67,7 @@ void Selection::showResults() {
     };
     torque_->setText(shown(PreliminaryDisplay::T_Total));
     speed_->setText(shown(PreliminaryDisplay::MaxSpeed));
-    motorName_->setText(sizing().motorName);
+    motorName_->setText(sizing().motorName());
     motorName_->setCursorPosition(0);
 }
 

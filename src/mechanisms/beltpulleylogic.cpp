@@ -43,7 +43,7 @@ Outcome beltPulleyNext(SizingRecord& record, const BeltPulleyEntries& e) {
         return Outcome::stop({"Inertia", "The Load Inertia must be greater than zero."});
 
     const double j = pinion.inertia + (driven.inertia + jl) / (n * n * eff);
-    const double reflected = g > 0 ? j / (g * g) : j;
+    const double reflected = mech::throughAddedGearbox(record, j);
     const double thrust = g > 0 ? tc / g : tc;
     if (!mech::allFinite({j, reflected, thrust}))
         return Outcome::stop(messages::outOfRange());

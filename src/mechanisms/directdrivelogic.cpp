@@ -24,7 +24,7 @@ Outcome directDriveNext(SizingRecord& record, const DirectDriveEntries& entries)
     if (!(j > 0))
         return Outcome::stop({"Inertia", "The Inertia entered must be greater than zero."});
 
-    const double reflected = r > 0 ? j / (r * r) : j;
+    const double reflected = mech::throughAddedGearbox(record, j);
     const double thrust = r > 0 ? t / r : t;
     if (!std::isfinite(reflected) || !std::isfinite(thrust))
         return Outcome::stop(messages::outOfRange());

@@ -55,11 +55,17 @@ Outcome gearboxNext(SizingRecord& record, const GearboxEntries& e) {
     record.ReflectedJ = j;
     record.T_Thrust = thrust;
 
-    record.RGearbox = {"Rotary Positioning via Gearbox",
-                       "Gearbox Reduction Ratio = " + e.Reduction + " : 1",
-                       "Gearbox Inertia = " + e.GBInertia + " " + e.GBUnits,
-                       "Gearbox Efficiency = " + e.GBEfficiency + " %",
-                       QString(),
-                       "Load Inertia = " + e.LoadInertia + " oz-in-sec^2"};
+    const QStringList gearboxLines{"Gearbox Reduction Ratio = " + e.Reduction + " : 1",
+                                   "Gearbox Inertia = " + e.GBInertia + " " + e.GBUnits,
+                                   "Gearbox Efficiency = " + e.GBEfficiency + " %"};
+    // An added gearbox stands between the motor and the application's
+    // mechanism, whose NEXT reflects its load through it.
+    if (added) {
+        record.AddedGBInertia = jg;
+        record.AddedGBEfficiency = eff;
+        record.AddedGearbox = gearboxLines;
+    }
+    record.RGearbox = QStringList{"Rotary Positioning via Gearbox"} + gearboxLines +
+                      QStringList{QString(), "Load Inertia = " + e.LoadInertia + " oz-in-sec^2"};
     return Outcome::go();
 }

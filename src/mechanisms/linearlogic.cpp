@@ -57,7 +57,8 @@ Outcome finish(SizingRecord& record, const Reflected& f, QStringList& reportLine
                const QStringList& lines) {
     const double g = record.AddedGBReduction;
     const Reflected stored =
-        g > 0 ? Reflected{f.inertia / (g * g), f.thrust / g, f.gravity / g} : f;
+        g > 0 ? Reflected{mech::throughAddedGearbox(record, f.inertia), f.thrust / g, f.gravity / g}
+              : f;
     if (!mech::allFinite({stored.inertia, stored.thrust, stored.gravity}))
         return Outcome::stop(messages::outOfRange());
     record.ReflectedJ = stored.inertia;

@@ -63,7 +63,8 @@ Reflected withLoad(double inertia, const Load& load, const LoadEntries& entries,
             entries.orientation == Orientation::Vertical ? torque(load.weight) : 0};
 }
 
-// Divides the figures by any added gearbox (the inertia by its square),
+// Reflects the figures through any added gearbox (the torques divided by its
+// ratio, the inertia as `mech::throughAddedGearbox` has it),
 // stores them and the report lines, and moves on.
 Outcome finish(SizingRecord& record, const Reflected& figures, QStringList& reportLines,
                const QStringList& lines);

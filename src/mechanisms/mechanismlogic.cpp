@@ -26,6 +26,13 @@ bool allFinite(std::initializer_list<double> values) {
     return true;
 }
 
+double throughAddedGearbox(const SizingRecord& record, double j) {
+    const double r = record.AddedGBReduction;
+    if (!(r > 0))
+        return j;
+    return record.AddedGBInertia + j / (r * r * record.AddedGBEfficiency);
+}
+
 } // namespace mech
 
 ScreenId mechanismBack(const SizingRecord& record, QStringList& reportLines,

@@ -31,6 +31,11 @@ inline bool validEfficiency(double fraction) {
     return fraction > 0 && fraction <= 1;
 }
 
+// The inertia at the motor of a load of inertia `j` behind any added
+// gearbox: the gearbox's own inertia plus the load's, reflected through its
+// ratio and divided by its efficiency. Without one, `j` as it is.
+double throughAddedGearbox(const SizingRecord& record, double j);
+
 } // namespace mech
 
 // BACK on every mechanism screen but the gearbox: with an added gearbox it

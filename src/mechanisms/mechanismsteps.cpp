@@ -65,6 +65,7 @@ Outcome submitLoadCalc(Sizing& sizing) {
     if (!result.outcome.proceed)
         return result.outcome;
     sizing.loadCalculated = true;
+    sizing.loadTypedOver = false;
     // The calculator writes into the rotary screen that opened it, and stays
     // open when there is none.
     const Application* target = sizing.openedBy.value(ScreenId::LoadCalculations);

@@ -21,8 +21,7 @@ RotaryMechanism::RotaryMechanism(Host& host, const Application& mechanism, const
       torque_(entry("TConst")) {
     // A load inertia typed by hand carries no weight; one the calculator
     // wrote keeps the weight it stored.
-    connect(inertia_, &QLineEdit::textEdited, this,
-            [this] { sizing().record().loadInertiaEdited(); });
+    connect(inertia_, &QLineEdit::textEdited, this, [this] { sizing().loadInertiaEdited(); });
 }
 
 void RotaryMechanism::addLoadRows() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "motors/motor.h"
+#include "sizing/motor.h"
 
 #include <QByteArray>
 #include <QList>

@@ -7,13 +7,6 @@
 
 namespace motors {
 
-SelectionEntries selectionEntriesOf(const Motor& m, const PreliminaryFigures& preliminary) {
-    const ShownNeed need = shownNeed(preliminary);
-    using numbers::general;
-    return {general(m.rotorInertia), general(torqueAt(m, need.speed)),
-            general(speedAt(m, need.torque)), general(m.continuousTorque), m.name};
-}
-
 namespace {
 
 // A figure as the motor selection reads back what "Use Motor" typed: to 15
@@ -32,10 +25,12 @@ QList<Fit> fitMotors(const QList<Motor>& motors, const SizingRecord& record,
     fits.reserve(motors.size());
     for (const Motor& m : motors) {
         Fit fit{m, std::nullopt, {}, 0};
+        const double rotor = typed(m.rotorInertia);
+        const ShownNeed at = curvePoint(record, need, rotor);
         const auto findings =
             findingsWith(record,
-                         {typed(m.rotorInertia), typed(torqueAt(m, need.speed)),
-                          typed(speedAt(m, need.torque)), typed(m.continuousTorque)},
+                         {rotor, typed(torqueAt(m, at.speed)), typed(speedAt(m, at.torque)),
+                          typed(m.continuousTorque)},
                          preliminary, need);
         if (const auto* message = std::get_if<Message>(&findings)) {
             fit.problem = *message;
@@ -72,14 +67,8 @@ QList<Fit> fitMotors(const QList<Motor>& motors, const SizingRecord& record,
 }
 
 void useMotor(Sizing& sizing, const Motor& motor) {
-    const SelectionEntries e =
-        selectionEntriesOf(motor, sizing.results.preliminary.value_or(PreliminaryFigures{}));
-    Form& form = selectionForm(sizing);
-    form.entries["RotorInertia"] = e.RotorInertia;
-    form.entries["TorqueAvailable"] = e.TorqueAvailable;
-    form.entries["SpeedAvailable"] = e.SpeedAvailable;
-    form.entries["TorqueContinuous"] = e.TorqueContinuous;
-    sizing.setLibraryMotor(motor.name);
+    sizing.setLibraryMotor(motor);
+    followLibraryMotor(sizing);
 }
 
 } // namespace motors

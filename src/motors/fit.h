@@ -1,7 +1,7 @@
 #pragma once
 
 #include "findings/findingslogic.h"
-#include "motors/motor.h"
+#include "sizing/motor.h"
 #include "sizing/sizing.h"
 
 #include <QList>
@@ -10,12 +10,6 @@
 
 // How each motor of the library would do in the sizing in progress.
 namespace motors {
-
-// The figures "Use Motor" types into the motor selection: the rotor
-// inertia, the torque the curve gives at the speed the selection shows, the
-// speed it reaches at the torque it shows, the continuous torque; each in the
-// general number form.
-SelectionEntries selectionEntriesOf(const Motor& motor, const PreliminaryFigures& preliminary);
 
 struct Fit {
     Motor motor;
@@ -33,7 +27,8 @@ struct Fit {
 QList<Fit> fitMotors(const QList<Motor>& motors, const SizingRecord& record,
                      const PreliminaryFigures& preliminary);
 
-// "Use Motor": the motor selection shows the motor's figures and its name.
+// "Use Motor": the motor selection shows the motor's figures and its name,
+// and follows its curve as the need changes.
 void useMotor(Sizing& sizing, const Motor& motor);
 
 } // namespace motors

@@ -112,8 +112,7 @@ QStringList assembleReport(const SizingRecord& record, const FindingsFigures& fi
         << "**********MOTOR SIZING CALCULATIONS**********"
         << "";
     if (record.gearboxAdded())
-        out << "Gearbox Added"
-            << "";
+        out << "Gearbox Added" << record.AddedGearbox << "";
     out << "INERTIA"
         << ""
         << "Reflected Inertia of Rotating Components"

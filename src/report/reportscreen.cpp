@@ -67,7 +67,7 @@ void Report::showResults() {
     // A motor chosen from the library is the selected motor until another
     // name is typed.
     Form& form = sizing().form(ScreenId::Report, reportForm());
-    const QString motor = reportHeader(form, sizing().motorName).MotorSelected;
+    const QString motor = reportHeader(form, sizing().motorName()).MotorSelected;
     if (form.entry("MotorSelected") != motor) {
         form.entries["MotorSelected"] = motor;
         const QSignalBlocker quiet(motor_);

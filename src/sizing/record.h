@@ -39,6 +39,11 @@ struct SizingRecord {
     double T_Accel = 0;         // oz-in, without the motor's inertia
     ProfileType MotionProfile = ProfileType::None;
     double AddedGBReduction = 0; // above 0 while a gearbox is added
+    // The added gearbox's own inertia at the motor and its efficiency, and
+    // its report lines, as its NEXT stored them.
+    double AddedGBInertia = 0;    // oz-in-sec^2
+    double AddedGBEfficiency = 1; // a fraction
+    QStringList AddedGearbox;
 
     QStringList RDirectDrive;
     QStringList RBeltPulley;

@@ -7,6 +7,12 @@ Form& Sizing::form(ScreenId screen, const Form& initial) {
     return *found;
 }
 
+void Sizing::loadInertiaEdited() {
+    if (loadCalculated && !record().LoadCalc)
+        loadTypedOver = true;
+    record().loadInertiaEdited();
+}
+
 void Sizing::keepWithoutGearbox() {
     if (!withoutGearbox)
         withoutGearbox = results;
@@ -21,10 +27,15 @@ void Sizing::removeGearbox() {
     reached = Stage::Findings;
 }
 
-void Sizing::setLibraryMotor(const QString& name) {
+void Sizing::setLibraryMotor(const std::optional<motors::Motor>& motor) {
+    const QString former = motorName();
+    libraryMotor = motor;
     const auto report = forms.find(ScreenId::Report);
-    if (report != forms.end() && !motorName.isEmpty() &&
-        report->entries.value("MotorSelected") == motorName)
-        report->entries["MotorSelected"] = name;
-    motorName = name;
+    if (report == forms.end())
+        return;
+    QString& selected = report->entries["MotorSelected"];
+    if (motor)
+        selected = motor->name;
+    else if (!former.isEmpty() && selected == former)
+        selected.clear();
 }

@@ -3,6 +3,7 @@
 #include "flow/form.h"
 #include "flow/screenid.h"
 #include "sizing/figures.h"
+#include "sizing/motor.h"
 #include "sizing/record.h"
 
 #include <QMap>
@@ -42,12 +43,18 @@ struct Sizing {
     // The mechanism whose screen last opened each profile screen and the load
     // calculator: they show its tag, and return to it or write into it.
     QMap<ScreenId, const Application*> openedBy;
-    // The load calculator's ENTER has passed in this sizing.
+    // The load calculator's ENTER has passed in this sizing; and since then
+    // the engineer typed over its inertia once it no longer stood for the
+    // load, so that the load carries no weight.
     bool loadCalculated = false;
+    bool loadTypedOver = false;
     Stage reached = Stage::Mechanism;
-    // The library motor whose figures the motor selection shows; empty once
-    // the engineer types a figure of their own.
-    QString motorName;
+    // The library motor whose figures the motor selection shows, read off its
+    // curve as the need changes; none once the engineer types a figure of
+    // their own. A motor an older file names without its figures is known by
+    // its name alone.
+    std::optional<motors::Motor> libraryMotor;
+    QString motorName() const { return libraryMotor ? libraryMotor->name : QString(); }
 
     Results results;
     // The results as they stood before the first added gearbox.
@@ -56,6 +63,9 @@ struct Sizing {
     SizingRecord& record() { return results.record; }
     const SizingRecord& record() const { return results.record; }
 
+    // The engineer typed in a rotary screen's load inertia entry.
+    void loadInertiaEdited();
+
     // A step that passed has brought the road at least this far.
     void reach(Stage stage) { reached = std::max(reached, stage); }
 
@@ -63,9 +73,10 @@ struct Sizing {
     // it has not shown yet.
     Form& form(ScreenId screen, const Form& initial);
 
-    // Sets the library motor (empty: none); the report's selected motor,
-    // where it held the former library motor's name, follows.
-    void setLibraryMotor(const QString& name);
+    // Sets the library motor (none: the engineer's own figures). The last
+    // motor chosen is the report's selected motor: a library motor's name
+    // replaces the name typed there, and goes with it.
+    void setLibraryMotor(const std::optional<motors::Motor>& motor);
 
     // Adding a gearbox keeps the results without one the first time;
     // removing it puts them back.

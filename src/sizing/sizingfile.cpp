@@ -67,6 +67,40 @@ class Reader {
     }
 };
 
+// A library motor's figures, in the program's units.
+QJsonObject motorFigures(const motors::Motor& m) {
+    QJsonArray curve;
+    for (const motors::CurvePoint& p : m.curve)
+        curve.append(QJsonArray{p.speed, p.torque});
+    return {{"rotorInertia", m.rotorInertia},
+            {"continuousTorque", m.continuousTorque},
+            {"peakTorque", m.peakTorque},
+            {"maxSpeed", m.maxSpeed},
+            {"curve", curve}};
+}
+
+void readMotorFigures(Reader& read, const QJsonValue& value, motors::Motor& m) {
+    const QJsonObject figures = value.toObject();
+    const auto number = [&](const char* key) {
+        const QJsonValue v = figures.value(key);
+        if (!v.isDouble())
+            read.fail(QString("library motor's ") + key + " is not a number");
+        return v.toDouble();
+    };
+    m.rotorInertia = number("rotorInertia");
+    m.continuousTorque = number("continuousTorque");
+    m.peakTorque = number("peakTorque");
+    m.maxSpeed = number("maxSpeed");
+    for (const QJsonValue& point : figures.value("curve").toArray()) {
+        const QJsonArray pair = point.toArray();
+        if (pair.size() != 2 || !pair[0].isDouble() || !pair[1].isDouble())
+            read.fail("library motor's curve point is not a speed and a torque");
+        m.curve << motors::CurvePoint{pair[0].toDouble(), pair[1].toDouble()};
+    }
+    if (const auto problem = motors::motorProblem(m))
+        read.fail("library motor " + *problem);
+}
+
 } // namespace
 
 QByteArray toJson(const SizingFile& file) {
@@ -81,11 +115,16 @@ QByteArray toJson(const SizingFile& file) {
                      {"reached", stages[int(file.reached)]},
                      {"loadCalculator", file.loadCalculated},
                      {"screens", screens}};
+    if (file.loadTypedOver)
+        root.insert("loadTypedOver", true);
     if (file.addedRatio)
         root.insert("addedGearbox", QJsonObject{{"ratio", *file.addedRatio},
                                                 {"screen", toObject(file.addedGearbox)}});
-    if (!file.motor.isEmpty())
-        root.insert("motor", file.motor);
+    if (file.motor) {
+        root.insert("motor", file.motor->name);
+        if (file.motor->rotorInertia > 0)
+            root.insert("motorFigures", motorFigures(*file.motor));
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -120,6 +159,11 @@ std::variant<SizingFile, QString> fromJson(const QByteArray& bytes) {
     if (!calculator.isBool())
         read.fail("loadCalculator is not true or false");
     file.loadCalculated = calculator.toBool();
+    if (root.contains("loadTypedOver")) {
+        if (!root.value("loadTypedOver").isBool())
+            read.fail("loadTypedOver is not true or false");
+        file.loadTypedOver = root.value("loadTypedOver").toBool();
+    }
     const QJsonValue screens = root.value("screens");
     if (!screens.isObject())
         read.fail("screens are missing");
@@ -134,8 +178,12 @@ std::variant<SizingFile, QString> fromJson(const QByteArray& bytes) {
         file.addedRatio = ratio.toDouble();
         file.addedGearbox = read.form(added.value("screen"), "added gearbox");
     }
-    if (root.contains("motor"))
-        file.motor = read.text(root, "motor", "");
+    if (root.contains("motor")) {
+        file.motor = motors::Motor{};
+        file.motor->name = read.text(root, "motor", "");
+        if (root.contains("motorFigures"))
+            readMotorFigures(read, root.value("motorFigures"), *file.motor);
+    }
     if (read.problem)
         return *read.problem;
     return file;

@@ -23,12 +23,14 @@ struct SizingFile {
     QString application; // the AppType text, or empty
     Stage reached = Stage::Mechanism;
     bool loadCalculated = false;
+    bool loadTypedOver = false;  // written only when true
     QMap<QString, Form> screens; // each screen's entries, by screen name
     // The gearbox added from the findings: its ratio and its screen's entries.
     std::optional<double> addedRatio;
     Form addedGearbox;
-    // The library motor the motor selection's figures came from; empty: none.
-    QString motor;
+    // The library motor the motor selection's figures came from, with its
+    // figures and curve (a file of an earlier release names it only).
+    std::optional<motors::Motor> motor;
 
     bool operator==(const SizingFile&) const = default;
 };

@@ -8,17 +8,38 @@
 
 namespace {
 
-// Qt's own file dialog, on the files of one kind.
-std::optional<QString> chooseFile(QWidget* over, const QString& title, const QString& pattern,
-                                  const QString& folder, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(over, title, folder);
+// What the file dialogs call each kind of file the program writes or reads.
+QString kindOf(const QString& pattern) {
+    if (pattern.endsWith(".txt"))
+        return "Text files";
+    if (pattern.endsWith(".pdf"))
+        return "PDF files";
+    if (pattern.endsWith(".csv"))
+        return "CSV files";
+    return "Motor sizings";
+}
+
+} // namespace
+
+void setUpFileDialog(QFileDialog& dialog, const QString& pattern, QFileDialog::AcceptMode mode) {
     dialog.setObjectName(mode == QFileDialog::AcceptSave ? "savefile" : "openfile");
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
-    const QString kind = pattern.endsWith(".txt") ? "Text files" : "Motor sizings";
-    dialog.setNameFilter(kind + " (" + pattern + ")");
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter(kindOf(pattern) + " (" + pattern + ")");
+    // The dialog itself adds the extension to a name typed without it, so
+    // that it asks before replacing a file of that name.
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setDefaultSuffix(pattern.section('.', -1));
+}
+
+namespace {
+
+// Qt's own file dialog, on the files of one kind.
+std::optional<QString> chooseFile(QWidget* over, const QString& title, const QString& pattern,
+                                  const QString& folder, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(over, title, folder);
+    setUpFileDialog(dialog, pattern, mode);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();

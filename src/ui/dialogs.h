@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QString>
 
 #include <optional>
@@ -22,6 +23,11 @@ class Dialogs {
     // Lets the user pick and set up the printer; false when cancelled.
     virtual bool choosePrinter(QWidget* over, QPrinter& printer) = 0;
 };
+
+// Sets up Qt's file dialog on the files of one kind ("*.pdf"): its filter
+// names the kind, and a save dialog adds the extension itself and asks
+// before it replaces a file.
+void setUpFileDialog(QFileDialog& dialog, const QString& pattern, QFileDialog::AcceptMode mode);
 
 // Qt's own dialogs. With no printer installed, the print dialog starts on
 // printing to a PDF file.

@@ -15,16 +15,6 @@ QRect availableNear(const QWidget* near) {
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-// A window's decoration, as the one shown beside it has it: a window not
-// shown yet has none to measure.
-QMargins decoration(const QWidget* shown) {
-    if (!shown || !shown->isVisible())
-        return {};
-    const QRect frame = shown->frameGeometry(), inner = shown->geometry();
-    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-            frame.bottom() - inner.bottom()};
-}
-
 // What a screen needs to show without scrolling.
 QSize needed(const QWidget* screen) {
     return screen->sizeHint().expandedTo(screen->minimumSizeHint());
@@ -36,6 +26,16 @@ void place(QWidget* screen, const QRect& frame, const QMargins& margins) {
 }
 
 } // namespace
+
+// A window's decoration, as the one shown beside it has it: a window not
+// shown yet has none to measure.
+QMargins ScreenRegistry::decoration(const QWidget* shown) {
+    if (!shown || !shown->isVisible())
+        return {};
+    const QRect frame = shown->frameGeometry(), inner = shown->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
 
 ScreenRegistry::~ScreenRegistry() {
     for (const QPointer<Screen>& screen : std::as_const(screens_))
@@ -67,19 +67,27 @@ Screen* ScreenRegistry::existing(ScreenId screen) const {
 }
 
 Screen* ScreenRegistry::show(ScreenId name, const QWidget* from) {
+    const QRect previous = from ? from->frameGeometry() : QRect();
+    return show(name, from, from && from != existing(name) ? &previous : nullptr, decoration(from));
+}
+
+Screen* ScreenRegistry::showInPlaceOf(ScreenId name, const QRect& previous,
+                                      const QMargins& margins) {
+    return show(name, nullptr, previous.isValid() ? &previous : nullptr, margins);
+}
+
+Screen* ScreenRegistry::show(ScreenId name, const QWidget* near, const QRect* previous,
+                             const QMargins& margins) {
     Screen* screen = get(name);
     if (!screen)
         return nullptr;
     screen->load();
-    const QRect available = availableNear(from);
-    const QMargins margins = decoration(from);
-    if (from && from != screen) {
+    const QRect available = availableNear(near);
+    if (previous) {
         // The wizard is one window: the next screen takes the place and size
         // of the one it replaces.
-        place(
-            screen,
-            placement::replacing(from->frameGeometry(), needed(screen).grownBy(margins), available),
-            margins);
+        place(screen, placement::replacing(*previous, needed(screen).grownBy(margins), available),
+              margins);
     } else if (!screen->property("placed").toBool()) {
         // The wizard starts on the left, leaving room beside it for its tools.
         const QSize size = needed(screen).grownBy(margins).boundedTo(available.size());

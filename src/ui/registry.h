@@ -3,7 +3,9 @@
 #include "flow/screenid.h"
 
 #include <QMap>
+#include <QMargins>
 #include <QPointer>
+#include <QRect>
 
 #include <functional>
 
@@ -33,6 +35,12 @@ class ScreenRegistry {
     // Loads the screen from the sizing and shows it where `from` stands (or
     // beside it), in front.
     Screen* show(ScreenId screen, const QWidget* from = nullptr);
+    // The same, where a window of frame `previous` and decoration `margins`
+    // stood before it was gone.
+    Screen* showInPlaceOf(ScreenId screen, const QRect& previous, const QMargins& margins);
+    // A shown window's decoration (its frame less its content); none for a
+    // window not shown.
+    static QMargins decoration(const QWidget* shown);
     Screen* showBeside(ScreenId screen, const QWidget* from);
 
     // Every shown screen shows the sizing as it now stands.
@@ -42,6 +50,9 @@ class ScreenRegistry {
     void discardSizingScreens();
 
   private:
+    Screen* show(ScreenId screen, const QWidget* near, const QRect* previous,
+                 const QMargins& margins);
+
     struct Entry {
         Factory factory;
         Lifetime lifetime;

@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/replay.h"
 #include "app/sizingfiles.h"
 #include "support/fixture.h"
@@ -62,6 +63,39 @@ class CommandLineTest : public QObject {
                     .errors.startsWith("--report or --pdf, not both.\n"));
     }
 
+    // An option the program does not know is said, with the usage line, with
+    // or without a display; Qt's own are passed on to the window system.
+    void unknownOption_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("long") << QStringList{"--bogus"} << "--bogus";
+        QTest::newRow("with a value") << QStringList{"--bogus=3", "a.motorsizing"} << "--bogus";
+        QTest::newRow("short") << QStringList{"-x"} << "-x";
+        QTest::newRow("beside --report")
+            << QStringList{"--report", "--bogus", "a.motorsizing"} << "--bogus";
+        QTest::newRow("after Qt's own")
+            << QStringList{"-platform", "offscreen", "--bogus"} << "--bogus";
+    }
+    void unknownOption() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, typed);
+        const Run wrong = run(arguments);
+        QCOMPARE(wrong.status, 1);
+        QCOMPARE(wrong.errors,
+                 "Usage: motor-sizing [options] [file]\nUnknown option: " + typed + "\n");
+        QCOMPARE(wrong.out, QString());
+    }
+
+    void qtOptions() {
+        CommandLine line = readCommandLine({"motor-sizing", "-platform", "offscreen", "-reverse",
+                                            "--style=fusion", "a.motorsizing"});
+        QCOMPARE(line.mode, CommandLine::Mode::Window);
+        QCOMPARE(line.file, QString("a.motorsizing"));
+        line = readCommandLine({"motor-sizing", "-style", "fusion", "--report", "a.motorsizing"});
+        QCOMPARE(line.mode, CommandLine::Mode::Report);
+        QCOMPARE(line.file, QString("a.motorsizing"));
+    }
+
     // --report prints exactly the report screen's lines, in the locale it runs in.
     void report_data() {
         QTest::addColumn<AppRoad>("road");
@@ -116,7 +150,8 @@ class CommandLineTest : public QObject {
         screw.move << "DwellTime=0.5";
         screw.motor << "TorqueContinuous=40";
         Sizing s;
-        s.motorName = "MS-40";
+        s.libraryMotor = motors::Motor{};
+        s.libraryMotor->name = "MS-40"; // named only, as an earlier file has it
         size(s, screw);
         addGearboxTo(s, screw, "2");
         s.forms[ScreenId::Report] = reportForm();

@@ -5,8 +5,11 @@
 #include "ui/screen.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QProcess>
+#include <QSettings>
 #include <QShortcut>
 
 namespace {
@@ -182,11 +185,25 @@ class KeepingTest : public QObject {
         crashed.kill();
         QVERIFY(crashed.waitForFinished(10000));
 
+        const Message recover{"Recover Sizing", "The sizing in progress when the program last "
+                                                "ended was not saved. Recover it?"};
+        {
+            // No leaves it, and the question is not asked again for it.
+            Harness declined(QLocale(QLocale::English, QLocale::UnitedStates), folder.path());
+            declined.messages.answer = false;
+            declined.app.offerRecovery(declined.window("Welcome"));
+            QCOMPARE(declined.messages.take(), QList<Message>{recover});
+            QCOMPARE(declined.shownWindows(), QStringList{"Welcome"});
+            declined.app.offerRecovery(declined.window("Welcome"));
+            QCOMPARE(declined.messages.take(), QList<Message>{});
+            QVERIFY(declined.control<QWidget>("Welcome", "ResumeLast")->isEnabled());
+        }
+        QSettings(QDir(folder.path()).filePath("settings.ini"), QSettings::IniFormat)
+            .remove("declined");
         Harness h(QLocale(QLocale::English, QLocale::UnitedStates), folder.path());
-        QVERIFY(h.control<QWidget>("Welcome", "ResumeLast")->isEnabled());
-        h.click("Welcome", "ResumeLast");
+        h.app.offerRecovery(h.window("Welcome"));
+        QCOMPARE(h.messages.take(), QList<Message>{recover});
         QCOMPARE(h.shownWindows(), QStringList{"ScrewDrive"});
-        QCOMPARE(h.messages.take(), QList<Message>{});
         for (const auto& [entry, typed] : {std::pair{"ScrewDiameter", "0.5"},
                                            {"ScrewLength", "24"},
                                            {"ScrewPitch", "0.2"},
@@ -195,6 +212,63 @@ class KeepingTest : public QObject {
         QCOMPARE(h.text("ScrewDrive", "ScrewEfficiency"), QString("90"));
         QCOMPARE(h.control<QComboBox>("ScrewDrive", "PitchUnits")->currentText(),
                  QString("in/rev"));
+    }
+
+    // A sizing that ended as it was saved is not offered back; one changed
+    // after it is.
+    void recoveryOnlyOfUnsavedWork() {
+        QTemporaryDir folder;
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        {
+            Harness h(english, folder.path());
+            reportroad::drive(h, road("DirectDrive"));
+            h.dialogs.saveAs = folder.filePath("dd");
+            h.click("Findings", "SaveSizing");
+        }
+        {
+            Harness h(english, folder.path());
+            h.app.offerRecovery(h.window("Welcome"));
+            QCOMPARE(h.messages.take(), QList<Message>{});
+            h.click("Welcome", "ResumeLast");
+            h.click("Findings", "Back");
+            h.type("Selection", "RotorInertia", "0.02");
+            h.app.keep();
+        }
+        Harness h(english, folder.path());
+        h.messages.answer = false;
+        h.app.offerRecovery(h.window("Welcome"));
+        QCOMPARE(h.messages.take().size(), 1);
+    }
+
+    // Typing that never pauses still reaches the disk within a second of
+    // each change.
+    void steadyTyping() {
+        QTemporaryDir folder;
+        QProcess typing;
+        typing.start(CRASH_HELPER, {folder.path(), "steady"});
+        QVERIFY(typing.waitForStarted(10000));
+        QByteArray line;
+        // Five seconds of typing, then the text as it stood 1.5 seconds before the end.
+        QElapsedTimer clock;
+        clock.start();
+        QByteArray typedBefore;
+        while (clock.elapsed() < 6500) {
+            QVERIFY(typing.waitForReadyRead(5000));
+            while (typing.canReadLine()) {
+                line = typing.readLine().trimmed();
+                if (clock.elapsed() < 5000)
+                    typedBefore = line;
+            }
+        }
+        typing.kill();
+        QVERIFY(typing.waitForFinished(10000));
+        QVERIFY(typedBefore.startsWith("241"));
+
+        const auto kept = readSizing(QDir(folder.path()).filePath("sizing-1.motorsizing"));
+        QVERIFY(std::holds_alternative<Sizing>(kept));
+        const QString length =
+            std::get<Sizing>(kept).forms.value(ScreenId::ScrewDrive).entry("ScrewLength");
+        QVERIFY2(length.size() >= typedBefore.size(), qPrintable(length + " < " + typedBefore));
     }
 
     void keyboard() {

@@ -103,7 +103,9 @@ class AddedGearboxTest : public QObject {
         const double jr = number(before[1]), jm = number(before[0]);
         QCOMPARE(h.text("AddGBox", "NewJ"), numbers::format(jr / 4, u"##0.00"));
         QCOMPARE(h.text("AddGBox", "NewMis"), numbers::format(jr / 4 / jm, u"##0.00"));
-        QCOMPARE(h.text("AddGBox", "NewT"), numbers::format(number(before[6]) / 2, u"##0.00"));
+        // The motor turns twice as fast: its own rotor needs twice the torque
+        // to accelerate, the load's half, its constant torque half.
+        QCOMPARE(h.text("AddGBox", "NewT"), QString("12.29"));
         QCOMPARE(h.text("AddGBox", "NewSp"), numbers::format(number(before[7]) * 2, u"##0.00"));
         QCOMPARE(h.text("AddGBox", "NewJ"), QString("0.06"));
         QCOMPARE(h.text("AddGBox", "NewMis"), QString("6.25"));
@@ -299,25 +301,23 @@ class AddedGearboxTest : public QObject {
                  projectedSpeed);
         QVERIFY2(close(after.T_Thrust, before.T_Thrust / 2), qPrintable(stored(after.T_Thrust)));
         QVERIFY2(close(after.T_Gravity, before.T_Gravity / 2), qPrintable(stored(after.T_Gravity)));
-        if (own) {
-            // The application's own gearbox stays in the sum: its inertia and
-            // efficiency terms come on top of the reflected load.
-            const double jg = 0.06 / 386.4;
-            QVERIFY(close(after.ReflectedJ, jg + before.ReflectedJ / (4 * 0.9)));
+        // The added gearbox's inertia and efficiency come on top of the
+        // reflected load, as for the application's own gearbox.
+        const double jg = 0.06 / 386.4;
+        QVERIFY2(close(after.ReflectedJ, jg + before.ReflectedJ / (4 * 0.9)),
+                 qPrintable(stored(after.ReflectedJ)));
+        if (own)
             QCOMPARE(stored(after.RotaryReduction), QString("10"));
-        } else {
-            QVERIFY2(close(after.ReflectedJ, before.ReflectedJ / 4),
-                     qPrintable(stored(after.ReflectedJ)));
-            // The projection worked from the inertia as the findings showed it.
-            QCOMPARE(numbers::formatNonZero(number(findingsBefore[1]) / 4, u"##0.00"), projectedJ);
-        }
+        // The projection worked from the inertia as the findings showed it.
+        QCOMPARE(numbers::formatNonZero(number(findingsBefore[1]) / 4, u"##0.00"), projectedJ);
         const QStringList reportWith = reportLines(h);
         const int calculations =
             reportWith.indexOf("**********MOTOR SIZING CALCULATIONS**********");
-        QCOMPARE(reportWith.mid(calculations, 5),
+        QCOMPARE(reportWith.mid(calculations, 8),
                  (QStringList{"**********MOTOR SIZING CALCULATIONS**********", "", "Gearbox Added",
-                              "", "INERTIA"}));
-        QCOMPARE(reportWith.size(), reportBefore.size() + 2);
+                              "Gearbox Reduction Ratio = 2 : 1", "Gearbox Inertia = 0.06 oz-in^2",
+                              "Gearbox Efficiency = 90 %", "", "INERTIA"}));
+        QCOMPARE(reportWith.size(), reportBefore.size() + 5);
 
         // Back through the screens to the gearbox screen, and BACK there.
         h.click("Findings", "Back");
@@ -411,7 +411,7 @@ class AddedGearboxTest : public QObject {
         h.type("AddGBox", "Reduction", "2");
         h.click("AddGBox", "AddGBButton");
         rerun(h, a);
-        QVERIFY(close(h.record().ReflectedJ, before.ReflectedJ / 4));
+        QVERIFY(close(h.record().ReflectedJ, 0.06 / 386.4 + before.ReflectedJ / (4 * 0.9)));
 
         h.click("Findings", "AddGB");
         h.type("AddGBox", "Reduction", "3");
@@ -419,7 +419,7 @@ class AddedGearboxTest : public QObject {
         QCOMPARE(h.text("Gearbox", "LoadInertia"), stored(before.ReflectedJ));
         QCOMPARE(stored(h.record().AddedGBReduction), QString("3"));
         rerun(h, a);
-        QVERIFY(close(h.record().ReflectedJ, before.ReflectedJ / 9));
+        QVERIFY(close(h.record().ReflectedJ, 0.06 / 386.4 + before.ReflectedJ / (9 * 0.9)));
         QVERIFY(close(h.record().T_Gravity, before.T_Gravity / 3));
         QCOMPARE(stored(h.record().RotaryReduction), QString("3"));
 

@@ -6,13 +6,19 @@
 
 namespace {
 
-// Findings that show these figures.
-FindingsFigures shown(const QString& reflected, const QString& motor, const QString& total,
+// The motor's acceleration rate of the findings below, rad/sec^2.
+constexpr double accelRate = 400;
+
+// Findings that show these figures, worked out at `accelRate`: with a motor
+// of 0.010 and a load of 0.100 oz-in-sec^2, 44 oz-in to accelerate.
+FindingsFigures shown(const QString& reflected, const QString& motor, const QString& thrust,
                       const QString& speed) {
     FindingsFigures f;
     f.need.reflectedInertia = number(reflected);
     f.motorInertia = number(motor);
-    f.need.totalTorque = number(total);
+    f.need.thrustTorque = number(thrust);
+    f.need.accelTorque = accelRate * (f.motorInertia + f.need.reflectedInertia);
+    f.need.totalTorque = f.need.accelTorque + f.need.thrustTorque;
     f.need.speed = number(speed);
     return f;
 }
@@ -32,18 +38,18 @@ class ProjectionLogicTest : public QObject {
 
         QTest::newRow("ratio 2") << "2"
                                  << "0.010"
-                                 << "" << QStringList{"0.03", "2.50", "25.00", "20.00"};
+                                 << "" << QStringList{"0.03", "2.50", "31.00", "20.00"};
         QTest::newRow("ratio 1 gives the findings")
             << "1"
             << "0.010"
             << "" << QStringList{"0.10", "10.00", "50.00", "10.00"};
         QTest::newRow("fractional ratio") << "0.5"
                                           << "0.010"
-                                          << "" << QStringList{"0.40", "40.00", "100.00", "5.00"};
+                                          << "" << QStringList{"0.40", "40.00", "94.00", "5.00"};
         QTest::newRow("motor inertia shown as zero")
             << "2"
             << "0.000"
-            << "" << QStringList{"0.03", "", "25.00", "20.00"};
+            << "" << QStringList{"0.03", "", "23.00", "20.00"};
         // On the way to 0.5 or 1e2: nothing projected, nothing said.
         for (const char* typing : {"", " ", "+", "0", "0.", ".", "0.0", "1e", "2E-"})
             QTest::addRow("on the way: '%s'", typing) << typing << "0.010"
@@ -51,7 +57,7 @@ class ProjectionLogicTest : public QObject {
         QTest::newRow("a small reflected inertia keeps its digits")
             << "20"
             << "0.010"
-            << "" << QStringList{"0.000250", "0.03", "2.50", "200.00"};
+            << "" << QStringList{"0.000250", "0.03", "82.30", "200.00"};
         QTest::newRow("zero never raised") << "0e5"
                                            << "0.010"
                                            << "Positive Please!" << QStringList{};
@@ -79,7 +85,7 @@ class ProjectionLogicTest : public QObject {
         QFETCH(QString, motor);
         QFETCH(QString, title);
         QFETCH(QStringList, projected);
-        const Projection p = ::project(shown("0.100", motor, "50.00", "10"), reduction);
+        const Projection p = ::project(shown("0.100", motor, "6", "10"), accelRate, reduction);
         QCOMPARE(p.message.has_value(), !title.isEmpty());
         if (p.message) {
             QCOMPARE(p.message->title, title);
@@ -95,12 +101,13 @@ class ProjectionLogicTest : public QObject {
 
     void commaLocale() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const Projection p = ::project(shown("0,100", "0,010", "1.234,50", "10"), "2,5");
+        const Projection p = ::project(shown("0,100", "0,010", "1.190,50", "10"), accelRate, "2,5");
         QCOMPARE((QStringList{p.NewJ, p.NewMis, p.NewT, p.NewSp}),
-                 (QStringList{"0,02", "1,60", "493,80", "25,00"}));
+                 (QStringList{"0,02", "1,60", "502,20", "25,00"}));
         // The comma forms on the way.
         for (const char* typing : {"0,", ",", "0,0"}) {
-            const Projection typed = ::project(shown("0,100", "0,010", "1.234,50", "10"), typing);
+            const Projection typed =
+                ::project(shown("0,100", "0,010", "1.190,50", "10"), accelRate, typing);
             QVERIFY(!typed.message);
             QCOMPARE(typed.NewJ, QString());
         }

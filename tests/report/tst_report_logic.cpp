@@ -143,12 +143,14 @@ class ReportLogicTest : public QObject {
         r.MotionType = Motion::Rotary;
         const QStringList plain = assembleReport(r, {});
         r.AddedGBReduction = 2;
+        r.AddedGearbox = {"Gearbox Reduction Ratio = 2 : 1", "Gearbox Inertia = 0.2 kg-cm^2",
+                          "Gearbox Efficiency = 90 %"};
         const QStringList added = assembleReport(r, {});
         QCOMPARE(plain.size(), 97);
-        QCOMPARE(added.size(), 99);
+        QCOMPARE(added.size(), 102);
         const qsizetype at = added.indexOf(calculationsHeading);
-        QCOMPARE(added.mid(at, 5),
-                 (QStringList{calculationsHeading, "", "Gearbox Added", "", "INERTIA"}));
+        QCOMPARE(added.mid(at, 8), (QStringList{calculationsHeading, "", "Gearbox Added"} +
+                                    r.AddedGearbox + QStringList{"", "INERTIA"}));
         QCOMPARE(plain.mid(at, 3), (QStringList{calculationsHeading, "", "INERTIA"}));
     }
 

@@ -110,7 +110,8 @@ class SizingTest : public QObject {
         pass(submitSelection(s), ScreenId::Findings);
 
         const SizingRecord& r = s.record();
-        QVERIFY(qFuzzyCompare(r.ReflectedJ, without.record.ReflectedJ / 4));
+        // The gearbox's own 0.06 oz-in^2, the load reflected at 90 %.
+        QVERIFY(qFuzzyCompare(r.ReflectedJ, 0.06 / 386.4 + without.record.ReflectedJ / 4 / 0.9));
         QVERIFY(qFuzzyCompare(r.T_Gravity, without.record.T_Gravity / 2));
         QVERIFY(qFuzzyCompare(s.results.findings->need.speed, without.findings->need.speed * 2));
         // The RMS torque follows the torques of the re-run.
@@ -120,8 +121,10 @@ class SizingTest : public QObject {
         QVERIFY(f.rmsTorque < without.findings->rmsTorque);
         const QStringList with = report(s);
         const qsizetype at = with.indexOf("**********MOTOR SIZING CALCULATIONS**********");
-        QCOMPARE(with.mid(at, 5), (QStringList{"**********MOTOR SIZING CALCULATIONS**********", "",
-                                               "Gearbox Added", "", "INERTIA"}));
+        QCOMPARE(with.mid(at, 8),
+                 (QStringList{"**********MOTOR SIZING CALCULATIONS**********", "", "Gearbox Added",
+                              "Gearbox Reduction Ratio = 2 : 1", "Gearbox Inertia = 0.06 oz-in^2",
+                              "Gearbox Efficiency = 90 %", "", "INERTIA"}));
 
         const Replay again = replay(s, Stage::Findings);
         QCOMPARE(again.messages, QList<Message>{});

@@ -73,7 +73,8 @@ class SizingFileTest : public QObject {
         AppRoad typed = road("ConveyorDrive");
         typed.motor = {"RotorInertia=0.05", "TorqueAvailable=1.250,5", "SpeedAvailable=6"};
         // A library motor's name is a name, not a figure to re-type.
-        s.motorName = "MS 1,5";
+        s.libraryMotor = motors::Motor{};
+        s.libraryMotor->name = "MS 1,5"; // named only, as an earlier file has it
         size(s, typed);
         QVERIFY(report(s).contains("Selected Motor = MS 1,5"));
         QTemporaryDir folder;
@@ -83,7 +84,7 @@ class SizingFileTest : public QObject {
             replay(std::get<Sizing>(readSizing(folder.filePath("de.motorsizing"))));
         QCOMPARE(english.messages, QList<Message>{});
         QCOMPARE(english.sizing.results.findings, s.results.findings);
-        QCOMPARE(english.sizing.motorName, QString("MS 1,5"));
+        QCOMPARE(english.sizing.motorName(), QString("MS 1,5"));
         QCOMPARE(english.sizing.forms[ScreenId::Selection].entry("RotorInertia"), QString("0.05"));
         QCOMPARE(english.sizing.forms[ScreenId::Selection].entry("TorqueAvailable"),
                  QString("1,250.5"));

@@ -50,12 +50,13 @@ inline void size(Sizing& s, const AppRoad& road) {
     pass(submitSelection(s), ScreenId::Findings);
 }
 
-// Adds a gearbox of that reduction to the sized road and sizes it again.
-inline void addGearboxTo(Sizing& s, const AppRoad& road, const QString& reduction) {
+// Adds a gearbox of that reduction to the sized road and sizes it again,
+// with the gearbox screen's entries `gearbox` typed over its own.
+inline void addGearboxTo(Sizing& s, const AppRoad& road, const QString& reduction,
+                         const QStringList& gearbox = {"GBInertia=0.06", "GBUnits=oz-in^2"}) {
     projectionForm(s).entries["Reduction"] = reduction;
     pass(submitGearbox(s), ScreenId::Gearbox);
-    fill(mechanismForm(s, applicationOn(ScreenId::Gearbox)),
-         localised({"GBInertia=0.06", "GBUnits=oz-in^2"}, QLocale()));
+    fill(mechanismForm(s, applicationOn(ScreenId::Gearbox)), localised(gearbox, QLocale()));
     const Application& a = applicationOf(road);
     const Application& gb = applicationOn(ScreenId::Gearbox);
     pass(submitMechanism(s, gb), a.screen == ScreenId::Gearbox ? a.profile() : a.screen);

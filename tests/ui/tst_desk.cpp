@@ -1,9 +1,12 @@
 #include "support/applications.h"
 #include "support/reportroad.h"
+#include "ui/dialogs.h"
 #include "ui/placement.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QScreen>
 
 namespace {
@@ -261,6 +264,45 @@ class DeskTest : public QObject {
         QCOMPARE(h.text("Findings", "MismatchMark"), QString("\u2717 HIGH"));
         QCOMPARE(h.text("Findings", "TorqueMarginMark"), QString("\u2713 OK"));
         QCOMPARE(h.text("Findings", "SpeedMarginMark"), QString("\u2713 OK"));
+    }
+
+    // A name typed without its extension gets it from the dialog, which then
+    // asks before replacing the file of that name; each filter names its kind.
+    void saveDialogs_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("sizing") << "*.motorsizing"
+                                << "Motor sizings (*.motorsizing)";
+        QTest::newRow("pdf") << "*.pdf"
+                             << "PDF files (*.pdf)";
+        QTest::newRow("csv") << "*.csv"
+                             << "CSV files (*.csv)";
+        QTest::newRow("text") << "*.txt"
+                              << "Text files (*.txt)";
+    }
+    void saveDialogs() {
+        QFETCH(QString, pattern);
+        QFETCH(QString, filter);
+        QTemporaryDir folder;
+        const QString existing = folder.filePath("zaxis" + pattern.mid(1));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+
+        QFileDialog dialog(nullptr, "Save", folder.path());
+        setUpFileDialog(dialog, pattern, QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        QCOMPARE(dialog.nameFilters(), QStringList{filter});
+        dialog.show();
+        dialog.selectFile("zaxis");
+        QString asked;
+        whenModal(&dialog, [&](QWidget* question) {
+            if (auto* box = qobject_cast<QMessageBox*>(question))
+                asked = box->text();
+        });
+        static_cast<QDialog&>(dialog).accept();
+        QVERIFY2(asked.contains("zaxis" + pattern.mid(1)), qPrintable(asked));
+        QVERIFY(asked.contains("already exists"));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "motors/motor.h"
+#include "sizing/motor.h"
 
 #include <algorithm>
 #include <cmath>
