@@ -1,9 +1,12 @@
+#include "app/replay.h"
+#include "app/sizingfiles.h"
 #include "flow/numbers.h"
 #include "motors/csv.h"
 #include "motors/fit.h"
 #include "motors/library.h"
 #include "motors/motortables.h"
 #include "support/sizingroad.h"
+#include "support/stored.h"
 
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -156,6 +159,50 @@ class MotorLibraryTest : public QObject {
             sizingroad::report(s).mid(sizingroad::report(s).indexOf("Selected Motor = Golf"), 2),
             (QStringList{"Selected Motor = Golf",
                          "Selected Motor's Rotor Inertia = 0.001 oz-in-sec^2"}));
+    }
+
+    // A library motor's torque and speed are read off its curve again as the
+    // need changes, at the torque the findings show (the motor's own inertia
+    // accelerated too); a motor that cannot give the need shows it in red.
+    void libraryMotorFollowsTheNeed() {
+        Sizing s;
+        const AppRoad& direct = road("DirectDrive");
+        sizingroad::size(s, direct);
+        s.forms[ScreenId::Report] = reportForm();
+        s.forms[ScreenId::Report].entries["MotorSelected"] = "typed first";
+        // 20 revs/sec at 251.3272 rad/sec^2: 85.398 oz-in with the motor's 0.05.
+        useMotor(s, motor("M-30", 0.05, 40, 100, 30, "0:100 30:50"));
+        QCOMPARE(s.forms[ScreenId::Report].entry("MotorSelected"), QString("M-30"));
+        QCOMPARE(submitSelection(s).messages, QList<Message>{});
+        const Form& shown = selectionForm(s);
+        QCOMPARE(shown.entry("TorqueAvailable"), numbers::general(100 - 50 * 20.0 / 30));
+        QVERIFY(qAbs(number(shown.entry("SpeedAvailable")) - 8.761104) < 1e-5);
+
+        // With a gearbox of 2 the motor would have to turn at 40 revs/sec.
+        sizingroad::addGearboxTo(s, direct, "2");
+        QCOMPARE(selectionForm(s).entry("TorqueAvailable"), QString("0"));
+        const FindingsFigures& f = *s.results.findings;
+        QCOMPARE(findingsText(f, FindingsDisplay::TorqueMargin), QString("-100.00"));
+        QCOMPARE(f.torqueVerdict, Verdict::Bad);
+        QVERIFY(sizingroad::report(s).contains(
+            "Selected Motor's Torque Available at Max Speed = 0 oz-in"));
+
+        // Kept in the file with its curve, it follows the need there too.
+        QTemporaryDir folder;
+        const QString path = folder.filePath("m.motorsizing");
+        QCOMPARE(writeSizing(path, s), std::nullopt);
+        const auto read = readSizing(path);
+        QVERIFY(std::holds_alternative<Sizing>(read));
+        QCOMPARE(std::get<Sizing>(read).libraryMotor, s.libraryMotor);
+        const Replay again = replay(std::get<Sizing>(read));
+        QCOMPARE(again.messages, QList<Message>{});
+        QCOMPARE(again.sizing.results, s.results);
+
+        // Figures typed by hand are the engineer's own: no curve, no name.
+        s.setLibraryMotor(std::nullopt);
+        QCOMPARE(s.forms[ScreenId::Report].entry("MotorSelected"), QString());
+        fill(selectionForm(s), {"TorqueAvailable=0"});
+        QCOMPARE(submitSelection(s).messages.value(0).title, QString("Torque Margin"));
     }
 
     void fitWithoutFigures() {
