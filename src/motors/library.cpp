@@ -80,6 +80,8 @@ std::optional<QString> Library::open() {
         return problem;
     }
     open_ = true;
+    // Views made before the library was read list its motors now.
+    emit changed();
     return std::nullopt;
 }
 

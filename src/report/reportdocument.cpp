@@ -1,5 +1,7 @@
 #include "report/reportdocument.h"
 
+#include "profiles/moveprofile.h"
+
 #include "findings/findingslogic.h"
 #include "findings/moveplot.h"
 #include "findings/operatingplot.h"
@@ -167,8 +169,7 @@ Layout layOut(QPagedPaintDevice& device, const ReportDocument& doc) {
     else
         items << textLine(sheet, "No findings: the sizing has not come as far as the motor.",
                           sheet.font(10), gap);
-    items << figure(sheet, "Figure 1.  The move: motor speed and torque required over the cycle",
-                    250,
+    items << figure(sheet, doc.moveCaption, 250,
                     [move = doc.move](QPainter& p, const QRectF& r) { paintMove(p, r, move); });
     const FindingsFigures findings = doc.findings.value_or(FindingsFigures{});
     items << figure(sheet, "Figure 2.  The motor against the need: torque and speed margins",
@@ -212,8 +213,15 @@ ReportDocument reportDocument(const Sizing& sizing, const ReportHeader& header) 
     doc.header = header;
     doc.record = sizing.record();
     doc.findings = sizing.results.findings;
+    doc.moveCaption = "Figure 1.  The move: motor speed and torque required over the cycle";
     if (sizing.results.preliminary)
         doc.move = sizing.results.preliminary->move;
+    if (const auto& f = doc.findings; f && !doc.move.isEmpty()) {
+        const MoveProfile& m = doc.move;
+        doc.move = moveProfile(m.maxSpeed, m.accelTime, m.moveTime, f->need.accelTorque,
+                               f->need.thrustTorque, f->need.gravityTorque, m.dwellTime);
+        doc.moveCaption += ", the motor's inertia included";
+    }
     doc.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
     doc.program = QString("Motor Sizing %1").arg(PROJECT_VERSION);
     return doc;

@@ -22,7 +22,10 @@ struct ReportDocument {
     ReportHeader header;
     SizingRecord record;
     std::optional<FindingsFigures> findings;
+    // The move; once a motor is chosen, its torque with the motor's inertia
+    // accelerated too, as the findings have it.
     MoveProfile move;
+    QString moveCaption;
     QString date;    // of the export, as the locale writes it
     QString program; // the program's name and version
 

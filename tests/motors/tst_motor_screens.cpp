@@ -4,6 +4,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -60,6 +61,29 @@ void shoot(Harness& h, const QString& name) {
 class MotorScreensTest : public QObject {
     Q_OBJECT
   private slots:
+    // The library's window lists the motors already in its file the first
+    // time it opens.
+    void firstShowListsTheFile() {
+        QTemporaryDir folder, dir;
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        {
+            Harness h(english, folder.path());
+            toSelection(h);
+            h.click("Selection", "Library");
+            importFive(h, dir);
+        }
+        Harness h(english, folder.path());
+        toSelection(h);
+        h.click("Selection", "Library");
+        QVERIFY(h.text("MotorLibrary", "Status").startsWith("5 motors in "));
+        auto* motors = h.control<QTableView>("MotorLibrary", "Motors");
+        QCOMPARE(motors->verticalHeader()->count(), 5);
+        const QRect first = motors->visualRect(motors->model()->index(0, 0));
+        QVERIFY(first.isValid());
+        QCOMPARE(motors->indexAt(first.center()).row(), 0);
+        QCOMPARE(motors->selectionModel()->selectedRows().size(), 1);
+    }
+
     // A new user imports five motors from their data sheets, sizes a rack and
     // pinion, and uses the smallest motor that fits.
     void smallestMotorThatFits() {

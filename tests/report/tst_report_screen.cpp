@@ -265,6 +265,22 @@ class ReportScreenTest : public QObject {
         QTest::newRow("A4 in Germany") << "de_DE"
                                        << "595 x 842 pts (A4)";
     }
+    // Once a motor is chosen, the move's torque is the findings': the motor's
+    // inertia accelerated too.
+    void moveWithTheMotor() {
+        Harness h;
+        reportroad::drive(h, road("Gearbox"));
+        const ReportDocument doc = reportDocument(h.sizing(), {"Ann", "North", "M-1"});
+        const FindingsFigures& f = *h.sizing().results.findings;
+        const MoveProfile& before = h.sizing().results.preliminary->move;
+        QCOMPARE(doc.move.segments.size(), before.segments.size());
+        QCOMPARE(doc.move.segments.first().torque,
+                 f.need.accelTorque + f.need.thrustTorque + f.need.gravityTorque);
+        QVERIFY(doc.move.segments.first().torque > before.segments.first().torque);
+        QCOMPARE(doc.move.segments.first().end, before.segments.first().end);
+        QVERIFY(doc.moveCaption.endsWith(", the motor's inertia included"));
+    }
+
     void exportPdf() {
         QFETCH(QString, locale);
         QFETCH(QString, pageSize);
@@ -295,7 +311,10 @@ class ReportScreenTest : public QObject {
              QStringList{"Motor Sizing", "Motor Sizing For: North", "Sizing Completed By: Ann",
                          "User Selected Motor: M-1", "Application Type: Rotary: Gearbox",
                          QString("by Motor Sizing %1").arg(PROJECT_VERSION), "Findings",
-                         "Motor Inertia:", "Inertia Mismatch:", "Figure 1.", "Figure 2."} +
+                         "Motor Inertia:", "Inertia Mismatch:",
+                         "Figure 1.  The move: motor speed and torque required over the cycle, "
+                         "the motor's inertia included",
+                         "Figure 2."} +
                  listed(h)) {
             const qsizetype found = all.indexOf(squeezed(expected), at + 1);
             QVERIFY2(found > at, qPrintable("not in order: " + expected + "\n" + text));
