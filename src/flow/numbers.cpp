@@ -186,6 +186,12 @@ QString general(double value, const QLocale& locale) {
     return out;
 }
 
+QString general(double value, int digits) {
+    if (!std::isfinite(value))
+        return general(value);
+    return general(std::strtod(QByteArray::number(value, 'g', digits).constData(), nullptr));
+}
+
 QString format(double value, QStringView pattern) {
     const qsizetype point = pattern.indexOf(u'.');
     const int decimals = point < 0 ? 0 : int(pattern.size() - point - 1);

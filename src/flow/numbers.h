@@ -32,6 +32,10 @@ inline bool isNumeric(const QString& text) {
 QString general(double value);
 QString general(double value, const QLocale& locale);
 
+// The general form of the figure first rounded to that many significant
+// digits ("24.9999" for 24.99993570 to six), for a table's cells.
+QString general(double value, int digits);
+
 // A Format pattern such as "##0.000": round half away from zero (on the
 // 15-significant-digit form) to the pattern's decimals, at least one integer
 // digit, no group separators.

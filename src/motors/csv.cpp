@@ -1,5 +1,6 @@
 #include "motors/csv.h"
 
+#include "flow/numbers.h"
 #include "units/units.h"
 
 #include <QLocale>
@@ -101,8 +102,9 @@ std::optional<double> number(const QString& text) {
     return x;
 }
 
+// In the program's general form, with a point whatever the locale.
 QString written(double x) {
-    return QString::number(x, 'g', QLocale::FloatingPointShortest);
+    return numbers::general(x, QLocale::c());
 }
 
 struct Column {
@@ -195,6 +197,8 @@ std::variant<Motor, QString> motor(const Record& record, const Header& h) {
                            .arg(column.what, f[k + 1].trimmed()));
         *figures[k] = internal;
     }
+    if (m.peakTorque < m.continuousTorque)
+        return bad("the peak torque is below the continuous torque");
     if (f.size() < 6)
         return m;
     static const QRegularExpression blanks(R"(\s+)");

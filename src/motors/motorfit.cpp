@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -101,6 +102,7 @@ void MotorFit::showResults() {
     if (!problem && preliminary)
         fits = motors::fitMotors(library_.motors(), sizing().record(), *preliminary);
     fits_->setFits(fits);
+    fitNames();
 
     QString note;
     if (problem)
@@ -121,6 +123,20 @@ void MotorFit::showResults() {
         table_->selectRow(at == fits.end() ? 0 : int(at - fits.begin()));
     }
     use_->setEnabled(table_->selectionModel()->hasSelection());
+}
+
+void MotorFit::fitNames() {
+    // The window opens wide enough for the longest name beside the figures.
+    int name = 0;
+    const QFontMetrics metrics(table_->font());
+    for (const motors::Fit& f : fits_->fits())
+        name = std::max(name, metrics.horizontalAdvance(f.motor.name));
+    const QHeaderView* header = table_->horizontalHeader();
+    int width = name + 2 * metrics.horizontalAdvance('M') + 2 * table_->frameWidth() +
+                table_->verticalScrollBar()->sizeHint().width();
+    for (int column = FitsModel::Mismatch; column < FitsModel::Columns; ++column)
+        width += header->sectionSize(column);
+    table_->setMinimumWidth(std::max(table_->minimumWidth(), width));
 }
 
 void MotorFit::useMotor() {

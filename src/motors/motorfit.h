@@ -23,6 +23,7 @@ class MotorFit : public Screen {
 
   private:
     void useMotor();
+    void fitNames();
 
     motors::Library& library_;
     FitsModel* fits_;

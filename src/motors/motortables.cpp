@@ -53,6 +53,11 @@ const char* const motorHeaders[] = {"Name", "Rotor Inertia", "Continuous Torque"
 const char* const figureNames[] = {"name", "rotor inertia", "continuous torque", "peak torque",
                                    "max speed"};
 
+// A figure as a cell shows it, to six significant digits; edited, as kept.
+QString shown(double figure, int role) {
+    return role == Qt::EditRole ? numbers::general(figure) : numbers::general(figure, 6);
+}
+
 bool editing(const QModelIndex& index, int role) {
     return index.isValid() && role == Qt::EditRole;
 }
@@ -114,8 +119,7 @@ QVariant MotorsModel::data(const QModelIndex& index, int role) const {
     if (column == Name)
         return m->name;
     Motor copy = *m;
-    return numbers::general(
-        unitsOf(column).fromInternal(unitOf(column, units_), figure(copy, column)));
+    return shown(unitsOf(column).fromInternal(unitOf(column, units_), figure(copy, column)), role);
 }
 
 QVariant MotorsModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -162,6 +166,11 @@ bool MotorsModel::setData(const QModelIndex& index, const QVariant& value, int r
         if (text == data(index, Qt::EditRole).toString())
             return false;
         figure(m, column) = internal;
+        if (m.peakTorque < m.continuousTorque) {
+            emit refused({"Motor Figures",
+                          "Please enter a peak torque of at least the continuous torque."});
+            return false;
+        }
     }
     if (const auto problem = library_.update(m)) {
         emit refused(libraryFailed(*problem));
@@ -247,9 +256,10 @@ QVariant CurveModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     const CurvePoint& p = m->curve[index.row()];
-    return index.column() == Speed
-               ? numbers::general(units::rotarySpeedUnits().fromInternal(units_.speed, p.speed))
-               : numbers::general(units::torqueUnits().fromInternal(units_.torque, p.torque));
+    return shown(index.column() == Speed
+                     ? units::rotarySpeedUnits().fromInternal(units_.speed, p.speed)
+                     : units::torqueUnits().fromInternal(units_.torque, p.torque),
+                 role);
 }
 
 QVariant CurveModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -4,6 +4,7 @@
 #include "ui/registry.h"
 
 #include <QAbstractButton>
+#include <QTableView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -152,9 +153,14 @@ void Screen::focusFirst() {
     QList<QWidget*> order;
     collect(body_, order);
     const auto usable = [](const QWidget* w) { return w->isEnabled() && !w->isHidden(); };
+    // The first entry, or a table to choose from.
+    const auto entry = [](QWidget* w) {
+        auto* e = qobject_cast<QLineEdit*>(w);
+        return (e && !e->isReadOnly()) || qobject_cast<QTableView*>(w);
+    };
     for (QWidget* w : std::as_const(order))
-        if (auto* e = qobject_cast<QLineEdit*>(w); e && !e->isReadOnly() && usable(e))
-            return e->setFocus(Qt::OtherFocusReason);
+        if (entry(w) && usable(w))
+            return w->setFocus(Qt::OtherFocusReason);
     for (QWidget* w : std::as_const(order))
         if (usable(w) && !isHelp(w) && qobject_cast<QAbstractButton*>(w))
             return w->setFocus(Qt::OtherFocusReason);

@@ -250,11 +250,27 @@ class MotorLibraryTest : public QObject {
         QVERIFY(exported.contains("\r\n\"MS-60 \"\"Plus\"\", sealed\",0.0"));
         QVERIFY(exported.contains(",45.315808,"));
 
+        // Each figure in the program's general form, which reads back the
+        // same to 15 significant digits.
+        QVERIFY(exported.contains(",134.531305,"));
+        QVERIFY(!exported.contains("0000000"));
+        QVERIFY(!exported.contains("9999999"));
         Library second(dir.filePath("second.sqlite"));
         QCOMPARE(second.open(), std::nullopt);
         second.import(std::get<QList<Motor>>(readCsv(exported)), false);
-        QCOMPARE(unkeyed(second.motors()), unkeyed(first.motors()));
+        const auto figures = [](const QList<Motor>& motors) {
+            QStringList out;
+            for (const Motor& m : motors) {
+                out << m.name + ": " + stored(m.rotorInertia) + " " + stored(m.continuousTorque) +
+                           " " + stored(m.peakTorque) + " " + stored(m.maxSpeed);
+                for (const CurvePoint& p : m.curve)
+                    out.last() += " " + stored(p.speed) + ":" + stored(p.torque);
+            }
+            return out;
+        };
+        QCOMPARE(figures(second.motors()), figures(first.motors()));
         QCOMPARE(writeCsv(second.motors()), exported);
+        QVERIFY(writeCsv({motor("M", 1, 1, 21.5 * 141.6119, 1)}).contains(",3044.65585,"));
     }
 
     void badCsv_data() {
@@ -290,6 +306,9 @@ class MotorLibraryTest : public QObject {
                               << "line 3: the continuous torque \"0\" is not a number above 0";
         QTest::newRow("negative") << header + good + "M,0.6,0.32,-1,3000,\n"
                                   << "line 3: the peak torque \"-1\" is not a number above 0";
+        QTest::newRow("peak below continuous")
+            << header + good + "M,0.6,0.32,0.31,3000,\n"
+            << "line 3: the peak torque is below the continuous torque";
         QTest::newRow("comma decimal")
             << header + good + "M,0.6,0.32,0.95,\"3000,5\",\n"
             << "line 3: the max speed \"3000,5\" is not a number above 0";
@@ -438,7 +457,7 @@ class MotorLibraryTest : public QObject {
         QTemporaryDir dir;
         Library library(dir.filePath("motors.sqlite"));
         QCOMPARE(library.open(), std::nullopt);
-        Motor a = motor("A", 0.01, 2 * 141.6119, 60, 50), b = motor("B", 0.01, 40, 60, 10);
+        Motor a = motor("A", 0.01, 2 * 141.6119, 600, 50), b = motor("B", 0.01, 40, 60, 10);
         library.add(a);
         library.add(b);
         MotorsModel model(library);
@@ -466,6 +485,18 @@ class MotorLibraryTest : public QObject {
         refuses(continuous, "abc", figure);
         refuses(continuous, "0", figure);
         refuses(continuous, "-3", figure);
+        // The peak torque is at least the continuous torque, whichever is typed.
+        const Message peak{"Motor Figures",
+                           "Please enter a peak torque of at least the continuous torque."};
+        const QModelIndex peakTorque = model.index(0, MotorsModel::PeakTorque);
+        refuses(peakTorque, QLocale().toString(0.4), peak);
+        refuses(continuous, "5", peak);
+        QVERIFY(model.setData(peakTorque, QLocale().toString(0.5), Qt::EditRole));
+        // A cell shows six significant digits; its edit keeps every digit.
+        const QModelIndex rotor = model.index(0, MotorsModel::RotorInertia);
+        QVERIFY(model.setData(rotor, QLocale().toString(24.9999357), Qt::EditRole));
+        QCOMPARE(model.data(rotor, Qt::DisplayRole).toString(), QLocale().toString(24.9999));
+        QCOMPARE(model.data(rotor, Qt::EditRole).toString(), QLocale().toString(24.9999357));
         refuses(model.index(0, MotorsModel::Name), "  ",
                 {"Motor Name", "Please give the motor a name."});
         refuses(model.index(0, MotorsModel::Name), "B",
@@ -478,12 +509,14 @@ class MotorLibraryTest : public QObject {
         curve.showMotor(library.named("A")->id);
         QCOMPARE(curve.addPoint(), 0);
         QCOMPARE(curve.addPoint(), 1);
-        QCOMPARE(library.named("A")->curve, (QList<CurvePoint>{{0, 60}, {50, 60}}));
+        QCOMPARE(library.named("A")->curve,
+                 (QList<CurvePoint>{{0, 0.5 * 141.6119}, {50, 0.5 * 141.6119}}));
         QCOMPARE(curve.data(curve.index(1, CurveModel::Speed), Qt::DisplayRole).toString(), "3000");
         QVERIFY(!curve.setData(curve.index(1, CurveModel::Speed), "0", Qt::EditRole));
         QCOMPARE(curveRefused.takeFirst().at(0).value<Message>().title, "Motor Curve");
-        QVERIFY(curve.setData(curve.index(1, CurveModel::Torque), typed, Qt::EditRole));
-        QCOMPARE(library.named("A")->curve.back().torque, 0.5 * 141.6119);
+        QVERIFY(curve.setData(curve.index(1, CurveModel::Torque), QLocale().toString(0.25),
+                              Qt::EditRole));
+        QCOMPARE(library.named("A")->curve.back().torque, 0.25 * 141.6119);
     }
 };
 

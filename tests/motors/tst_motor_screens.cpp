@@ -128,10 +128,17 @@ class MotorScreensTest : public QObject {
         }
         QCOMPARE(fits->model()->index(4, 1).data(Qt::BackgroundRole).value<QBrush>().color(), red);
         QVERIFY(!h.control<QLabel>("MotorFit", "EmptyNote")->isVisible());
+        // No name is cut at the window's opening size.
+        for (const QString& name : column(fits, 0))
+            QVERIFY2(fits->columnWidth(0) > fits->fontMetrics().horizontalAdvance(name) + 8,
+                     qPrintable(name));
         shoot(h, "MotorFit");
 
-        // The best is chosen; Use Motor types its figures.
-        h.click("MotorFit", "UseMotor");
+        // The best is chosen, the table in focus: Enter uses it and types its
+        // figures.
+        QCOMPARE(h.window("MotorFit")->focusWidget(), fits);
+        QTest::keyClick(h.window("MotorFit")->focusWidget(), Qt::Key_Return);
+        QCOMPARE(h.shownWindows(), (QStringList{"MotorFit", "Selection"}));
         QCOMPARE(h.text("Selection", "RotorInertia"), "0.00848985315983054");
         QCOMPARE(h.text("Selection", "TorqueAvailable"), "134.531305");
         QCOMPARE(h.text("Selection", "SpeedAvailable"), "50");
@@ -199,7 +206,14 @@ class MotorScreensTest : public QObject {
         QTemporaryDir dir;
         importFive(h, dir);
         QVERIFY(!note->isVisible());
-        QCOMPARE(h.control<QTableView>("MotorFit", "Fits")->model()->rowCount(), 5);
+        auto* fits = h.control<QTableView>("MotorFit", "Fits");
+        QCOMPARE(fits->model()->rowCount(), 5);
+        // A double click on a motor uses it.
+        const QModelIndex second = fits->model()->index(1, 0);
+        const QPoint at = fits->visualRect(second).center();
+        QTest::mouseClick(fits->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(fits->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(h.text("Selection", "MotorName"), second.data().toString());
     }
 
     // Editing in place: a refused figure keeps the cell; removing asks;

@@ -148,6 +148,27 @@ class DeskTest : public QObject {
                               "Close", "Next", "DDInertia"}));
     }
 
+    // Tab goes down a column of the profile, then the next, and the option
+    // frames come before the buttons.
+    void tabOrderOfColumnsAndFrames() {
+        Harness h;
+        h.openDirectDrive();
+        h.enterDirectDrive("1");
+        QCOMPARE(tabOrder(h, "RotaryMP", 17),
+                 (QStringList{"TriDist", "TriMoveUnits", "TriMoveTime", "Trapezoidal", "TrapDist",
+                              "TrapMoveUnits", "TrapMoveTime", "MaxSpeed", "MaxSpeedUnits",
+                              "AccelTime", "AccelDist", "AccelDistUnits", "CV", "DwellTime", "Back",
+                              "Close", "Next", "Triangular"}));
+        Harness l;
+        l.click("Welcome", "Linear");
+        l.click("LinearType", "SDrive");
+        QCOMPARE(tabOrder(l, "ScrewDrive", 16),
+                 (QStringList{"ScrewDiameter", "ScrewLength", "CouplerDiameter", "CouplerLength",
+                              "SystemUnits", "Vertical", "Horizontal", "LoadWeight", "ThrustForce",
+                              "Units", "ScrewPitch", "PitchUnits", "ScrewEfficiency", "ScrewWhat",
+                              "Back", "Close", "Next"}));
+    }
+
     void findingsFocus() {
         Harness h;
         reportroad::drive(h, road("DirectDrive"));
