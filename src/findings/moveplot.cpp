@@ -105,7 +105,13 @@ void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move) {
     const plotting::Axes torque(QRectF(all.left(), all.top() + half, all.width(), half), metrics,
                                 ticks.time, ticks.torque, true, left);
     const QRectF title = speed.draw(p, QString(), "Motor speed (revs/sec)");
-    torque.draw(p, "Time (sec)", "Torque required (oz-in)");
+    const QRectF torqueTitle = torque.draw(p, "Time (sec)", "Torque required (oz-in)");
+    // A time marked down through both panels, passing the torque's title by.
+    const auto downThrough = [&](double time) {
+        for (const QLineF& piece : plotting::around(
+                 QLineF(speed.at(time, speed.top()), torque.at(time, torque.top())), torqueTitle))
+            plotting::dashed(p, piece.p1(), piece.p2());
+    };
 
     QPainterPath speedLine(speed.at(0, 0));
     QPainterPath torqueLine(torque.at(0, 0));
@@ -131,8 +137,7 @@ void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move) {
     // through both panels, tagged above the frame where the tag has room.
     const QPointF peak = speed.at(move.accelTime, move.maxSpeed);
     plotting::dashed(p, speed.at(0, move.maxSpeed), peak);
-    plotting::dashed(p, speed.at(move.accelTime, speed.top()),
-                     torque.at(move.accelTime, torque.top()));
+    downThrough(move.accelTime);
     QList<std::pair<double, QString>> tags{{move.accelTime, "ta"}};
     if (move.openEnded) {
         breakMark(p, speed.at(end, move.maxSpeed));
@@ -140,7 +145,7 @@ void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move) {
     } else {
         // The move ends at its move time; a dwell at rest follows.
         const double moved = move.moveTime;
-        plotting::dashed(p, speed.at(moved, speed.top()), torque.at(moved, torque.top()));
+        downThrough(moved);
         tags.append({moved, "t"});
     }
     QList<QRectF> taken{title};

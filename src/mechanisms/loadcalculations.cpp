@@ -113,7 +113,7 @@ LoadCalculations::LoadCalculations(Host& host)
 
 void LoadCalculations::showResults() {
     const Application* opener = sizing().openedBy.value(ScreenId::LoadCalculations);
-    loadType_->setTitle(opener ? opener->tag : QString("Load Type"));
+    form::setFrameTitle(loadType_, opener ? opener->tag : QString("Load Type"));
     followShape();
 }
 

@@ -125,7 +125,7 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
 
 void ProfileScreen::showResults() {
     const Application* opener = sizing().openedBy.value(id());
-    profile_->setTitle(opener ? opener->tag : QString("Profile Options"));
+    form::setFrameTitle(profile_, opener ? opener->tag : QString("Profile Options"));
     followChoice();
 }
 

@@ -70,17 +70,32 @@ QList<Placement> paginate(const QList<Block>& blocks, double pageHeight) {
     QList<Placement> placed;
     int page = 0;
     double used = 0;
-    for (const Block& b : blocks) {
-        if (used > 0 && (b.newPage || used + b.height > pageHeight)) {
+    const double half = pageHeight / 2;
+    for (qsizetype first = 0; first < blocks.size();) {
+        // The block and those glued to it.
+        qsizetype end = first + 1;
+        double height = blocks[first].height;
+        while (end < blocks.size() && blocks[end].glued)
+            height += blocks[end++].height;
+        const bool full = used >= half;
+        if (used > 0 && ((blocks[first].newPage && full) || (used + height > pageHeight && full))) {
             ++page;
             used = 0;
         }
-        if (b.blank && used == 0 && !b.newPage && page > 0) {
-            placed << Placement{page, 0, false};
-            continue;
+        for (qsizetype i = first; i < end; ++i) {
+            const Block& b = blocks[i];
+            if (used > 0 && used + b.height > pageHeight) {
+                ++page;
+                used = 0;
+            }
+            if (b.blank && used == 0 && page > 0 && !b.newPage) {
+                placed << Placement{page, 0, false};
+                continue;
+            }
+            placed << Placement{page, used, true};
+            used += b.height;
         }
-        placed << Placement{page, used, true};
-        used += b.height;
+        first = end;
     }
     return placed;
 }

@@ -37,8 +37,9 @@ QStringList wrap(const QString& line, int columns, int indent = 4);
 // A block of the document to place on pages: never split.
 struct Block {
     double height = 0;
-    bool newPage = false; // starts a page
+    bool newPage = false; // starts a page, unless that leaves most of the page before empty
     bool blank = false;   // an empty line, dropped at the top of a page
+    bool glued = false;   // goes on the page of the block before it, where there is room
 };
 // Where a block stands: its page (from 0) and its top on that page; a
 // dropped blank is not shown.
@@ -48,9 +49,12 @@ struct Placement {
     bool shown = true;
     bool operator==(const Placement&) const = default;
 };
-// The blocks, in order, on pages of that height. A block that does not fit
-// what is left of a page starts the next one; one taller than a page stands
-// alone on its page.
+// The blocks, in order, on pages of that height. A block and those glued to
+// it (a paragraph) that do not fit what is left of a page start the next one,
+// unless that would leave more than half the page empty: then they split
+// there. A block that does not fit what is left starts the next page; one
+// taller than a page stands alone on its page. A block that starts a page
+// does so only when the page before is at least half full.
 QList<Placement> paginate(const QList<Block>& blocks, double pageHeight);
 
 // Letter for the United States and Canada, A4 elsewhere.

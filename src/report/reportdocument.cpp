@@ -29,6 +29,7 @@ struct Item {
     double height = 0;
     bool blank = false; // an empty line
     std::function<void(QPainter&, const QRectF&)> paint;
+    bool glued = false; // kept on the page of the item before, where there is room
 };
 
 class Sheet {
@@ -181,18 +182,30 @@ Layout layOut(QPagedPaintDevice& device, const ReportDocument& doc) {
     const qsizetype firstLine = items.size();
     const QFont fixed = sheet.font(10, true);
     const int columns = int(width / sheet.metrics(fixed).horizontalAdvance('0'));
+    // A paragraph (the lines between blank ones) stays on one page where it
+    // can, and the disclaimer with the last of them.
+    const auto glued = [&](Item item) {
+        item.glued = items.size() > firstLine && !items.last().blank && !item.blank;
+        return item;
+    };
     for (const PrintedLine& line : printed)
         if (line.points == 10)
             for (const QString& piece : document::wrap(line.text, columns))
-                items << textLine(sheet, piece, fixed);
+                items << glued(textLine(sheet, piece, fixed));
+    // The disclaimer and the blank lines before it go with the last paragraph.
+    qsizetype disclaimer = items.size();
+    while (disclaimer > firstLine && items[disclaimer - 1].blank)
+        --disclaimer;
     items << textLine(sheet, QString(), sheet.font(8));
     for (const PrintedLine& line : printed)
         if (line.points == 8 && !line.text.isEmpty())
             items << textLine(sheet, line.text, sheet.font(8));
+    for (qsizetype i = disclaimer; i < items.size(); ++i)
+        items[i].glued = true;
 
     QList<document::Block> blocks;
     for (const Item& item : items)
-        blocks << document::Block{item.height, blocks.size() == firstLine, item.blank};
+        blocks << document::Block{item.height, blocks.size() == firstLine, item.blank, item.glued};
     out.placed = document::paginate(blocks, out.page.height() - out.footer);
     out.pages = out.placed.isEmpty() ? 1 : out.placed.last().page + 1;
     return out;
@@ -213,7 +226,7 @@ ReportDocument reportDocument(const Sizing& sizing, const ReportHeader& header) 
     doc.header = header;
     doc.record = sizing.record();
     doc.findings = sizing.results.findings;
-    doc.moveCaption = "Figure 1.  The move: motor speed and torque required over the cycle";
+    doc.moveCaption = "Figure 1.  The move: motor speed and torque required";
     if (sizing.results.preliminary)
         doc.move = sizing.results.preliminary->move;
     if (const auto& f = doc.findings; f && !doc.move.isEmpty()) {
@@ -221,6 +234,8 @@ ReportDocument reportDocument(const Sizing& sizing, const ReportHeader& header) 
         doc.move = moveProfile(m.maxSpeed, m.accelTime, m.moveTime, f->need.accelTorque,
                                f->need.thrustTorque, f->need.gravityTorque, m.dwellTime);
         doc.moveCaption += ", the motor's inertia included";
+    } else {
+        doc.moveCaption += " over the cycle";
     }
     doc.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
     doc.program = QString("Motor Sizing %1").arg(PROJECT_VERSION);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,6 +80,10 @@ QPushButton* button(const QString& name, const QString& caption) {
     // A focused button takes Enter itself.
     b->setAutoDefault(true);
     return b;
+}
+
+void setFrameTitle(QGroupBox* frame, const QString& title) {
+    frame->setTitle(QString(title).replace('&', "&&"));
 }
 
 void setBackground(QWidget* widget, const QColor& colour) {

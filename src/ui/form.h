@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -25,6 +26,10 @@ QComboBox* unitList(const QString& name, const QStringList& items = {});
 QPushButton* button(const QString& name, const QString& caption);
 
 void setBackground(QWidget* widget, const QColor& colour);
+
+// A frame's caption shown as written: an ampersand is no shortcut mark
+// ("Rack & Pinion").
+void setFrameTitle(QGroupBox* frame, const QString& title);
 
 // Widens an entry to show its whole text, within reason.
 void fitText(QLineEdit* entry);

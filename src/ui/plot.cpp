@@ -3,6 +3,7 @@
 #include "flow/axis.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace plotting {
 
@@ -55,17 +56,28 @@ QRectF Axes::draw(QPainter& p, const QString& xTitle, const QString& yTitle) con
         p.drawLine(at(xTicks_.first(), 0), at(xTicks_.last(), 0));
     const QFontMetricsF metrics(p.font(), p.device());
     const double line = metrics.lineSpacing();
-    for (double x : xTicks_) {
-        const QString text = plotLabel(x);
+    double widest = 0;
+    for (double x : xTicks_)
+        widest = std::max(widest, metrics.horizontalAdvance(plotLabel(x)) + gap);
+    const QList<bool> xShown =
+        labelled(xTicks_, std::abs(at(xTicks_[1], 0).x() - at(xTicks_[0], 0).x()), widest);
+    for (qsizetype i = 0; i < xTicks_.size(); ++i) {
+        if (!xShown[i])
+            continue;
+        const QString text = plotLabel(xTicks_[i]);
         const double width = metrics.horizontalAdvance(text) + 2;
-        const QPointF pt = at(x, yTicks_.first());
+        const QPointF pt = at(xTicks_[i], yTicks_.first());
         p.drawText(QRectF(pt.x() - width / 2, pt.y() + gap / 2, width, line), Qt::AlignCenter,
                    text);
     }
-    for (double y : yTicks_) {
-        const QString text = plotLabel(y);
+    const QList<bool> yShown =
+        labelled(yTicks_, std::abs(at(0, yTicks_[1]).y() - at(0, yTicks_[0]).y()), line);
+    for (qsizetype i = 0; i < yTicks_.size(); ++i) {
+        if (!yShown[i])
+            continue;
+        const QString text = plotLabel(yTicks_[i]);
         const double width = metrics.horizontalAdvance(text) + 2;
-        const QPointF pt = at(xTicks_.first(), y);
+        const QPointF pt = at(xTicks_.first(), yTicks_[i]);
         p.drawText(QRectF(pt.x() - gap - width, pt.y() - line / 2, width, line),
                    Qt::AlignRight | Qt::AlignVCenter, text);
     }
@@ -77,6 +89,18 @@ QRectF Axes::draw(QPainter& p, const QString& xTitle, const QString& yTitle) con
     p.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, yTitle);
     p.restore();
     return title;
+}
+
+QList<bool> labelled(const QList<double>& ticks, double spacing, double room) {
+    const qsizetype stride =
+        spacing > 0 ? std::max<qsizetype>(1, qsizetype(std::ceil(room / spacing))) : 1;
+    // Zero keeps its label where the axis has it.
+    const qsizetype zero = ticks.indexOf(0.0);
+    const qsizetype offset = zero >= 0 ? zero % stride : 0;
+    QList<bool> shown;
+    for (qsizetype i = 0; i < ticks.size(); ++i)
+        shown << (i % stride == offset);
+    return shown;
 }
 
 double legendHeight(const QFontMetricsF& metrics, int lines) {
@@ -116,6 +140,31 @@ void dashed(QPainter& p, QPointF from, QPointF to) {
     p.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
     p.drawLine(from, to);
     p.restore();
+}
+
+QList<QLineF> around(const QLineF& line, const QRectF& box) {
+    // Where along the line (0 to 1) it is inside the box: clipped to each side.
+    double in = 0, out = 1;
+    const QPointF d = line.p2() - line.p1();
+    const auto clip = [&](double start, double delta, double low, double high) {
+        if (delta == 0)
+            return start >= low && start <= high;
+        double a = (low - start) / delta, b = (high - start) / delta;
+        if (a > b)
+            std::swap(a, b);
+        in = std::max(in, a);
+        out = std::min(out, b);
+        return in < out;
+    };
+    if (!clip(line.p1().x(), d.x(), box.left(), box.right()) ||
+        !clip(line.p1().y(), d.y(), box.top(), box.bottom()))
+        return {line};
+    QList<QLineF> pieces;
+    if (in > 0)
+        pieces << QLineF(line.p1(), line.pointAt(in));
+    if (out < 1)
+        pieces << QLineF(line.pointAt(out), line.p2());
+    return pieces;
 }
 
 void tag(QPainter& p, QPointF at, const QString& text) {

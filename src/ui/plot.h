@@ -40,6 +40,11 @@ class Axes {
     QList<double> xTicks_, yTicks_;
 };
 
+// Which ticks of an axis are labelled, `spacing` apart, so that labels that
+// each need `room` along the axis never overlap: every one where they fit,
+// otherwise every second or third, zero among them.
+QList<bool> labelled(const QList<double>& ticks, double spacing, double room);
+
 // One line of a legend: a symbol drawn into a square, and its text.
 struct LegendLine {
     std::function<void(QPainter&, const QRectF& square)> symbol;
@@ -55,6 +60,9 @@ void note(QPainter& p, const QRectF& area, const QString& text);
 
 // A dashed mark line.
 void dashed(QPainter& p, QPointF from, QPointF to);
+// The pieces of a line that lie outside a box, so that a mark line passes
+// a title by instead of striking through its letters.
+QList<QLineF> around(const QLineF& line, const QRectF& box);
 // A short tag whose bottom right stands at `at`, on white so that no line
 // runs through its letters.
 void tag(QPainter& p, QPointF at, const QString& text);

@@ -2,6 +2,7 @@
 #include "findings/operatingplot.h"
 #include "support/harness.h"
 #include "ui/colours.h"
+#include "ui/plot.h"
 
 #include <QImage>
 
@@ -34,6 +35,46 @@ void showsTheMove(MovePlot* plot) {
 class PlotsScreenTest : public QObject {
     Q_OBJECT
   private slots:
+    // Tick labels never overlap: where they do not fit, every second or
+    // third is labelled, zero among them.
+    void labelled_data() {
+        QTest::addColumn<QList<double>>("ticks");
+        QTest::addColumn<double>("spacing");
+        QTest::addColumn<QList<bool>>("shown");
+        const QList<double> torque{-30, -20, -10, 0, 10, 20, 30};
+        QTest::newRow("room for all") << torque << 14.0 << QList<bool>(7, true);
+        QTest::newRow("every second")
+            << torque << 8.0 << QList<bool>{false, true, false, true, false, true, false};
+        QTest::newRow("every third")
+            << torque << 5.0 << QList<bool>{true, false, false, true, false, false, true};
+        QTest::newRow("no zero") << QList<double>{10, 20, 30, 40} << 8.0
+                                 << QList<bool>{true, false, true, false};
+    }
+    void labelled() {
+        QFETCH(QList<double>, ticks);
+        QFETCH(double, spacing);
+        QFETCH(QList<bool>, shown);
+        QCOMPARE(plotting::labelled(ticks, spacing, 12), shown);
+    }
+
+    // A mark line passes a title by: the pieces outside its box.
+    void around_data() {
+        QTest::addColumn<QLineF>("line");
+        QTest::addColumn<QList<QLineF>>("pieces");
+        // The box is (10, 50) to (70, 62), as a title stands above its frame.
+        QTest::newRow("through") << QLineF(40, 0, 40, 100)
+                                 << QList<QLineF>{QLineF(40, 0, 40, 50), QLineF(40, 62, 40, 100)};
+        QTest::newRow("beside") << QLineF(80, 0, 80, 100) << QList<QLineF>{QLineF(80, 0, 80, 100)};
+        QTest::newRow("ends in it")
+            << QLineF(40, 0, 40, 55) << QList<QLineF>{QLineF(40, 0, 40, 50)};
+        QTest::newRow("above it") << QLineF(40, 0, 40, 40) << QList<QLineF>{QLineF(40, 0, 40, 40)};
+    }
+    void around() {
+        QFETCH(QLineF, line);
+        QFETCH(QList<QLineF>, pieces);
+        QCOMPARE(plotting::around(line, QRectF(10, 50, 60, 12)), pieces);
+    }
+
     void theMoveRedrawsWithTheProfile() {
         Harness h;
         h.openDirectDrive();

@@ -71,7 +71,15 @@ class DocumentLogicTest : public QObject {
         QTest::newRow("a tall first block")
             << QList<Block>{{250}, {10}} << QList<P>{{0, 0}, {1, 0}};
         QTest::newRow("a block that starts a page")
-            << QList<Block>{{10}, {10, true}, {10}} << QList<P>{{0, 0}, {1, 0}, {1, 10}};
+            << QList<Block>{{50}, {10, true}, {10}} << QList<P>{{0, 0}, {1, 0}, {1, 10}};
+        QTest::newRow("not where it leaves most of the page empty")
+            << QList<Block>{{40}, {10, true}, {10}} << QList<P>{{0, 0}, {0, 40}, {0, 50}};
+        QTest::newRow("a paragraph moves on whole")
+            << QList<Block>{{60}, {20}, {20, false, false, true}, {20, false, false, true}}
+            << QList<P>{{0, 0}, {1, 0}, {1, 20}, {1, 40}};
+        QTest::newRow("but splits where moving leaves more than half a page")
+            << QList<Block>{{40}, {30}, {20, false, false, true}, {20, false, false, true}}
+            << QList<P>{{0, 0}, {0, 40}, {0, 70}, {1, 0}};
         QTest::newRow("a page starting with nothing at the top")
             << QList<Block>{{10, true}, {10}} << QList<P>{{0, 0}, {0, 10}};
         QTest::newRow("blanks at the top of a page dropped, not within it")

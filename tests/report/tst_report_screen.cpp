@@ -2,6 +2,7 @@
 #include "report/reportdocument.h"
 #include "support/pdf.h"
 #include "support/reportroad.h"
+#include "support/sizingroad.h"
 #include "ui/colours.h"
 #include "ui/dialogs.h"
 
@@ -18,6 +19,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+
+Q_DECLARE_METATYPE(AppRoad)
 
 namespace {
 
@@ -281,6 +284,64 @@ class ReportScreenTest : public QObject {
         QVERIFY(doc.moveCaption.endsWith(", the motor's inertia included"));
     }
 
+    // No page but the last ends before its middle, and the disclaimer never
+    // stands alone on the last page: on Letter and A4 paper, for every
+    // application, with and without an added gearbox.
+    void pagesFilled_data() {
+        QTest::addColumn<AppRoad>("road");
+        QTest::addColumn<QString>("paper"); // the locale that chooses it
+        QTest::addColumn<bool>("gearbox");
+        for (const AppRoad& road : roads())
+            for (const char* paper : {"en_US", "en_GB"})
+                for (bool gearbox : {false, true})
+                    QTest::addRow("%s, %s%s", qPrintable(road.screen), paper,
+                                  gearbox ? ", gearbox" : "")
+                        << road << QString(paper) << gearbox;
+    }
+    void pagesFilled() {
+        QFETCH(AppRoad, road);
+        QFETCH(QString, paper);
+        QFETCH(bool, gearbox);
+        QLocale::setDefault(QLocale(road.locale));
+        Sizing s;
+        sizingroad::size(s, road);
+        if (gearbox)
+            sizingroad::addGearboxTo(s, road, "2");
+        QLocale::setDefault(QLocale(paper));
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("report.pdf");
+        QCOMPARE(writeReportPdf(pdf, reportDocument(s, {"Ann", "North", "M-1"})), std::nullopt);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        if (const QByteArray folder = qgetenv("MOTOR_SIZING_SHOTS"); !folder.isEmpty())
+            QFile::copy(pdf, QString("%1/%2.pdf").arg(folder, QTest::currentDataTag()));
+
+        const QString boxes = poppler("pdftotext", {"-bbox", pdf, "-"});
+        static const QRegularExpression pageOrWord(
+            R"re(<page width="[\d.]+" height="([\d.]+)">|<word [^>]*yMax="([\d.]+)">([^<]*)</word>)re");
+        QList<double> heights, ends;
+        QList<QStringList> words;
+        for (auto m = pageOrWord.globalMatch(boxes); m.hasNext();) {
+            const auto match = m.next();
+            if (!match.captured(1).isEmpty()) {
+                heights << match.captured(1).toDouble();
+                ends << 0;
+                words << QStringList{};
+            } else if (!heights.isEmpty() && !match.captured(3).startsWith("Page") &&
+                       !QRegularExpression(R"(^\d+$|^of$)").match(match.captured(3)).hasMatch()) {
+                ends.last() = std::max(ends.last(), match.captured(2).toDouble());
+                words.last() << match.captured(3);
+            }
+        }
+        QVERIFY(heights.size() > 1);
+        for (qsizetype page = 0; page + 1 < heights.size(); ++page)
+            QVERIFY2(ends[page] > heights[page] / 2, qPrintable(QString("page %1 ends at %2 of %3")
+                                                                    .arg(page + 1)
+                                                                    .arg(ends[page])
+                                                                    .arg(heights[page])));
+        QVERIFY(words.last().contains("DISCLAIMER:"));
+        QVERIFY2(words.last().contains("multiplying"), qPrintable(words.last().join(' ')));
+    }
+
     void exportPdf() {
         QFETCH(QString, locale);
         QFETCH(QString, pageSize);
@@ -312,8 +373,8 @@ class ReportScreenTest : public QObject {
                          "User Selected Motor: M-1", "Application Type: Rotary: Gearbox",
                          QString("by Motor Sizing %1").arg(PROJECT_VERSION), "Findings",
                          "Motor Inertia:", "Inertia Mismatch:",
-                         "Figure 1.  The move: motor speed and torque required over the cycle, "
-                         "the motor's inertia included",
+                         "Figure 1.  The move: motor speed and torque required, the motor's "
+                         "inertia included",
                          "Figure 2."} +
                  listed(h)) {
             const qsizetype found = all.indexOf(squeezed(expected), at + 1);
