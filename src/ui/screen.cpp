@@ -1,10 +1,10 @@
 #include "ui/screen.h"
 
 #include "ui/messages.h"
+#include "ui/placement.h"
 #include "ui/registry.h"
 
 #include <QAbstractButton>
-#include <QTableView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,10 +12,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTableView>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -279,6 +282,30 @@ QPushButton* Screen::toolButton(const QString& name, const QString& caption, Scr
 void Screen::setMainButton(QPushButton* button) {
     button->setDefault(true);
     mainButton_ = button;
+}
+
+bool Screen::event(QEvent* event) {
+    // The frame arrives from the window manager soon after the window shows.
+    constexpr int settling = 2000; // msec
+    if (event->type() == QEvent::Show)
+        shown_.start();
+    else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+              event->type() == QEvent::Paint) &&
+             shown_.isValid() && shown_.elapsed() < settling)
+        QTimer::singleShot(0, this, [this] { keepInside(); });
+    return QWidget::event(event);
+}
+
+void Screen::keepInside() {
+    const QScreen* on = screen();
+    if (!isVisible() || !on || isMaximized() || isFullScreen())
+        return;
+    const QRect available = on->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (available.contains(frame))
+        return;
+    setGeometry(
+        placement::inside(frame, available).marginsRemoved(ScreenRegistry::decoration(this)));
 }
 
 void Screen::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 #include "ui/form.h"
 #include "ui/host.h"
 
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -91,8 +92,13 @@ class Screen : public QWidget {
     QBoxLayout* buttonRow(QPushButton* back, QPushButton* close, QPushButton* main);
 
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
+    // A window manager frames a window after it is shown; a frame that then
+    // reaches past the screen's room for windows is moved and shrunk inside.
+    void keepInside();
+
     // Tab follows what the screen shows: its body top down and left to
     // right, its buttons last.
     void orderTabs();
@@ -106,6 +112,7 @@ class Screen : public QWidget {
     QVBoxLayout* body_;
     QVBoxLayout* footer_;
     bool tabsOrdered_ = false;
+    QElapsedTimer shown_;
     std::function<Form&()> form_;
     QList<QLineEdit*> entries_;
     QList<QComboBox*> unitLists_;

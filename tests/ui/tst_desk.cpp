@@ -148,6 +148,16 @@ class DeskTest : public QObject {
                               "Close", "Next", "DDInertia"}));
     }
 
+    // A window manager frames a window after it shows: where the frame then
+    // reaches past the screen, the window moves inside.
+    void framedInside() {
+        Harness h;
+        QWidget* welcome = h.window("Welcome");
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        welcome->move(welcome->x(), available.bottom() - welcome->height() / 2);
+        QTRY_VERIFY(available.contains(welcome->frameGeometry()));
+    }
+
     // Tab goes down a column of the profile, then the next, and the option
     // frames come before the buttons.
     void tabOrderOfColumnsAndFrames() {
