@@ -167,8 +167,8 @@ bool MotorsModel::setData(const QModelIndex& index, const QVariant& value, int r
             return false;
         figure(m, column) = internal;
         if (m.peakTorque < m.continuousTorque) {
-            emit refused({"Motor Figures",
-                          "Please enter a peak torque of at least the continuous torque."});
+            emit refused(
+                {"Motor Figures", "Please enter a peak torque of at least the continuous torque."});
             return false;
         }
     }

@@ -128,20 +128,7 @@ class ReopenTest : public QObject {
         } else
             h.app.openSizingFile(path, h.window("Welcome"));
         QCOMPARE(h.shownWindows(), QStringList{"Findings"});
-        QWidget* findings = h.window("Findings");
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY2(available.contains(findings->frameGeometry()),
-                 qPrintable(QString("%1,%2 %3x%4")
-                                .arg(findings->y())
-                                .arg(findings->x())
-                                .arg(findings->width())
-                                .arg(findings->height())));
-        for (const char* name : {"ViewReport", "Back", "Close"}) {
-            auto* button = h.control<QWidget>("Findings", name);
-            QVERIFY(button);
-            const QRect inWindow(button->mapTo(findings, QPoint()), button->size());
-            QVERIFY2(findings->rect().contains(inWindow), name);
-        }
+        fitsTheScreen(h, QString("%1pt").arg(points));
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 
@@ -221,4 +222,23 @@ void Harness::enterMotor(const QString& rotor, const QString& torque, const QStr
     type("Selection", "TorqueAvailable", torque);
     type("Selection", "SpeedAvailable", speed);
     click("Selection", "Next");
+}
+
+void fitsTheScreen(const Harness& h, const QString& step) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QString& name : h.shownWindows()) {
+        QWidget* w = h.window(name);
+        QVERIFY2(available.contains(w->frameGeometry()),
+                 qPrintable(step + ": " + name + " leaves the screen"));
+        for (const QPushButton* b : w->findChildren<QPushButton*>()) {
+            if (!b->isVisibleTo(w) || b->text() == "?")
+                continue;
+            const QRect inWindow(b->mapTo(w, QPoint()), b->size());
+            QVERIFY2(w->rect().contains(inWindow),
+                     qPrintable(step + ": " + name + "." + b->objectName() + " out of view"));
+        }
+        // Pictures to look at, when asked for.
+        if (const QByteArray folder = qgetenv("MOTOR_SIZING_SHOTS"); !folder.isEmpty())
+            w->grab().save(QString("%1/%2-%3.png").arg(folder, step, name));
+    }
 }

@@ -84,3 +84,8 @@ class Harness {
     QTemporaryDir data;
     App app;
 };
+
+// Every shown window lies inside the screen's room for windows, and the
+// buttons at its foot are in view; with MOTOR_SIZING_SHOTS set, each is
+// grabbed into that folder as STEP-NAME.png.
+void fitsTheScreen(const Harness& h, const QString& step);
