@@ -52,7 +52,30 @@ Findings::Findings(Host& host)
     rows.add("AT A MOTOR SPEED OF:", shown(FindingsDisplay::MaxSpeed), "revs/sec");
     rows.add("RMS TORQUE:", shown(FindingsDisplay::TRMS), "oz-in");
     rows.skip(10);
-    // Beside each verdict its mark, so that it does not rest on colour alone.
+    addVerdicts(grid, rows);
+    grid->setColumnStretch(5, 1);
+    layout->addLayout(grid);
+    layout->addWidget(plot_, 1);
+
+    auto* actions = new QHBoxLayout;
+    QPushButton* report =
+        button("ViewReport", "V I E W    R E P O R T", [this] { moveTo(ScreenId::Report); });
+    actions->addWidget(report);
+    actions->addWidget(toolButton("AddGB", "Add Gearbox ?", ScreenId::AddGBox));
+    actions->addWidget(
+        button("SaveSizing", "Save Sizing...", [this] { this->host().saveSizing(this); }));
+    actions->addStretch(1);
+    actions->addWidget(button("StartNew", "START OVER", [this] { startOver(); }));
+    footer()->addLayout(actions);
+    footer()->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Selection); }),
+                                  closeButton(), nullptr));
+    setMainButton(report);
+}
+
+// The mismatch and the margins, each with the mark beside it, so that a
+// verdict does not rest on colour alone.
+void Findings::addVerdicts(QGridLayout* grid, form::Rows& rows) {
+    const auto shown = [this](FindingsDisplay d) { return displays_[int(d)]; };
     const auto mark = [&](const QString& name) {
         QLabel* label = form::label({});
         label->setObjectName(name);
@@ -86,23 +109,6 @@ Findings::Findings(Host& host)
                          "The RMS margin compares the motor's continuous (rated) torque with it.  "
                          "Published sizing practice keeps the RMS torque at or below 80 % of the "
                          "continuous torque: an RMS margin above 25 %."}));
-    grid->setColumnStretch(5, 1);
-    layout->addLayout(grid);
-    layout->addWidget(plot_, 1);
-
-    auto* actions = new QHBoxLayout;
-    QPushButton* report =
-        button("ViewReport", "V I E W    R E P O R T", [this] { moveTo(ScreenId::Report); });
-    actions->addWidget(report);
-    actions->addWidget(toolButton("AddGB", "Add Gearbox ?", ScreenId::AddGBox));
-    actions->addWidget(
-        button("SaveSizing", "Save Sizing...", [this] { this->host().saveSizing(this); }));
-    actions->addStretch(1);
-    actions->addWidget(button("StartNew", "START OVER", [this] { startOver(); }));
-    footer()->addLayout(actions);
-    footer()->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Selection); }),
-                                  closeButton(), nullptr));
-    setMainButton(report);
 }
 
 void Findings::showResults() {

@@ -3,6 +3,7 @@
 #include "ui/screen.h"
 
 class OperatingPlot;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 
@@ -16,6 +17,7 @@ class Findings : public Screen {
     void showResults() override;
 
   private:
+    void addVerdicts(QGridLayout* grid, form::Rows& rows);
     void startOver();
 
     QList<QLineEdit*> displays_; // in the order of FindingsDisplay

@@ -78,6 +78,63 @@ QString moveNote(const MoveProfile& move) {
     return {};
 }
 
+namespace {
+
+// The two panels of the move as drawn, and the boxes of their titles.
+struct MovePanels {
+    const plotting::Axes& speed;
+    const plotting::Axes& torque;
+    QRectF title;       // the speed panel's
+    QRectF torqueTitle; // the torque panel's
+    QRectF all;         // both panels
+};
+
+// The maximum speed, and the acceleration time and the move time marked
+// down through both panels, each tagged above the frame where it has room.
+void markTimes(QPainter& p, const MovePanels& panels, const MoveProfile& move) {
+    const plotting::Axes& speed = panels.speed;
+    const plotting::Axes& torque = panels.torque;
+    const QRectF& title = panels.title;
+    const QRectF& all = panels.all;
+    const QFontMetricsF metrics(p.font(), p.device());
+    const double line = metrics.lineSpacing();
+    const double end = move.segments.last().end;
+    // A time marked down through both panels, passing the torque's title by.
+    const auto downThrough = [&](double time) {
+        for (const QLineF& piece :
+             plotting::around(QLineF(speed.at(time, speed.top()), torque.at(time, torque.top())),
+                              panels.torqueTitle))
+            plotting::dashed(p, piece.p1(), piece.p2());
+    };
+    const QPointF peak = speed.at(move.accelTime, move.maxSpeed);
+    plotting::dashed(p, speed.at(0, move.maxSpeed), peak);
+    downThrough(move.accelTime);
+    QList<std::pair<double, QString>> tags{{move.accelTime, "ta"}};
+    if (move.openEnded) {
+        breakMark(p, speed.at(end, move.maxSpeed));
+        breakMark(p, torque.at(end, move.segments.last().torque));
+    } else {
+        // The move ends at its move time; a dwell at rest follows.
+        const double moved = move.moveTime;
+        downThrough(moved);
+        tags.append({moved, "t"});
+    }
+    QList<QRectF> taken{title};
+    p.setPen(QColor(40, 40, 40));
+    for (const auto& [time, tag] : tags) {
+        const double width = metrics.horizontalAdvance(tag) + 4;
+        QRectF box(speed.at(time, 0).x() - width / 2, title.top(), width, line);
+        box.moveRight(std::min(box.right(), all.right()));
+        if (std::any_of(taken.begin(), taken.end(),
+                        [&](const QRectF& r) { return r.intersects(box); }))
+            continue;
+        p.drawText(box, Qt::AlignCenter, tag);
+        taken << box;
+    }
+}
+
+} // namespace
+
 void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move) {
     const QFontMetricsF metrics(p.font(), p.device());
     const double line = metrics.lineSpacing();
@@ -106,12 +163,6 @@ void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move) {
                                 ticks.time, ticks.torque, true, left);
     const QRectF title = speed.draw(p, QString(), "Motor speed (revs/sec)");
     const QRectF torqueTitle = torque.draw(p, "Time (sec)", "Torque required (oz-in)");
-    // A time marked down through both panels, passing the torque's title by.
-    const auto downThrough = [&](double time) {
-        for (const QLineF& piece : plotting::around(
-                 QLineF(speed.at(time, speed.top()), torque.at(time, torque.top())), torqueTitle))
-            plotting::dashed(p, piece.p1(), piece.p2());
-    };
 
     QPainterPath speedLine(speed.at(0, 0));
     QPainterPath torqueLine(torque.at(0, 0));
@@ -133,31 +184,5 @@ void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move) {
     plotting::dashed(p, torque.at(0, move.rmsTorque), rmsEnd);
     plotting::tag(p, rmsEnd - QPointF(2, 1), "rms");
 
-    // The maximum speed, and the acceleration time and the move time down
-    // through both panels, tagged above the frame where the tag has room.
-    const QPointF peak = speed.at(move.accelTime, move.maxSpeed);
-    plotting::dashed(p, speed.at(0, move.maxSpeed), peak);
-    downThrough(move.accelTime);
-    QList<std::pair<double, QString>> tags{{move.accelTime, "ta"}};
-    if (move.openEnded) {
-        breakMark(p, speed.at(end, move.maxSpeed));
-        breakMark(p, torque.at(end, move.segments.last().torque));
-    } else {
-        // The move ends at its move time; a dwell at rest follows.
-        const double moved = move.moveTime;
-        downThrough(moved);
-        tags.append({moved, "t"});
-    }
-    QList<QRectF> taken{title};
-    p.setPen(QColor(40, 40, 40));
-    for (const auto& [time, tag] : tags) {
-        const double width = metrics.horizontalAdvance(tag) + 4;
-        QRectF box(speed.at(time, 0).x() - width / 2, title.top(), width, line);
-        box.moveRight(std::min(box.right(), all.right()));
-        if (std::any_of(taken.begin(), taken.end(),
-                        [&](const QRectF& r) { return r.intersects(box); }))
-            continue;
-        p.drawText(box, Qt::AlignCenter, tag);
-        taken << box;
-    }
+    markTimes(p, {speed, torque, title, torqueTitle, all}, move);
 }

@@ -34,6 +34,49 @@ const Form& loadCalcForm() {
     return form;
 }
 
+namespace {
+
+struct Dimensions {
+    double solidOD = 0, hollowOD = 0, hollowID = 0, rectL = 0, rectW = 0; // as typed
+};
+
+// The load's inertia about its own axis (oz-in-sec^2) and its report lines.
+struct ShapeInertia {
+    double j = 0;
+    QStringList lines;
+};
+
+ShapeInertia ofShape(const LoadCalcEntries& e, const Dimensions& d, double w) {
+    const auto inches = [&](double x) { return units::dimensionUnits().toInternal(e.LUnits, x); };
+    const QString unit = " " + e.LUnits;
+    const QString weightLine = "Load Weight = " + e.Weight + " " + e.WTUnits;
+    switch (e.shape) {
+    case Shape::SolidCylinder: {
+        const double r = inches(d.solidOD) / 2;
+        return {
+            w * r * r / 2 / constants::gravity,
+            {"Load Type = Solid Cylinder", "Cylinder Diameter = " + e.SolidOD + unit, weightLine}};
+    }
+    case Shape::HollowCylinder: {
+        const double ro = inches(d.hollowOD) / 2, ri = inches(d.hollowID) / 2;
+        return {w * (ro * ro + ri * ri) / 2 / constants::gravity,
+                {"Load Type = Hollow Cylinder", "Cylinder Outer Diameter = " + e.HollowOD + unit,
+                 "Cylinder Inner Diameter = " + e.HollowID + unit, weightLine}};
+    }
+    case Shape::Rectangular: {
+        const double l = inches(d.rectL), b = inches(d.rectW);
+        return {w * (l * l + b * b) / 12 / constants::gravity,
+                {"Load Type = Rectangular Solid", "Rectangular Length = " + e.RectL + unit,
+                 "Rectangular Width = " + e.RectW + unit, weightLine}};
+    }
+    case Shape::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
     LoadCalcOutcome result;
     Outcome& out = result.outcome;
@@ -82,35 +125,10 @@ LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
     }
     const double re = inches(ecc);
 
-    double j = 0;
-    QStringList lines;
+    ShapeInertia shaped = ofShape(e, {solidOD, hollowOD, hollowID, rectL, rectW}, w);
+    double& j = shaped.j;
+    QStringList& lines = shaped.lines;
     const QString unit = " " + e.LUnits;
-    const QString weightLine = "Load Weight = " + e.Weight + " " + e.WTUnits;
-    switch (e.shape) {
-    case Shape::SolidCylinder: {
-        const double r = inches(solidOD) / 2;
-        j = w * r * r / 2 / constants::gravity;
-        lines = {"Load Type = Solid Cylinder", "Cylinder Diameter = " + e.SolidOD + unit,
-                 weightLine};
-        break;
-    }
-    case Shape::HollowCylinder: {
-        const double ro = inches(hollowOD) / 2, ri = inches(hollowID) / 2;
-        j = w * (ro * ro + ri * ri) / 2 / constants::gravity;
-        lines = {"Load Type = Hollow Cylinder", "Cylinder Outer Diameter = " + e.HollowOD + unit,
-                 "Cylinder Inner Diameter = " + e.HollowID + unit, weightLine};
-        break;
-    }
-    case Shape::Rectangular: {
-        const double l = inches(rectL), b = inches(rectW);
-        j = w * (l * l + b * b) / 12 / constants::gravity;
-        lines = {"Load Type = Rectangular Solid", "Rectangular Length = " + e.RectL + unit,
-                 "Rectangular Width = " + e.RectW + unit, weightLine};
-        break;
-    }
-    case Shape::None:
-        break;
-    }
     if (re > 0) {
         j += w * re * re / constants::gravity;
         lines << "Eccentric Radius = " + e.Eccentricity + unit;

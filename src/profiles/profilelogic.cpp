@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
+#include <variant>
 
 namespace {
 
@@ -38,6 +40,187 @@ struct Move {
 // that a profile exactly at the triangle is not refused.
 bool overHalf(double da, double d) {
     return da > d / 2 * (1 + 1e-12);
+}
+
+// The seven figures of the screen as typed.
+struct Typed {
+    double triDist = 0, triTime = 0, trapDist = 0, trapTime = 0;
+    double maxSpeed = 0, accelTime = 0, accelDist = 0;
+};
+
+// The typed figures, or nothing when one of them is no number.
+std::optional<Typed> typedFigures(const ProfileEntries& e) {
+    const std::array texts{&e.TriDist,  &e.TriMoveTime, &e.TrapDist, &e.TrapMoveTime,
+                           &e.MaxSpeed, &e.AccelTime,   &e.AccelDist};
+    std::array<double, 7> value{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const auto v = numbers::parse(*texts[i]);
+        if (!v)
+            return std::nullopt;
+        value[i] = *v;
+    }
+    return Typed{value[0], value[1], value[2], value[3], value[4], value[5], value[6]};
+}
+
+// Motor revolutions per revolution of a rotary move and per inch of a linear one.
+struct Ratio {
+    double rotary = 0;
+    double linear = 0;
+    double motor(const QString& unit, double x) const { return toMotor(unit, x, rotary, linear); }
+};
+
+// A shape's move, or the message that stops NEXT.
+using Shaped = std::variant<Move, Message>;
+
+Message moveDistance() {
+    return {"Move Distance", "Please Enter the Move Distance"};
+}
+
+Message moveTime() {
+    return {"Move Time", "Please Enter the Move Time"};
+}
+
+Message speedUnits() {
+    return {"Max Speed Units", "Please enter the units for Maximum Speed"};
+}
+
+Message trapInfoErrors() {
+    return {"Trap Info Errors",
+            "The values entered will not produce a trapezoidal profile.  Either the maximum speed "
+            "was too low to complete the move in time, the acceleration time was over half the "
+            "total time, or the acceleration distance was over half the total distance."};
+}
+
+// The report's lines for whichever of max speed, acceleration time and
+// distance is given (the acceleration time as it was finally used).
+QStringList speedLines(const ProfileEntries& e, const Typed& v, const QString& accelTimeText) {
+    QStringList lines;
+    if (v.maxSpeed > 0)
+        lines << "Maximum Speed = " + e.MaxSpeed + " " + e.MaxSpeedUnits;
+    if (numbers::parse(accelTimeText).value_or(0) > 0)
+        lines << "Acceleration Time = " + accelTimeText + " sec";
+    if (v.accelDist > 0)
+        lines << "Acceleration Distance = " + e.AccelDist + " " + e.AccelDistUnits;
+    return lines;
+}
+
+Shaped triangle(const ProfileEntries& e, const Typed& v, const Ratio& r) {
+    if (v.triDist <= 0)
+        return moveDistance();
+    if (e.TriMoveUnits.isEmpty())
+        return Message{"Units", "Please select the units for this Move Distance"};
+    if (v.triTime <= 0)
+        return moveTime();
+    const double d = r.motor(e.TriMoveUnits, v.triDist);
+    return Move{2 * d / v.triTime,
+                v.triTime / 2,
+                v.triTime,
+                ProfileType::Triangular,
+                {QString(), "Motion Profile Type = Triangular",
+                 "Move Distance = " + e.TriDist + " " + e.TriMoveUnits,
+                 "Move Time = " + e.TriMoveTime + " sec"}};
+}
+
+// A trapezoid with no distance and no time, its speed and one of the
+// acceleration time and distance given: a constant velocity.
+bool isConstantVelocity(const ProfileEntries& e, const Typed& v) {
+    return e.Trapezoidal && v.trapDist == 0 && v.trapTime == 0 && v.maxSpeed > 0 &&
+           ((v.accelTime > 0 && v.accelDist == 0) || (v.accelTime == 0 && v.accelDist > 0));
+}
+
+Shaped constantVelocity(const ProfileEntries& e, const Typed& v, const Ratio& r) {
+    if (e.MaxSpeedUnits.isEmpty())
+        return speedUnits();
+    if (v.accelDist > 0 && e.AccelDistUnits.isEmpty())
+        return Message{"Acceleration Distance Units",
+                       "Please enter the units for Acceleration Distance"};
+    Move move;
+    move.v = r.motor(e.MaxSpeedUnits, v.maxSpeed);
+    if (v.accelTime > 0)
+        move.ta = v.accelTime;
+    if (v.accelDist > 0)
+        move.ta = 2 * r.motor(e.AccelDistUnits, v.accelDist) / move.v;
+    move.type = ProfileType::ConstantVelocity;
+    move.lines = QStringList{QString(), "Motion Profile Type = Constant Velocity"} +
+                 speedLines(e, v, e.AccelTime);
+    return move;
+}
+
+// The trapezoid's checks, in their order; nothing when they pass. Too much
+// information resets the three entries it is about.
+std::optional<Message> trapezoidRefused(const ProfileEntries& e, const Typed& v, Outcome& out) {
+    if (v.trapDist <= 0)
+        return moveDistance();
+    if (e.TrapMoveUnits.isEmpty())
+        return Message{"Distance Units", "Please Enter the units for this Move Distance"};
+    if (v.trapTime <= 0)
+        return moveTime();
+    if (v.maxSpeed <= 0 && v.accelTime <= 0 && v.accelDist <= 0)
+        return Message{"Missing Information", "Please enter either Max Speed, Acceleration "
+                                              "Distance, or Acceleration Speed"};
+    if (v.maxSpeed > 0 && e.MaxSpeedUnits.isEmpty())
+        return speedUnits();
+    const int pairs = int(v.maxSpeed > 0 && v.accelDist > 0) +
+                      int(v.maxSpeed > 0 && v.accelTime > 0) +
+                      int(v.accelDist > 0 && v.accelTime > 0);
+    if (pairs > 0) {
+        out.entryTexts = {{"MaxSpeed", "0"}, {"AccelTime", "0"}, {"AccelDist", "0"}};
+        return Message{"Too Much Information", "Please Enter only ONE: Max Speed, Acceleration "
+                                               "Time, or Acceleration Distance"};
+    }
+    if (v.accelDist > 0 && e.AccelDistUnits.isEmpty())
+        return Message{"Units", "Please Enter Acceleration Distance Units"};
+    return std::nullopt;
+}
+
+// A rotary acceleration time of half the move time or more becomes half of
+// it, said in `out` with the entry reset; the linear one is refused.
+Shaped trapezoid(const ProfileEntries& e, const Typed& v, const Ratio& r, ProfileKind kind,
+                 Outcome& out) {
+    if (const auto refused = trapezoidRefused(e, v, out))
+        return *refused;
+    const double d = r.motor(e.TrapMoveUnits, v.trapDist);
+    const double t = v.trapTime;
+    Move move;
+    double da = 0;
+    if (v.maxSpeed > 0) {
+        move.v = r.motor(e.MaxSpeedUnits, v.maxSpeed);
+        move.ta = t - d / move.v;
+        da = move.v * move.ta / 2;
+    }
+    QString accelTimeText = e.AccelTime;
+    if (v.accelTime > 0) {
+        double accelTime = v.accelTime;
+        if (kind == ProfileKind::Linear && accelTime > t / 2)
+            return trapInfoErrors();
+        if (kind == ProfileKind::Rotary && accelTime >= t / 2) {
+            out.messages << Message{"Accel Time",
+                                    "Accel time entered is greater than or equal to half the "
+                                    "total time.  Thus, a triangular profile will be used."};
+            accelTime = t / 2;
+            accelTimeText = numbers::general(accelTime);
+            out.entryTexts << std::pair<QString, QString>{"AccelTime", accelTimeText};
+        }
+        move.ta = accelTime;
+        move.v = d / (t - move.ta);
+        da = move.v * move.ta / 2;
+    }
+    if (v.accelDist > 0) {
+        da = r.motor(e.AccelDistUnits, v.accelDist);
+        move.ta = 2 * da * t / (2 * da + d);
+        move.v = 2 * da / move.ta;
+    }
+    if (overHalf(da, d) || move.ta <= 0)
+        return trapInfoErrors();
+    move.t = t;
+    move.type = ProfileType::Trapezoidal;
+    move.lines = QStringList{QString(),
+                             kind == ProfileKind::Rotary ? "Motion Profile = Trapezoidal"
+                                                         : "Motion Profile Type = Trapezoidal",
+                             "Total Move Distance = " + e.TrapDist + " " + e.TrapMoveUnits,
+                             "Total Move Time = " + e.TrapMoveTime + " sec"} +
+                 speedLines(e, v, accelTimeText);
+    return move;
 }
 
 } // namespace
@@ -75,149 +258,28 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
         out.messages << std::move(m);
         return result;
     };
-
-    const std::array texts{&e.TriDist,  &e.TriMoveTime, &e.TrapDist, &e.TrapMoveTime,
-                           &e.MaxSpeed, &e.AccelTime,   &e.AccelDist};
-    std::array<double, 7> value{};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const auto v = numbers::parse(*texts[i]);
-        if (!v)
-            return stop(messages::numbersPlease());
-        value[i] = *v;
-    }
-    const auto [triDist, triTime, trapDist, trapTime, maxSpeed, accelTime0, accelDist] = value;
+    const std::optional<Typed> typed = typedFigures(e);
+    if (!typed)
+        return stop(messages::numbersPlease());
+    const Typed& v = *typed;
     const double rr = record.RotaryReduction;
     const double l0 = record.LinearReduction;
-    const double lr = kind == ProfileKind::Linear && rr > 0 ? l0 * rr : l0;
+    const Ratio ratio{rr, kind == ProfileKind::Linear && rr > 0 ? l0 * rr : l0};
 
     if (!record.Weight.inertiaGiven && record.Weight.oz == 0)
         record.Weight = {0, true};
-
-    const bool constantVelocity =
-        e.Trapezoidal && trapDist == 0 && trapTime == 0 && maxSpeed > 0 &&
-        ((accelTime0 > 0 && accelDist == 0) || (accelTime0 == 0 && accelDist > 0));
-    const int pairs = int(maxSpeed > 0 && accelDist > 0) + int(maxSpeed > 0 && accelTime0 > 0) +
-                      int(accelDist > 0 && accelTime0 > 0);
 
     if (!e.Triangular && !e.Trapezoidal)
         return stop({"Motion Profile Select",
                      "Please select the motion profile type for this application.  NOTE: If the "
                      "application is for constant velocity only, select TRAPEZOIDAL, specify a max "
                      "speed AND either Acceleration Time or Acceleration Distance."});
-
-    const Message trapInfoErrors{
-        "Trap Info Errors",
-        "The values entered will not produce a trapezoidal profile.  Either the maximum speed was "
-        "too low to complete the move in time, the acceleration time was over half the total "
-        "time, or the acceleration distance was over half the total distance."};
-    const Message moveDistance{"Move Distance", "Please Enter the Move Distance"};
-    const Message moveTime{"Move Time", "Please Enter the Move Time"};
-    const Message speedUnits{"Max Speed Units", "Please enter the units for Maximum Speed"};
-
-    // The lines for whichever of max speed, acceleration time and distance is given.
-    QString accelTimeText = e.AccelTime;
-    auto speedLines = [&] {
-        QStringList lines;
-        if (maxSpeed > 0)
-            lines << "Maximum Speed = " + e.MaxSpeed + " " + e.MaxSpeedUnits;
-        if (numbers::parse(accelTimeText).value_or(0) > 0)
-            lines << "Acceleration Time = " + accelTimeText + " sec";
-        if (accelDist > 0)
-            lines << "Acceleration Distance = " + e.AccelDist + " " + e.AccelDistUnits;
-        return lines;
-    };
-
-    Move move;
-    if (e.Triangular) {
-        if (triDist <= 0)
-            return stop(moveDistance);
-        if (e.TriMoveUnits.isEmpty())
-            return stop({"Units", "Please select the units for this Move Distance"});
-        if (triTime <= 0)
-            return stop(moveTime);
-        const double d = toMotor(e.TriMoveUnits, triDist, rr, lr);
-        move.v = 2 * d / triTime;
-        move.ta = triTime / 2;
-        move.t = triTime;
-        move.type = ProfileType::Triangular;
-        move.lines = {QString(), "Motion Profile Type = Triangular",
-                      "Move Distance = " + e.TriDist + " " + e.TriMoveUnits,
-                      "Move Time = " + e.TriMoveTime + " sec"};
-    } else if (constantVelocity) {
-        if (e.MaxSpeedUnits.isEmpty())
-            return stop(speedUnits);
-        if (accelDist > 0 && e.AccelDistUnits.isEmpty())
-            return stop({"Acceleration Distance Units",
-                         "Please enter the units for Acceleration Distance"});
-        move.v = toMotor(e.MaxSpeedUnits, maxSpeed, rr, lr);
-        if (accelTime0 > 0)
-            move.ta = accelTime0;
-        if (accelDist > 0)
-            move.ta = 2 * toMotor(e.AccelDistUnits, accelDist, rr, lr) / move.v;
-        move.type = ProfileType::ConstantVelocity;
-        move.lines =
-            QStringList{QString(), "Motion Profile Type = Constant Velocity"} + speedLines();
-    } else {
-        if (trapDist <= 0)
-            return stop(moveDistance);
-        if (e.TrapMoveUnits.isEmpty())
-            return stop({"Distance Units", "Please Enter the units for this Move Distance"});
-        if (trapTime <= 0)
-            return stop(moveTime);
-        if (maxSpeed <= 0 && accelTime0 <= 0 && accelDist <= 0)
-            return stop({"Missing Information", "Please enter either Max Speed, Acceleration "
-                                                "Distance, or Acceleration Speed"});
-        if (maxSpeed > 0 && e.MaxSpeedUnits.isEmpty())
-            return stop(speedUnits);
-        if (pairs > 0) {
-            out.entryTexts = {{"MaxSpeed", "0"}, {"AccelTime", "0"}, {"AccelDist", "0"}};
-            return stop({"Too Much Information",
-                         "Please Enter only ONE: Max Speed, Acceleration Time, or Acceleration "
-                         "Distance"});
-        }
-        if (accelDist > 0 && e.AccelDistUnits.isEmpty())
-            return stop({"Units", "Please Enter Acceleration Distance Units"});
-
-        const double d = toMotor(e.TrapMoveUnits, trapDist, rr, lr);
-        const double t = trapTime;
-        double da = 0;
-        if (maxSpeed > 0) {
-            move.v = toMotor(e.MaxSpeedUnits, maxSpeed, rr, lr);
-            move.ta = t - d / move.v;
-            da = move.v * move.ta / 2;
-        }
-        if (accelTime0 > 0) {
-            double accelTime = accelTime0;
-            if (kind == ProfileKind::Linear && accelTime > t / 2)
-                return stop(trapInfoErrors);
-            if (kind == ProfileKind::Rotary && accelTime >= t / 2) {
-                out.messages << Message{"Accel Time",
-                                        "Accel time entered is greater than or equal to half the "
-                                        "total time.  Thus, a triangular profile will be used."};
-                accelTime = t / 2;
-                accelTimeText = numbers::general(accelTime);
-                out.entryTexts << std::pair<QString, QString>{"AccelTime", accelTimeText};
-            }
-            move.ta = accelTime;
-            move.v = d / (t - move.ta);
-            da = move.v * move.ta / 2;
-        }
-        if (accelDist > 0) {
-            da = toMotor(e.AccelDistUnits, accelDist, rr, lr);
-            move.ta = 2 * da * t / (2 * da + d);
-            move.v = 2 * da / move.ta;
-        }
-        if (overHalf(da, d) || move.ta <= 0)
-            return stop(trapInfoErrors);
-        move.t = t;
-        move.type = ProfileType::Trapezoidal;
-        move.lines = QStringList{QString(),
-                                 kind == ProfileKind::Rotary ? "Motion Profile = Trapezoidal"
-                                                             : "Motion Profile Type = Trapezoidal",
-                                 "Total Move Distance = " + e.TrapDist + " " + e.TrapMoveUnits,
-                                 "Total Move Time = " + e.TrapMoveTime + " sec"} +
-                     speedLines();
-    }
+    const Shaped shaped = e.Triangular               ? triangle(e, v, ratio)
+                          : isConstantVelocity(e, v) ? constantVelocity(e, v, ratio)
+                                                     : trapezoid(e, v, ratio, kind, out);
+    if (const auto* message = std::get_if<Message>(&shaped))
+        return stop(*message);
+    Move move = std::get<Move>(shaped);
 
     const double j = record.ReflectedJ;
     const double a = move.v * twoPi / move.ta;
@@ -235,12 +297,12 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
     // The dwell at rest that completes the cycle; a constant velocity has none.
     double dwell = 0;
     if (move.type != ProfileType::ConstantVelocity) {
-        const auto typed = numbers::parse(e.DwellTime);
-        if (!typed)
+        const auto typedDwell = numbers::parse(e.DwellTime);
+        if (!typedDwell)
             return stop(messages::numbersPlease());
-        if (*typed < 0)
+        if (*typedDwell < 0)
             return stop({"Dwell Time", "Please enter a dwell time of 0 or more seconds."});
-        dwell = *typed;
+        dwell = *typedDwell;
         if (dwell > 0)
             move.lines << "Dwell Time = " + e.DwellTime + " sec";
     }
