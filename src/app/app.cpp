@@ -2,6 +2,7 @@
 
 #include "app/replay.h"
 #include "app/sizingfiles.h"
+#include "sizing/sizingfile.h"
 #include "ui/screen.h"
 
 #include <QDir>
@@ -25,12 +26,16 @@ App::App(Messages& messages, Dialogs& dialogs, std::function<void()> quit, const
     typing_.callOnTimeout([this] { keep(); });
 }
 
-void App::closeProgram() {
+void App::closeProgram(QWidget* over) {
+    if (!mayLeave(over))
+        return;
     keep();
     quit_();
 }
 
-void App::startOver() {
+void App::startOver(QWidget* over) {
+    if (!mayLeave(over))
+        return;
     // The welcome screen opens where the sizing's screen stood. The sizing
     // thrown away stays on disk: "Continue Last Sizing" brings it back.
     keep();
@@ -40,6 +45,7 @@ void App::startOver() {
             at = screen->pos();
     screens_.discardSizingScreens();
     sizing_ = Sizing{};
+    belongsTo({});
     lastSizing_ = autosave_.lastSizing();
     if (Screen* welcome = screens_.show(ScreenId::Welcome); welcome && !at.isNull())
         welcome->move(at);
@@ -60,26 +66,70 @@ void App::keep() {
         lastSizing_ = autosave_.path();
 }
 
+bool App::sizingChanged() const {
+    return toJson(toFile(sizing_)) != saved_;
+}
+
+void App::belongsTo(const QString& path) {
+    file_ = path;
+    saved_ = path.isEmpty() ? QByteArray() : toJson(toFile(sizing_));
+}
+
+bool App::saveTo(const QString& path, QWidget* over) {
+    if (const auto problem = writeSizing(path, sizing_)) {
+        messages_.inform(
+            over, {"Save Error", "The sizing could not be saved as " + path + ":  " + *problem});
+        return false;
+    }
+    belongsTo(path);
+    remember(path);
+    return true;
+}
+
 void App::saveSizing(QWidget* over) {
+    if (file_.isEmpty())
+        return saveSizingAs(over);
+    saveTo(file_, over);
+}
+
+void App::saveSizingAs(QWidget* over) {
     const auto chosen = dialogs_.saveFileName(over, "Save Sizing", "*.motorsizing",
                                               settings_.value("folder").toString());
     if (!chosen || chosen->isEmpty())
         return;
-    const QString path = QFileInfo(sizingFilePath(*chosen)).absoluteFilePath();
-    if (const auto problem = writeSizing(path, sizing_))
-        return messages_.inform(
-            over, {"Save Error", "The sizing could not be saved as " + path + ":  " + *problem});
-    remember(path);
+    saveTo(QFileInfo(sizingFilePath(*chosen)).absoluteFilePath(), over);
+}
+
+bool App::mayLeave(QWidget* over) {
+    // A sizing that never had a file is kept on disk as it is typed.
+    if (file_.isEmpty() || !sizingChanged())
+        return true;
+    switch (messages_.askOrCancel(
+        over, {"Save Changes", "Save the changes to " + QFileInfo(file_).fileName() + "?"})) {
+    case Answer::Yes:
+        return saveTo(file_, over);
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void App::openSizing(QWidget* over) {
+    if (!mayLeave(over))
+        return;
     const auto chosen = dialogs_.openFileName(over, "Open Sizing", "*.motorsizing",
                                               settings_.value("folder").toString());
     if (chosen && !chosen->isEmpty())
-        openSizingFile(*chosen, over);
+        open(*chosen, over);
 }
 
 bool App::openSizingFile(const QString& path, QWidget* over) {
+    return mayLeave(over) && open(path, over);
+}
+
+bool App::open(const QString& path, QWidget* over) {
     const auto read = readSizing(path);
     if (const auto* problem = std::get_if<QString>(&read)) {
         messages_.inform(over, {"Cannot Open Sizing", QFileInfo(path).fileName() +
@@ -104,7 +154,10 @@ bool App::openSizingFile(const QString& path, QWidget* over) {
     Screen* shown = screens_.showInPlaceOf(opened.screen, place, decoration);
     for (const Message& m : opened.messages)
         messages_.inform(shown, m);
-    if (path != autosave_.path())
+    // The sizing in progress kept on disk is no file of the engineer's.
+    const bool ownFile = path != autosave_.path() && !autosave_.isKept(path);
+    belongsTo(ownFile ? QFileInfo(path).absoluteFilePath() : QString());
+    if (ownFile)
         remember(QFileInfo(path).absoluteFilePath());
     keep();
     return true;

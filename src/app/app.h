@@ -27,13 +27,14 @@ class App final : public Host {
     Messages& messages() override { return messages_; }
     Dialogs& dialogs() override { return dialogs_; }
 
-    void closeProgram() override;
-    void startOver() override;
+    void closeProgram(QWidget* over) override;
+    void startOver(QWidget* over) override;
 
     void sizingEdited() override;
     void stepPassed() override;
 
     void saveSizing(QWidget* over) override;
+    void saveSizingAs(QWidget* over) override;
     void openSizing(QWidget* over) override;
     bool openSizingFile(const QString& path, QWidget* over) override;
     QStringList recentSizings() const override;
@@ -48,12 +49,26 @@ class App final : public Host {
     // The engineer's motor library, opened when a window first shows it.
     motors::Library& library() { return library_; }
 
+    // The file the sizing was last saved to or opened from (empty: none),
+    // and whether it changed since.
+    QString sizingFile() const { return file_; }
+    bool sizingChanged() const;
+
     // Where the sizing in progress is kept, and keeping it there now.
     const AutoSave& autosave() const { return autosave_; }
     void keep();
 
   private:
     void remember(const QString& path);
+    // Writes the sizing to its file; false (said) when it could not.
+    bool saveTo(const QString& path, QWidget* over);
+    // Before the sizing gives way: changes to its file saved (Yes), let go
+    // (No), or the step given up (Cancel, or a save that failed): false.
+    bool mayLeave(QWidget* over);
+    // Opens the sizing file, whatever the sizing on screen holds.
+    bool open(const QString& path, QWidget* over);
+    // The sizing's file from now on, as it stands there.
+    void belongsTo(const QString& path);
 
     // Outlives the screens that show it.
     motors::Library library_;
@@ -66,4 +81,6 @@ class App final : public Host {
     std::optional<QString> lastSizing_;
     QSettings settings_;
     QTimer typing_;
+    QString file_;
+    QByteArray saved_; // the sizing as its file holds it
 };

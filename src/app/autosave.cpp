@@ -51,6 +51,12 @@ std::optional<QString> AutoSave::lastSizing() const {
     return newest;
 }
 
+bool AutoSave::isKept(const QString& path) const {
+    const QFileInfo file(path);
+    return file.absoluteDir() == QDir(folder_) && file.fileName().startsWith("sizing-") &&
+           file.suffix() == "motorsizing";
+}
+
 std::optional<QString> AutoSave::keep(const Sizing& sizing) {
     if (path_.isEmpty() || !sizing.record().AppType)
         return std::nullopt;

@@ -21,6 +21,9 @@ class AutoSave {
     // The last sizing to continue: this copy's own file, or the newest one
     // that no running copy holds.
     std::optional<QString> lastSizing() const;
+    // The file is one that sizings in progress are kept in (this copy's or
+    // another's), not one of the engineer's.
+    bool isKept(const QString& path) const;
     // Keeps a sizing that has an application; a reason when it could not.
     std::optional<QString> keep(const Sizing& sizing);
 

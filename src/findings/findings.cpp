@@ -64,6 +64,8 @@ Findings::Findings(Host& host)
     actions->addWidget(toolButton("AddGB", "Add Gearbox ?", ScreenId::AddGBox));
     actions->addWidget(
         button("SaveSizing", "Save Sizing...", [this] { this->host().saveSizing(this); }));
+    actions->addWidget(
+        button("SaveSizingAs", "Save Sizing As...", [this] { this->host().saveSizingAs(this); }));
     actions->addStretch(1);
     actions->addWidget(button("StartNew", "START OVER", [this] { startOver(); }));
     footer()->addLayout(actions);
@@ -139,5 +141,5 @@ void Findings::showResults() {
 void Findings::startOver() {
     if (host().messages().ask(
             this, {"Start Over", "Do you really want to clear all data and start over?"}))
-        host().startOver();
+        host().startOver(this);
 }

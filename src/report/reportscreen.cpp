@@ -55,6 +55,8 @@ Report::Report(Host& host)
     actions->addWidget(button("ExportPdf", "Export PDF...", [this] { exportPdf(); }));
     actions->addWidget(
         button("SaveSizing", "Save Sizing...", [this] { this->host().saveSizing(this); }));
+    actions->addWidget(
+        button("SaveSizingAs", "Save Sizing As...", [this] { this->host().saveSizingAs(this); }));
     actions->addStretch(1);
     footer()->addLayout(actions);
     footer()->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Findings); }),

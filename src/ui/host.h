@@ -20,10 +20,12 @@ class Host {
     virtual Messages& messages() = 0;
     virtual Dialogs& dialogs() = 0;
 
-    // CLOSE on a wizard screen: the program ends at once.
-    virtual void closeProgram() = 0;
-    // Throws the sizing and its screens away and shows the welcome screen.
-    virtual void startOver() = 0;
+    // CLOSE on a wizard screen: the program ends at once, once changes to
+    // the sizing's file are saved or let go.
+    virtual void closeProgram(QWidget* over) = 0;
+    // Throws the sizing and its screens away and shows the welcome screen,
+    // once changes to the sizing's file are saved or let go.
+    virtual void startOver(QWidget* over) = 0;
 
     // The engineer typed or chose something; a step passed its checks.
     virtual void sizingEdited() = 0;
@@ -31,7 +33,10 @@ class Host {
 
     // Sizing files: saved and opened through Qt's file dialogs, opened from
     // a path, the recent ones, and the last sizing to continue.
+    // Saves to the sizing's own file, or asks for one the first time.
     virtual void saveSizing(QWidget* over) = 0;
+    // Always asks for the file.
+    virtual void saveSizingAs(QWidget* over) = 0;
     virtual void openSizing(QWidget* over) = 0;
     virtual bool openSizingFile(const QString& path, QWidget* over) = 0;
     virtual QStringList recentSizings() const = 0;

@@ -12,3 +12,16 @@ bool BoxMessages::ask(QWidget* over, const Message& question) {
                     QMessageBox::Yes | QMessageBox::No, over);
     return box.exec() == QMessageBox::Yes;
 }
+
+Answer BoxMessages::askOrCancel(QWidget* over, const Message& question) {
+    QMessageBox box(QMessageBox::NoIcon, question.title, question.text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, over);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}

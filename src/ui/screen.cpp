@@ -5,6 +5,7 @@
 #include "ui/registry.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -122,6 +123,8 @@ Screen::Screen(Host& host, ScreenId id, const QString& title)
     if (!isSideTool(id)) {
         auto* save = new QShortcut(QKeySequence::Save, this);
         connect(save, &QShortcut::activated, this, [this] { host_.saveSizing(this); });
+        auto* saveAs = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
+        connect(saveAs, &QShortcut::activated, this, [this] { host_.saveSizingAs(this); });
         auto* open = new QShortcut(QKeySequence::Open, this);
         connect(open, &QShortcut::activated, this, [this] { host_.openSizing(this); });
     }
@@ -272,7 +275,7 @@ QPushButton* Screen::helpButton(const QString& name, const Message& message) {
 }
 
 QPushButton* Screen::closeButton() {
-    return button("Close", "CLOSE", [this] { host_.closeProgram(); });
+    return button("Close", "CLOSE", [this] { host_.closeProgram(this); });
 }
 
 QPushButton* Screen::toolButton(const QString& name, const QString& caption, ScreenId screen) {
@@ -282,6 +285,13 @@ QPushButton* Screen::toolButton(const QString& name, const QString& caption, Scr
 void Screen::setMainButton(QPushButton* button) {
     button->setDefault(true);
     mainButton_ = button;
+}
+
+void Screen::closeEvent(QCloseEvent* event) {
+    if (isSideTool(id_) || !event->spontaneous())
+        return QWidget::closeEvent(event);
+    event->ignore();
+    host_.closeProgram(this);
 }
 
 bool Screen::event(QEvent* event) {

@@ -93,6 +93,8 @@ class Screen : public QWidget {
 
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    // Closing a wizard screen's window ends the program, as CLOSE does.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // A window manager frames a window after it is shown; a frame that then

@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QShortcut>
 
+Q_DECLARE_METATYPE(Answer)
+
 namespace {
 
 // What the findings show, display by display.
@@ -31,6 +33,13 @@ QStringList listed(Harness& h) {
         lines << list->item(i)->text();
     h.app.screens().existing(ScreenId::Report)->hide();
     return lines;
+}
+
+// A key pressed in the window, made active first as a person's click would.
+void press(QWidget* window, Qt::KeyboardModifiers modifiers) {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_S, modifiers);
 }
 
 } // namespace
@@ -103,6 +112,124 @@ class KeepingTest : public QObject {
                  qPrintable(shown.text));
     }
 
+    // Ctrl+S saves to the sizing's own file without a dialog once it has
+    // one; Save Sizing As... and Ctrl+Shift+S always ask.
+    void saveInPlace() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("zaxis.motorsizing");
+        {
+            Harness h;
+            reportroad::drive(h, road("DirectDrive"));
+            h.dialogs.saveAs = folder.filePath("zaxis");
+            press(h.window("Findings"), Qt::ControlModifier);
+            QCOMPARE(h.dialogs.asked, QStringList{"Save Sizing|*.motorsizing"});
+            QCOMPARE(h.app.sizingFile(), path);
+            QVERIFY(!h.app.sizingChanged());
+
+            // Changed, then saved in place.
+            h.click("Findings", "Back");
+            h.type("Selection", "RotorInertia", "0.02");
+            QVERIFY(h.app.sizingChanged());
+            press(h.window("Selection"), Qt::ControlModifier);
+            QCOMPARE(h.dialogs.asked.size(), 1);
+            QVERIFY(!h.app.sizingChanged());
+            const auto saved = readSizing(path);
+            QCOMPARE(std::get<Sizing>(saved).forms[ScreenId::Selection].entry("RotorInertia"),
+                     QString("0.02"));
+
+            // Save As asks, and the sizing belongs to the new file from then on.
+            h.dialogs.saveAs = h.data.filePath("copy");
+            press(h.window("Selection"), Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(h.dialogs.asked.size(), 2);
+            QCOMPARE(h.app.sizingFile(), h.data.filePath("copy.motorsizing"));
+            h.click("Selection", "Next");
+            h.click("Findings", "SaveSizingAs");
+            QCOMPARE(h.dialogs.asked.size(), 3);
+        }
+
+        // Opened from a file, Ctrl+S writes that file with no dialog.
+        Harness other;
+        QVERIFY(other.app.openSizingFile(path, other.window("Welcome")));
+        other.click("Findings", "Back");
+        other.type("Selection", "RotorInertia", "0.03");
+        press(other.window("Selection"), Qt::ControlModifier);
+        QCOMPARE(other.dialogs.asked, QStringList{});
+        QCOMPARE(
+            std::get<Sizing>(readSizing(path)).forms[ScreenId::Selection].entry("RotorInertia"),
+            QString("0.03"));
+    }
+
+    // Leaving a sizing whose file has changes asks first: Yes saves and goes
+    // on, No goes on without, Cancel stays; a save that fails stays too.
+    void saveChanges_data() {
+        QTest::addColumn<QString>("leave"); // "close", "start over", "open", "recent"
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("saveFails");
+        for (const char* leave : {"close", "start over", "open", "recent"}) {
+            QTest::addRow("%s, yes", leave) << QString(leave) << Answer::Yes << false;
+            QTest::addRow("%s, no", leave) << QString(leave) << Answer::No << false;
+            QTest::addRow("%s, cancel", leave) << QString(leave) << Answer::Cancel << false;
+        }
+        QTest::newRow("close, the save fails") << "close" << Answer::Yes << true;
+    }
+    void saveChanges() {
+        QFETCH(QString, leave);
+        QFETCH(Answer, answer);
+        QFETCH(bool, saveFails);
+        Harness h;
+        reportroad::drive(h, road("DirectDrive"));
+        QTemporaryDir folder;
+        const QString path = folder.filePath("zaxis.motorsizing");
+        h.dialogs.saveAs = path;
+        h.click("Findings", "SaveSizing");
+        h.click("Findings", "Back");
+        h.type("Selection", "RotorInertia", "0.02");
+        h.click("Selection", "Next");
+        // A folder gone makes the save fail, whoever runs the test.
+        if (saveFails)
+            QVERIFY(QDir(folder.path()).removeRecursively());
+        h.messages.choice = answer;
+        h.dialogs.openAs = h.data.filePath("other.motorsizing");
+        QCOMPARE(writeSizing(*h.dialogs.openAs, h.sizing()), std::nullopt);
+
+        if (leave == "close") {
+            h.click("Findings", "Close");
+        } else if (leave == "start over") {
+            h.click("Findings", "StartNew");
+            QCOMPARE(h.messages.shown.takeFirst().title, QString("Start Over"));
+        } else if (leave == "open") {
+            h.app.openSizing(h.window("Findings"));
+        } else {
+            h.app.openSizingFile(*h.dialogs.openAs, h.window("Findings"));
+        }
+        const Message question{"Save Changes", "Save the changes to zaxis.motorsizing?"};
+        QCOMPARE(h.messages.shown.value(0), question);
+        const bool failed = saveFails;
+        if (failed)
+            QCOMPARE(h.messages.shown.value(1).title, QString("Save Error"));
+        const bool goneOn = answer != Answer::Cancel && !failed;
+        QCOMPARE(h.closed, leave == "close" && goneOn);
+        if (leave != "close")
+            QCOMPARE(h.shownWindows(), QStringList{!goneOn                 ? "Findings"
+                                                   : leave == "start over" ? "Welcome"
+                                                                           : "Findings"});
+        if (failed)
+            return;
+        const QString saved =
+            std::get<Sizing>(readSizing(path)).forms[ScreenId::Selection].entry("RotorInertia");
+        QCOMPARE(saved, QString(answer == Answer::Yes ? "0.02" : "0.01"));
+    }
+
+    // A sizing that never had a file asks nothing: the sizing in progress
+    // is kept on disk.
+    void noFileAsksNothing() {
+        Harness h;
+        reportroad::drive(h, road("DirectDrive"));
+        h.click("Findings", "Close");
+        QCOMPARE(h.messages.take(), QList<Message>{});
+        QVERIFY(h.closed);
+    }
+
     // A file edited by hand stops on the screen whose NEXT refuses it, with
     // the message, and keeps the entries from the file.
     void stopsWhereTheFileGoesWrong() {
@@ -127,11 +254,11 @@ class KeepingTest : public QObject {
         QStringList saved;
         for (int i = 0; i < 10; ++i) {
             h.dialogs.saveAs = h.data.filePath(QString("s%1").arg(i));
-            h.click("Findings", "SaveSizing");
+            h.click("Findings", "SaveSizingAs");
             saved.prepend(h.data.filePath(QString("s%1.motorsizing").arg(i)));
         }
         h.dialogs.saveAs = h.data.filePath("s5");
-        h.click("Findings", "SaveSizing");
+        h.click("Findings", "SaveSizingAs");
         QFile::remove(h.data.filePath("s8.motorsizing"));
         QCOMPARE(h.app.recentSizings(), (QStringList{saved[4], saved[0], saved[2], saved[3],
                                                      saved[5], saved[6], saved[7]}));
