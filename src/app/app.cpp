@@ -54,16 +54,22 @@ void App::startOver(QWidget* over) {
 void App::sizingEdited() {
     if (!typing_.isActive())
         typing_.start();
+    screens_.retitleShown();
 }
 
 void App::stepPassed() {
     keep();
+    screens_.retitleShown();
 }
 
 void App::keep() {
     typing_.stop();
     if (autosave_.keep(sizing_) == std::nullopt && sizing_.record().AppType)
         lastSizing_ = autosave_.path();
+}
+
+QString App::sizingFileName() const {
+    return QFileInfo(file_).fileName();
 }
 
 bool App::sizingChanged() const {
@@ -73,6 +79,7 @@ bool App::sizingChanged() const {
 void App::belongsTo(const QString& path) {
     file_ = path;
     saved_ = path.isEmpty() ? QByteArray() : toJson(toFile(sizing_));
+    screens_.retitleShown();
 }
 
 bool App::saveTo(const QString& path, QWidget* over) {

@@ -52,7 +52,8 @@ class App final : public Host {
     // The file the sizing was last saved to or opened from (empty: none),
     // and whether it changed since.
     QString sizingFile() const { return file_; }
-    bool sizingChanged() const;
+    QString sizingFileName() const override;
+    bool sizingChanged() const override;
 
     // Where the sizing in progress is kept, and keeping it there now.
     const AutoSave& autosave() const { return autosave_; }

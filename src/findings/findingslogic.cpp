@@ -1,6 +1,7 @@
 #include "findings/findingslogic.h"
 
 #include "flow/numbers.h"
+#include "mechanisms/applications.h"
 #include "profiles/moveprofile.h"
 
 #include <cmath>
@@ -104,7 +105,7 @@ QStringList operatingLegend(const FindingsFigures& f) {
 ScreenId preliminaryBack(SizingRecord& record, const PreliminaryFigures& shown) {
     if (shown.weight.inertiaGiven)
         record.Weight = {};
-    return record.MotionType == Motion::Rotary ? ScreenId::RotaryMP : ScreenId::MotionProfiles;
+    return profileScreenOf(record.MotionType);
 }
 
 SelectionEntries selectionEntries(const Form& f) {

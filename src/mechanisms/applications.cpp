@@ -35,8 +35,12 @@ Form screwForm(std::initializer_list<const char*> entries,
 
 } // namespace
 
+ScreenId profileScreenOf(Motion motion) {
+    return motion == Motion::Rotary ? ScreenId::RotaryMP : ScreenId::MotionProfiles;
+}
+
 ScreenId Application::profile() const {
-    return family == Family::Rotary ? ScreenId::RotaryMP : ScreenId::MotionProfiles;
+    return profileScreenOf(motion());
 }
 
 ScreenId Application::choiceScreen() const {

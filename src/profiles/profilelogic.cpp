@@ -243,7 +243,7 @@ const Form& profileForm() {
 }
 
 ScreenId profileScreen(ProfileKind kind) {
-    return kind == ProfileKind::Rotary ? ScreenId::RotaryMP : ScreenId::MotionProfiles;
+    return profileScreenOf(kind == ProfileKind::Rotary ? Motion::Rotary : Motion::Linear);
 }
 
 QStringList SizingRecord::*profileLines(ProfileKind kind) {

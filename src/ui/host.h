@@ -40,6 +40,10 @@ class Host {
     virtual void openSizing(QWidget* over) = 0;
     virtual bool openSizingFile(const QString& path, QWidget* over) = 0;
     virtual QStringList recentSizings() const = 0;
+    // The name of the sizing's own file (empty: none yet), and whether the
+    // sizing changed since it was saved there or opened from it.
+    virtual QString sizingFileName() const = 0;
+    virtual bool sizingChanged() const = 0;
     virtual bool hasLastSizing() const = 0;
     virtual void continueLastSizing(QWidget* over) = 0;
 

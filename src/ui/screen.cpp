@@ -104,6 +104,7 @@ Screen::Screen(Host& host, ScreenId id, const QString& title)
       footer_(new QVBoxLayout) {
     setObjectName(screenName(id));
     setWindowTitle(title);
+    title_ = title;
     setAttribute(Qt::WA_QuitOnClose, true);
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
@@ -242,8 +243,19 @@ void Screen::load() {
         }
     }
     showResults();
+    retitle();
     forget(scroll_->widget()->layout());
     scroll_->updateGeometry();
+}
+
+void Screen::retitle() {
+    // A sizing with a file of its own is named after it, with the mark of
+    // changes not yet saved there; the others keep each screen's title.
+    if (isSideTool(id_) || id_ == ScreenId::Welcome)
+        return;
+    const QString file = host_.sizingFileName();
+    setWindowTitle(file.isEmpty() ? title_ : file + "[*] - Motor Sizing");
+    setWindowModified(!file.isEmpty() && host_.sizingChanged());
 }
 
 void Screen::moveTo(ScreenId screen) {

@@ -41,6 +41,9 @@ class Screen : public QWidget {
 
     QSize sizeHint() const override;
 
+    // The window's title: the screen's own, or the name of the sizing's file.
+    void retitle();
+
   protected:
     Host& host() const { return host_; }
     Sizing& sizing() const { return host_.sizing(); }
@@ -114,6 +117,7 @@ class Screen : public QWidget {
     QVBoxLayout* body_;
     QVBoxLayout* footer_;
     bool tabsOrdered_ = false;
+    QString title_; // the screen's own
     QElapsedTimer shown_;
     std::function<Form&()> form_;
     QList<QLineEdit*> entries_;

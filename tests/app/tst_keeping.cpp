@@ -123,6 +123,10 @@ class KeepingTest : public QObject {
             h.dialogs.saveAs = folder.filePath("zaxis");
             press(h.window("Findings"), Qt::ControlModifier);
             QCOMPARE(h.dialogs.asked, QStringList{"Save Sizing|*.motorsizing"});
+            // Named after its file from then on, with the mark of changes not saved.
+            QCOMPARE(h.window("Findings")->windowTitle(),
+                     QString("zaxis.motorsizing[*] - Motor Sizing"));
+            QVERIFY(!h.window("Findings")->isWindowModified());
             QCOMPARE(h.app.sizingFile(), path);
             QVERIFY(!h.app.sizingChanged());
 
@@ -130,9 +134,11 @@ class KeepingTest : public QObject {
             h.click("Findings", "Back");
             h.type("Selection", "RotorInertia", "0.02");
             QVERIFY(h.app.sizingChanged());
+            QVERIFY(h.window("Selection")->isWindowModified());
             press(h.window("Selection"), Qt::ControlModifier);
             QCOMPARE(h.dialogs.asked.size(), 1);
             QVERIFY(!h.app.sizingChanged());
+            QVERIFY(!h.window("Selection")->isWindowModified());
             const auto saved = readSizing(path);
             QCOMPARE(std::get<Sizing>(saved).forms[ScreenId::Selection].entry("RotorInertia"),
                      QString("0.02"));
@@ -225,6 +231,7 @@ class KeepingTest : public QObject {
     void noFileAsksNothing() {
         Harness h;
         reportroad::drive(h, road("DirectDrive"));
+        QCOMPARE(h.window("Findings")->windowTitle(), QString("Findings"));
         h.click("Findings", "Close");
         QCOMPARE(h.messages.take(), QList<Message>{});
         QVERIFY(h.closed);
