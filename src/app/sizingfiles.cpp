@@ -14,10 +14,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace {
-
-// The screens a sizing of that application passes through, with the
-// entries each shows first.
 QList<std::pair<ScreenId, Form>> screensOf(const Application& application) {
     return {{application.screen, application.form},
             {ScreenId::LoadCalculations, loadCalcForm()},
@@ -26,8 +22,6 @@ QList<std::pair<ScreenId, Form>> screensOf(const Application& application) {
             {ScreenId::Report, reportForm()}};
 }
 
-// The items a unit list of the screens offers in a sizing of that motion;
-// a file edited by hand must not name a unit the screen cannot show.
 QStringList unitItems(const QString& list, Motion motion) {
     using namespace units;
     const bool rotary = motion == Motion::Rotary;
@@ -50,6 +44,8 @@ QStringList unitItems(const QString& list, Motion motion) {
             return items;
     return {};
 }
+
+namespace {
 
 // The form as the file has it, its entries typed again in this locale.
 std::variant<Form, QString> checked(const Form& stored, const Form& first, const QString& screen,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mechanisms/applications.h"
 #include "sizing/sizing.h"
 #include "sizing/sizingfile.h"
 
@@ -19,6 +20,13 @@ std::variant<Sizing, QString> readSizing(const QString& path);
 
 // Writes the sizing whole or not at all; the reason when it failed.
 std::optional<QString> writeSizing(const QString& path, const Sizing& sizing);
+
+// The screens whose entries a sizing of the application keeps, each with its
+// first entries: what a file may hold of it.
+QList<std::pair<ScreenId, Form>> screensOf(const Application& application);
+// The items a unit list of the screens offers in a sizing of that motion;
+// a file edited by hand must not name a unit the screen cannot show.
+QStringList unitItems(const QString& list, Motion motion);
 
 // The file a chosen name is saved as: ".motorsizing" is added unless it is there.
 QString sizingFilePath(const QString& chosen);
