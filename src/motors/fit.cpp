@@ -67,7 +67,10 @@ QList<Fit> fitMotors(const QList<Motor>& motors, const SizingRecord& record,
 }
 
 void useMotor(Sizing& sizing, const Motor& motor) {
-    sizing.setLibraryMotor(motor);
+    // The sizing keeps the motor as it was when used, apart from the library.
+    Motor used = motor;
+    used.id = 0;
+    sizing.setLibraryMotor(used);
     followLibraryMotor(sizing);
 }
 
