@@ -2,6 +2,7 @@
 
 #include "findings/findingslogic.h"
 #include "findings/operatingplot.h"
+#include "findings/shades.h"
 #include "sizing/sizing.h"
 #include "ui/colours.h"
 #include "ui/form.h"
@@ -14,25 +15,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using colours::lightGrey;
 using colours::lightYellow;
 
 Findings::Findings(Host& host)
     : Screen(host, ScreenId::Findings, "Findings"),
       misRatio_(form::display("MisRatio", lightYellow, " : 1")), plot_(new OperatingPlot) {
-    for (const auto& [name, colour] : {std::pair{"MotorInertia", lightGrey},
-                                       {"ReflectedJ", lightGrey},
-                                       {"Taccl", lightGrey},
-                                       {"Tthrust", lightGrey},
-                                       {"Tgravity", lightGrey},
-                                       {"T_Total", lightYellow},
-                                       {"MaxSpeed", lightYellow},
-                                       {"Mismatch", lightYellow},
-                                       {"TorqueMargin", lightYellow},
-                                       {"SpeedMargin", lightYellow},
-                                       {"TRMS", lightGrey},
-                                       {"RMSMargin", lightYellow}})
-        displays_ << form::display(name, colour);
+    for (const FigureRow& figure : findingsRows())
+        displays_ << form::display(figure.name, colourOf(figure.shade));
     const auto shown = [this](FindingsDisplay d) { return displays_[int(d)]; };
 
     QVBoxLayout* layout = body();
@@ -43,14 +32,10 @@ Findings::Findings(Host& host)
     misRatio_->setFixedWidth(misRatio_->fontMetrics().horizontalAdvance(" : 1") + 14);
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
-    rows.add("Motor Inertia:", shown(FindingsDisplay::MotorInertia), "oz-in-sec^2");
-    rows.add("Reflected Inertia:", shown(FindingsDisplay::ReflectedJ), "oz-in-sec^2");
-    rows.add("Torque to Accelerate:", shown(FindingsDisplay::Taccl), "oz-in");
-    rows.add("Thrust Torque:", shown(FindingsDisplay::Tthrust), "oz-in");
-    rows.add("Torque due to Gravity:", shown(FindingsDisplay::Tgravity), "oz-in");
-    rows.add("TOTAL TORQUE REQUIRED:", shown(FindingsDisplay::T_Total), "oz-in");
-    rows.add("AT A MOTOR SPEED OF:", shown(FindingsDisplay::MaxSpeed), "revs/sec");
-    rows.add("RMS TORQUE:", shown(FindingsDisplay::TRMS), "oz-in");
+    // The figures; the verdicts follow with their marks and help.
+    for (FindingsDisplay d : findingsOrder())
+        if (const FigureRow& figure = findingsRows()[int(d)]; figure.shade != Shade::Verdict)
+            rows.add(figure.label, shown(d), figure.unit);
     rows.skip(10);
     addVerdicts(grid, rows);
     grid->setColumnStretch(5, 1);
@@ -78,6 +63,8 @@ Findings::Findings(Host& host)
 // verdict does not rest on colour alone.
 void Findings::addVerdicts(QGridLayout* grid, form::Rows& rows) {
     const auto shown = [this](FindingsDisplay d) { return displays_[int(d)]; };
+    const auto label = [](FindingsDisplay d) { return findingsRows()[int(d)].label; };
+    const auto unit = [](FindingsDisplay d) { return findingsRows()[int(d)].unit; };
     const auto mark = [&](const QString& name) {
         QLabel* label = form::label({});
         label->setObjectName(name);
@@ -85,7 +72,7 @@ void Findings::addVerdicts(QGridLayout* grid, form::Rows& rows) {
         marks_ << label;
     };
     mark("MismatchMark");
-    rows.add("Inertia Mismatch:", shown(FindingsDisplay::Mismatch), misRatio_,
+    rows.add(label(FindingsDisplay::Mismatch), shown(FindingsDisplay::Mismatch), misRatio_,
              helpButton("MismatchWhat",
                         {"Inertia Mismatch",
                          "The inertia mismatch determines the settling time of an un-damped "
@@ -94,16 +81,19 @@ void Findings::addVerdicts(QGridLayout* grid, form::Rows& rows) {
                          "depending on the stiffness of the system, one may be able to go higher "
                          "(if more stiff), or may need to stay lower (if less stiff)."}));
     mark("TorqueMarginMark");
-    rows.add("TORQUE MARGIN: ", shown(FindingsDisplay::TorqueMargin), "%",
+    rows.add(label(FindingsDisplay::TorqueMargin), shown(FindingsDisplay::TorqueMargin),
+             unit(FindingsDisplay::TorqueMargin),
              helpButton("MarginWhat",
                         {"Margins Explained",
                          "Torque and Speed Margins are calculated from the entries for the "
                          "selected motor in the previous screen.  Actual acceptable margins are "
                          "to be determined on a project by project basis."}));
     mark("SpeedMarginMark");
-    rows.add("SPEED MARGIN: ", shown(FindingsDisplay::SpeedMargin), "%");
+    rows.add(label(FindingsDisplay::SpeedMargin), shown(FindingsDisplay::SpeedMargin),
+             unit(FindingsDisplay::SpeedMargin));
     mark("RMSMarginMark");
-    rows.add("RMS MARGIN:", shown(FindingsDisplay::RMSMargin), "%",
+    rows.add(label(FindingsDisplay::RMSMargin), shown(FindingsDisplay::RMSMargin),
+             unit(FindingsDisplay::RMSMargin),
              helpButton("RMSWhat",
                         {"RMS Torque",
                          "The RMS torque is the steady torque that would heat the motor as much "

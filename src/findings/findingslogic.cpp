@@ -77,6 +77,53 @@ QString findingsText(const FindingsFigures& f, FindingsDisplay display) {
     return {};
 }
 
+const QList<FigureRow>& preliminaryRows() {
+    using enum Shade;
+    // clang-format off
+    static const QList<FigureRow> rows{
+        {"App",        "Application Type:",      "",            Grey},
+        {"Weight",     "Load Weight:",           "oz",          Grey},
+        {"ReflectedJ", "Reflected Inertia:",     "oz-in-sec^2", Grey},
+        {"Taccl",      "Torque to Accelerate:",  "oz-in",       Grey},
+        {"Tthrust",    "Thrust Torque:",         "oz-in",       Grey},
+        {"Tgravity",   "Torque due to Gravity:", "oz-in",       Grey},
+        {"T_Total",    "TOTAL TORQUE REQUIRED:", "oz-in",       Yellow},
+        {"MaxSpeed",   "AT A MOTOR SPEED OF:",   "revs/sec",    Yellow},
+        {"TRMS",       "RMS TORQUE:",            "oz-in",       Yellow},
+    };
+    // clang-format on
+    return rows;
+}
+
+const QList<FigureRow>& findingsRows() {
+    using enum Shade;
+    // clang-format off
+    static const QList<FigureRow> rows{
+        {"MotorInertia", "Motor Inertia:",         "oz-in-sec^2", Grey},
+        {"ReflectedJ",   "Reflected Inertia:",     "oz-in-sec^2", Grey},
+        {"Taccl",        "Torque to Accelerate:",  "oz-in",       Grey},
+        {"Tthrust",      "Thrust Torque:",         "oz-in",       Grey},
+        {"Tgravity",     "Torque due to Gravity:", "oz-in",       Grey},
+        {"T_Total",      "TOTAL TORQUE REQUIRED:", "oz-in",       Yellow},
+        {"MaxSpeed",     "AT A MOTOR SPEED OF:",   "revs/sec",    Yellow},
+        {"Mismatch",     "Inertia Mismatch:",      "",            Verdict},
+        {"TorqueMargin", "TORQUE MARGIN: ",        "%",           Verdict},
+        {"SpeedMargin",  "SPEED MARGIN: ",         "%",           Verdict},
+        {"TRMS",         "RMS TORQUE:",            "oz-in",       Grey},
+        {"RMSMargin",    "RMS MARGIN:",            "%",           Verdict},
+    };
+    // clang-format on
+    return rows;
+}
+
+const QList<FindingsDisplay>& findingsOrder() {
+    using enum FindingsDisplay;
+    static const QList<FindingsDisplay> order{MotorInertia, ReflectedJ,   Taccl,       Tthrust,
+                                              Tgravity,     T_Total,      MaxSpeed,    TRMS,
+                                              Mismatch,     TorqueMargin, SpeedMargin, RMSMargin};
+    return order;
+}
+
 QString verdictMark(FindingsDisplay display, Verdict verdict) {
     if (verdict == Verdict::Good)
         return QString::fromUtf8("\u2713 OK");

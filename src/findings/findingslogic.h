@@ -40,6 +40,26 @@ enum class FindingsDisplay {
 };
 QString findingsText(const FindingsFigures& figures, FindingsDisplay display);
 
+// How a figure's display is coloured: light grey, light yellow (a figure
+// to note), or by its verdict (light yellow until one is given).
+enum class Shade { Grey, Yellow, Verdict };
+
+// A figure as the findings screens show it: its display's control name, its
+// label and unit, and the colour of its display.
+struct FigureRow {
+    QString name;
+    QString label;
+    QString unit;
+    Shade shade;
+};
+// The figures of the preliminary findings and of the findings, in the order
+// of PreliminaryDisplay and of FindingsDisplay.
+const QList<FigureRow>& preliminaryRows();
+const QList<FigureRow>& findingsRows();
+// The findings in the order the screen and the PDF show them: the figures,
+// then the verdicts.
+const QList<FindingsDisplay>& findingsOrder();
+
 // The mark beside the mismatch or a margin, so that pass or fail is never
 // told by colour alone: "✓ OK", or "✗ HIGH" for a mismatch and "✗ LOW" for a
 // margin.

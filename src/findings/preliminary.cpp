@@ -3,6 +3,7 @@
 #include "findings/findingslogic.h"
 #include "findings/findingssteps.h"
 #include "findings/moveplot.h"
+#include "findings/shades.h"
 #include "ui/colours.h"
 #include "ui/form.h"
 
@@ -18,28 +19,19 @@ Preliminary::Preliminary(Host& host)
     layout->addWidget(form::heading("Preliminary Findings"));
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
-    const auto display = [&](const QString& label, const QString& name, const QString& unit,
-                             const QColor& colour) {
-        QLineEdit* shown = form::display(name, colour);
+    for (const FigureRow& figure : preliminaryRows()) {
+        QLineEdit* shown = form::display(figure.name, colourOf(figure.shade));
         displays_ << shown;
-        rows.add(label, shown, unit);
-        return shown;
-    };
-    // The application type, longer than a figure, spans the units' column.
-    QLineEdit* application = form::display("App", colours::lightGrey);
-    displays_ << application;
-    const int letter = application->fontMetrics().averageCharWidth();
-    application->setMinimumWidth(letter * 34);
-    application->setMaximumWidth(letter * 44);
-    rows.span(application, "Application Type:");
-    display("Load Weight:", "Weight", "oz", colours::lightGrey);
-    display("Reflected Inertia:", "ReflectedJ", "oz-in-sec^2", colours::lightGrey);
-    display("Torque to Accelerate:", "Taccl", "oz-in", colours::lightGrey);
-    display("Thrust Torque:", "Tthrust", "oz-in", colours::lightGrey);
-    display("Torque due to Gravity:", "Tgravity", "oz-in", colours::lightGrey);
-    display("TOTAL TORQUE REQUIRED:", "T_Total", "oz-in", colours::lightYellow);
-    display("AT A MOTOR SPEED OF:", "MaxSpeed", "revs/sec", colours::lightYellow);
-    display("RMS TORQUE:", "TRMS", "oz-in", colours::lightYellow);
+        if (!figure.unit.isEmpty()) {
+            rows.add(figure.label, shown, figure.unit);
+            continue;
+        }
+        // The application type, longer than a figure, spans the units' column.
+        const int letter = shown->fontMetrics().averageCharWidth();
+        shown->setMinimumWidth(letter * 34);
+        shown->setMaximumWidth(letter * 44);
+        rows.span(shown, figure.label);
+    }
     layout->addLayout(grid);
     layout->addWidget(plot_, 1);
     footer()->addLayout(buttonRow(

@@ -3,40 +3,39 @@
 #include "findings/findingslogic.h"
 #include "flow/numbers.h"
 
+#include <map>
+
 namespace document {
 
 QList<SummaryRow> summary(const FindingsFigures& f, const SizingRecord& record) {
     using enum FindingsDisplay;
-    const auto row = [&](const char* label, FindingsDisplay display, const char* unit) {
-        return SummaryRow{label, findingsText(f, display), unit, std::nullopt, {}};
-    };
-    const auto judged = [&](const char* label, FindingsDisplay display, const char* unit,
-                            Verdict verdict) {
-        SummaryRow r = row(label, display, unit);
-        r.verdict = verdict;
-        r.mark = verdictMark(display, verdict);
-        return r;
-    };
-    QList<SummaryRow> rows{row("Motor Inertia:", MotorInertia, "oz-in-sec^2"),
-                           row("Reflected Inertia:", ReflectedJ, "oz-in-sec^2"),
-                           row("Torque to Accelerate:", Taccl, "oz-in"),
-                           row("Thrust Torque:", Tthrust, "oz-in"),
-                           row("Torque due to Gravity:", Tgravity, "oz-in"),
-                           row("TOTAL TORQUE REQUIRED:", T_Total, "oz-in"),
-                           row("AT A MOTOR SPEED OF:", MaxSpeed, "revs/sec"),
-                           row("RMS TORQUE:", TRMS, "oz-in"),
-                           judged("Inertia Mismatch:", Mismatch, "", f.mismatchVerdict),
-                           judged("TORQUE MARGIN:", TorqueMargin, "%", f.torqueVerdict),
-                           judged("SPEED MARGIN:", SpeedMargin, "%", f.speedVerdict)};
-    rows[8].value += " : 1";
-    if (f.rmsChecked())
-        rows << judged("RMS MARGIN:", RMSMargin, "%", f.rmsVerdict);
+    const std::map<FindingsDisplay, Verdict> verdicts{{Mismatch, f.mismatchVerdict},
+                                                      {TorqueMargin, f.torqueVerdict},
+                                                      {SpeedMargin, f.speedVerdict},
+                                                      {RMSMargin, f.rmsVerdict}};
+    QList<SummaryRow> rows;
+    for (FindingsDisplay d : findingsOrder()) {
+        if (d == RMSMargin && !f.rmsChecked())
+            continue;
+        const FigureRow& figure = findingsRows()[int(d)];
+        SummaryRow row{
+            figure.label.trimmed(),        findingsText(f, d), figure.unit, std::nullopt, {},
+            figure.shade == Shade::Verdict};
+        if (d == Mismatch)
+            row.value += " : 1";
+        if (const auto verdict = verdicts.find(d); verdict != verdicts.end()) {
+            row.verdict = verdict->second;
+            row.mark = verdictMark(d, verdict->second);
+        }
+        rows << row;
+    }
     if (record.gearboxAdded())
         rows << SummaryRow{"Added Gearbox Ratio:",
                            numbers::general(record.AddedGBReduction) + " : 1",
                            "",
                            std::nullopt,
-                           {}};
+                           {},
+                           true};
     return rows;
 }
 

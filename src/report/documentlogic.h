@@ -23,6 +23,7 @@ struct SummaryRow {
     QString unit;
     std::optional<Verdict> verdict;
     QString mark;
+    bool beside = false; // in the second column, with the verdicts
     bool operator==(const SummaryRow&) const = default;
 };
 // Every display of the findings, the RMS margin where there is one, and the

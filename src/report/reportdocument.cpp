@@ -70,7 +70,9 @@ Item summaryBlock(const Sheet& sheet, const FindingsFigures& findings, const Siz
     const QFontMetricsF m = sheet.metrics(body);
     // The figures on the left, the verdicts (and the added gearbox) beside them.
     const QList<document::SummaryRow> rows = document::summary(findings, record);
-    const QList<QList<document::SummaryRow>> columns{rows.mid(0, 8), rows.mid(8)};
+    QList<QList<document::SummaryRow>> columns(2);
+    for (const document::SummaryRow& r : rows)
+        columns[r.beside ? 1 : 0] << r;
     const double row = m.lineSpacing() + 6;
     // Each column as wide as its widest label, value and unit with its mark.
     struct Widths {
