@@ -99,7 +99,6 @@ class Road {
         submitGearbox(sizing());
         projection = typed;
         sizing().addedGearbox = entered_.addedGearbox;
-        sizing().gearboxControlsHidden = entered_.gearboxControlsHidden;
         replayed_.screen = ScreenId::Gearbox;
     }
 

@@ -78,7 +78,6 @@ Outcome submitGearbox(Sizing& sizing) {
     entries.entries["Reduction"] = numbers::general(added.AddedGBReduction);
     entries.entries["LoadInertia"] = numbers::general(sizing.withoutGearbox->record.ReflectedJ);
     sizing.addedGearbox = entries;
-    sizing.gearboxControlsHidden = added.AppType != &gearbox;
     sizing.reached = Stage::Gearbox;
     return outcome;
 }

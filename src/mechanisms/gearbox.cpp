@@ -1,5 +1,6 @@
 #include "mechanisms/gearbox.h"
 
+#include "mechanisms/mechanismsteps.h"
 #include "units/units.h"
 
 #include <QComboBox>
@@ -66,7 +67,7 @@ Gearbox::Gearbox(Host& host)
 }
 
 void Gearbox::showResults() {
-    showTorqueAndCalculator(!sizing().gearboxControlsHidden);
+    showTorqueAndCalculator(!gearboxControlsHidden(sizing()));
     // The load inertia an added gearbox is given shows whole.
     auto* load = findChild<QLineEdit*>(mechanism().loadInertia);
     form::fitText(load);

@@ -11,6 +11,12 @@ bool isGearbox(const Application& mechanism) {
 
 } // namespace
 
+bool gearboxControlsHidden(const Sizing& sizing) {
+    const Application* application = sizing.record().AppType;
+    return sizing.record().gearboxAdded() && sizing.reached == Stage::Gearbox && application &&
+           !isGearbox(*application);
+}
+
 Form& mechanismForm(Sizing& sizing, const Application& mechanism) {
     if (isGearbox(mechanism) && sizing.record().gearboxAdded())
         return sizing.addedGearbox;
@@ -26,7 +32,6 @@ Outcome submitMechanism(Sizing& sizing, const Application& mechanism) {
     if (isGearbox(mechanism)) {
         // The gearbox goes on as the application chooses: to the move for its
         // own gearbox, to the application's mechanism for an added one.
-        sizing.gearboxControlsHidden = false;
         sizing.reach(Stage::Mechanism);
         const Application* application = sizing.record().AppType;
         outcome.next = application ? std::optional(application->afterGearbox) : std::nullopt;

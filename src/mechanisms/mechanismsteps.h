@@ -10,6 +10,10 @@
 
 // The entries a mechanism screen shows: the application's own, or on the
 // gearbox screen while a gearbox is added, the added gearbox's.
+// The gearbox screen hides its constant torque and calculator controls while
+// it stands as a gearbox added to another application, until its NEXT passes.
+bool gearboxControlsHidden(const Sizing& sizing);
+
 Form& mechanismForm(Sizing& sizing, const Application& mechanism);
 
 // NEXT on a mechanism screen: its checks and stores, then the screen to show

@@ -23,7 +23,6 @@ void Sizing::removeGearbox() {
         results = *withoutGearbox;
     withoutGearbox.reset();
     record().AddedGBReduction = 0;
-    gearboxControlsHidden = false;
     reached = Stage::Findings;
 }
 

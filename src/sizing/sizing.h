@@ -37,9 +37,6 @@ struct Sizing {
     // While a gearbox is added, the gearbox screen shows these entries; the
     // application's own gearbox entries wait in `forms` until it is removed.
     Form addedGearbox;
-    // The gearbox screen's constant torque and calculator controls are hidden
-    // while it is added to another application, until its NEXT passes.
-    bool gearboxControlsHidden = false;
     // The mechanism whose screen last opened each profile screen and the load
     // calculator: they show its tag, and return to it or write into it.
     QMap<ScreenId, const Application*> openedBy;

@@ -160,13 +160,14 @@ class GearboxLogicTest : public QObject {
         s.addedGearbox.entries["GBInertia"] = "0.06";
         s.addedGearbox.units["GBUnits"] = "oz-in^2";
         s.addedGearbox.entries["LoadInertia"] = "0.5";
-        s.gearboxControlsHidden = true;
+        s.reached = Stage::Gearbox;
+        QCOMPARE(gearboxControlsHidden(s), r.AppType && r.AppType != &gearbox);
         const Outcome out = submitMechanism(s, gearbox);
         QVERIFY(out.proceed);
         QCOMPARE(out.next, screen);
         QCOMPARE(stored(r.RotaryReduction), QString("5"));
         QCOMPARE(stored(r.T_Gravity), QString("2.4"));
-        QVERIFY(!s.gearboxControlsHidden);
+        QVERIFY(!gearboxControlsHidden(s));
         // Only the way to the profile tags it.
         QCOMPARE(s.openedBy.value(ScreenId::RotaryMP),
                  screen == ScreenId::RotaryMP ? &gearbox : nullptr);

@@ -78,11 +78,11 @@ class RecordTest : public QObject {
         s.results.preliminary->need.reflectedInertia = 0.0625;
         s.keepWithoutGearbox();
         QCOMPARE(*s.withoutGearbox, before);
-        s.gearboxControlsHidden = true;
+        s.reached = Stage::Gearbox;
         s.removeGearbox();
         QCOMPARE(s.results, before);
         QVERIFY(!s.withoutGearbox);
-        QVERIFY(!s.gearboxControlsHidden);
+        QCOMPARE(s.reached, Stage::Findings);
         QVERIFY(!s.record().gearboxAdded());
     }
 };
