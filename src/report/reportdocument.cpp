@@ -161,7 +161,7 @@ Layout layOut(QPagedPaintDevice& device, const ReportDocument& doc) {
     items << textLine(sheet, printed.front().text, sheet.font(20, false, true, true), gap);
     const QFont headerFont = sheet.font(12);
     for (const PrintedLine& line : printed)
-        if (line.points == 12 && !line.text.isEmpty())
+        if (line.role == PrintedLine::Role::Header && !line.text.isEmpty())
             items << textLine(sheet, line.text, headerFont);
     items << textLine(sheet, "Application Type: " + doc.appType(), headerFont)
           << textLine(sheet, "Exported " + doc.date + " by " + doc.program, sheet.font(9), 2 * gap,
@@ -191,7 +191,7 @@ Layout layOut(QPagedPaintDevice& device, const ReportDocument& doc) {
         return item;
     };
     for (const PrintedLine& line : printed)
-        if (line.points == 10)
+        if (line.role == PrintedLine::Role::Body)
             for (const QString& piece : document::wrap(line.text, columns))
                 items << glued(textLine(sheet, piece, fixed));
     // The disclaimer and the blank lines before it go with the last paragraph.
@@ -200,7 +200,7 @@ Layout layOut(QPagedPaintDevice& device, const ReportDocument& doc) {
         --disclaimer;
     items << textLine(sheet, QString(), sheet.font(8));
     for (const PrintedLine& line : printed)
-        if (line.points == 8 && !line.text.isEmpty())
+        if (line.role == PrintedLine::Role::Disclaimer && !line.text.isEmpty())
             items << textLine(sheet, line.text, sheet.font(8));
     for (qsizetype i = disclaimer; i < items.size(); ++i)
         items[i].glued = true;

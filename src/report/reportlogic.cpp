@@ -195,17 +195,20 @@ std::optional<Message> checkHeader(const ReportHeader& header) {
 
 QList<PrintedLine> printedLines(const ReportHeader& header, const QStringList& report) {
     const HeaderLines head = headerLines(header);
-    QList<PrintedLine> out{{"Motor Sizing", 20, true}};
-    auto add = [&](const QString& text, int points) { out << PrintedLine{text, points, false}; };
+    using enum PrintedLine::Role;
+    QList<PrintedLine> out{{"Motor Sizing", Title, 20, true}};
+    auto add = [&](const QString& text, PrintedLine::Role role, int points) {
+        out << PrintedLine{text, role, points, false};
+    };
     for (const QString& line :
          {QString(), QString(), head.company, head.sizer, QString(), head.motor})
-        add(line, 12);
+        add(line, Header, 12);
     for (int i = 0; i < 5; ++i)
-        add({}, 12);
+        add({}, Header, 12);
     for (const QString& line : report)
-        add(line, 10);
+        add(line, Body, 10);
     for (const QString& line : {printedDisclaimer, noClaims, QString(), QString()})
-        add(line, 8);
+        add(line, Disclaimer, 8);
     return out;
 }
 

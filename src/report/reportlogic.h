@@ -33,9 +33,12 @@ const Form& reportForm();
 // What PRINT and SAVE check first; nothing when both may go on.
 std::optional<Message> checkHeader(const ReportHeader& header);
 
-// One printed line: its text, its font size in points and whether it is emphasised.
+// One printed line: its text, its part of the report, its font size in
+// points and whether it is emphasised.
 struct PrintedLine {
+    enum class Role { Title, Header, Body, Disclaimer };
     QString text;
+    Role role = Role::Body;
     int points = 10;
     bool emphasis = false;
     bool operator==(const PrintedLine&) const = default;

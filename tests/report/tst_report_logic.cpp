@@ -204,28 +204,30 @@ class ReportLogicTest : public QObject {
     void printedPage() {
         const QList<PrintedLine> lines =
             printedLines({"Ann", "North", "M-1"}, {"first", "", "last"});
+        using enum PrintedLine::Role;
         const QList<PrintedLine> expected{
-            {"Motor Sizing", 20, true},
-            {"", 12},
-            {"", 12},
-            {"Motor Sizing For: North", 12},
-            {"Sizing Completed By: Ann", 12},
-            {"", 12},
-            {"User Selected Motor: M-1", 12},
-            {"", 12},
-            {"", 12},
-            {"", 12},
-            {"", 12},
-            {"", 12},
-            {"first", 10},
-            {"", 10},
-            {"last", 10},
+            {"Motor Sizing", Title, 20, true},
+            {"", Header, 12},
+            {"", Header, 12},
+            {"Motor Sizing For: North", Header, 12},
+            {"Sizing Completed By: Ann", Header, 12},
+            {"", Header, 12},
+            {"User Selected Motor: M-1", Header, 12},
+            {"", Header, 12},
+            {"", Header, 12},
+            {"", Header, 12},
+            {"", Header, 12},
+            {"", Header, 12},
+            {"first", Body, 10},
+            {"", Body, 10},
+            {"last", Body, 10},
             {"DISCLAIMER:  This sizing is intended to be used as a tool to assist in motor "
              "selection.  ",
-             8},
-            {"It makes no claims or statements pertaining to the function of any machine.", 8},
-            {"", 8},
-            {"", 8}};
+             Disclaimer, 8},
+            {"It makes no claims or statements pertaining to the function of any machine.",
+             Disclaimer, 8},
+            {"", Disclaimer, 8},
+            {"", Disclaimer, 8}};
         QCOMPARE(lines, expected);
     }
 
