@@ -77,41 +77,46 @@ QString findingsText(const FindingsFigures& f, FindingsDisplay display) {
     return {};
 }
 
-const QList<FigureRow>& preliminaryRows() {
+namespace {
+
+// The need's figures, as both findings screens show them.
+QList<FigureRow> needRows() {
     using enum Shade;
     // clang-format off
-    static const QList<FigureRow> rows{
-        {"App",        "Application Type:",      "",            Grey},
-        {"Weight",     "Load Weight:",           "oz",          Grey},
+    return {
         {"ReflectedJ", "Reflected Inertia:",     "oz-in-sec^2", Grey},
         {"Taccl",      "Torque to Accelerate:",  "oz-in",       Grey},
         {"Tthrust",    "Thrust Torque:",         "oz-in",       Grey},
         {"Tgravity",   "Torque due to Gravity:", "oz-in",       Grey},
         {"T_Total",    "TOTAL TORQUE REQUIRED:", "oz-in",       Yellow},
         {"MaxSpeed",   "AT A MOTOR SPEED OF:",   "revs/sec",    Yellow},
-        {"TRMS",       "RMS TORQUE:",            "oz-in",       Yellow},
     };
     // clang-format on
+}
+
+} // namespace
+
+const QList<FigureRow>& preliminaryRows() {
+    using enum Shade;
+    static const QList<FigureRow> rows = QList<FigureRow>{{"App", "Application Type:", "", Grey},
+                                                          {"Weight", "Load Weight:", "oz", Grey}} +
+                                         needRows() +
+                                         QList<FigureRow>{{"TRMS", "RMS TORQUE:", "oz-in", Yellow}};
     return rows;
 }
 
 const QList<FigureRow>& findingsRows() {
     using enum Shade;
     // clang-format off
-    static const QList<FigureRow> rows{
-        {"MotorInertia", "Motor Inertia:",         "oz-in-sec^2", Grey},
-        {"ReflectedJ",   "Reflected Inertia:",     "oz-in-sec^2", Grey},
-        {"Taccl",        "Torque to Accelerate:",  "oz-in",       Grey},
-        {"Tthrust",      "Thrust Torque:",         "oz-in",       Grey},
-        {"Tgravity",     "Torque due to Gravity:", "oz-in",       Grey},
-        {"T_Total",      "TOTAL TORQUE REQUIRED:", "oz-in",       Yellow},
-        {"MaxSpeed",     "AT A MOTOR SPEED OF:",   "revs/sec",    Yellow},
-        {"Mismatch",     "Inertia Mismatch:",      "",            Verdict},
-        {"TorqueMargin", "TORQUE MARGIN: ",        "%",           Verdict},
-        {"SpeedMargin",  "SPEED MARGIN: ",         "%",           Verdict},
-        {"TRMS",         "RMS TORQUE:",            "oz-in",       Grey},
-        {"RMSMargin",    "RMS MARGIN:",            "%",           Verdict},
-    };
+    static const QList<FigureRow> rows =
+        QList<FigureRow>{{"MotorInertia", "Motor Inertia:", "oz-in-sec^2", Grey}} + needRows() +
+        QList<FigureRow>{
+            {"Mismatch",     "Inertia Mismatch:", "",      Verdict},
+            {"TorqueMargin", "TORQUE MARGIN: ",   "%",     Verdict},
+            {"SpeedMargin",  "SPEED MARGIN: ",    "%",     Verdict},
+            {"TRMS",         "RMS TORQUE:",       "oz-in", Grey},
+            {"RMSMargin",    "RMS MARGIN:",       "%",     Verdict},
+        };
     // clang-format on
     return rows;
 }
