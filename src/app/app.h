@@ -5,6 +5,7 @@
 #include "sizing/sizing.h"
 #include "ui/dialogs.h"
 #include "ui/host.h"
+#include "ui/keeper.h"
 #include "ui/messages.h"
 #include "ui/registry.h"
 
@@ -16,7 +17,7 @@
 // The one application object: owns the sizing in progress and the screens,
 // keeps the engineer's work (sizing files, the recent ones, the sizing in
 // progress on disk) and hands screens the services they use.
-class App final : public Host {
+class App final : public Host, public Keeper {
   public:
     // `folder` is where the program keeps its own files (the application
     // data folder).
@@ -26,6 +27,7 @@ class App final : public Host {
     ScreenRegistry& screens() override { return screens_; }
     Messages& messages() override { return messages_; }
     Dialogs& dialogs() override { return dialogs_; }
+    Keeper& keeper() override { return *this; }
 
     void closeProgram(QWidget* over) override;
     void startOver(QWidget* over) override;

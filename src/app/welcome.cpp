@@ -2,6 +2,7 @@
 
 #include "sizing/sizing.h"
 #include "ui/form.h"
+#include "ui/keeper.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -49,9 +50,9 @@ Welcome::Welcome(Host& host)
     layout->addSpacing(8);
     auto* kept = new QHBoxLayout;
     kept->addWidget(
-        button("OpenSizing", "Open Sizing...", [this] { this->host().openSizing(this); }));
+        button("OpenSizing", "Open Sizing...", [this] { this->host().keeper().openSizing(this); }));
     resume_ = button("ResumeLast", "Continue Last Sizing",
-                     [this] { this->host().continueLastSizing(this); });
+                     [this] { this->host().keeper().continueLastSizing(this); });
     kept->addWidget(resume_);
     kept->addStretch(1);
     layout->addLayout(kept);
@@ -62,15 +63,15 @@ Welcome::Welcome(Host& host)
     layout->addWidget(recentLabel);
     layout->addWidget(recent_);
     connect(recent_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        this->host().openSizingFile(item->data(Qt::UserRole).toString(), this);
+        this->host().keeper().openSizingFile(item->data(Qt::UserRole).toString(), this);
     });
     footer()->addLayout(buttonRow(nullptr, closeButton(), nullptr));
 }
 
 void Welcome::showResults() {
-    resume_->setEnabled(host().hasLastSizing());
+    resume_->setEnabled(host().keeper().hasLastSizing());
     recent_->clear();
-    for (const QString& path : host().recentSizings()) {
+    for (const QString& path : host().keeper().recentSizings()) {
         auto* item = new QListWidgetItem(QFileInfo(path).fileName(), recent_);
         item->setData(Qt::UserRole, path);
         item->setToolTip(path);

@@ -6,6 +6,7 @@
 #include "sizing/sizing.h"
 #include "ui/colours.h"
 #include "ui/form.h"
+#include "ui/keeper.h"
 #include "ui/messages.h"
 
 #include <QGridLayout>
@@ -48,9 +49,9 @@ Findings::Findings(Host& host)
     actions->addWidget(report);
     actions->addWidget(toolButton("AddGB", "Add Gearbox ?", ScreenId::AddGBox));
     actions->addWidget(
-        button("SaveSizing", "Save Sizing...", [this] { this->host().saveSizing(this); }));
-    actions->addWidget(
-        button("SaveSizingAs", "Save Sizing As...", [this] { this->host().saveSizingAs(this); }));
+        button("SaveSizing", "Save Sizing...", [this] { this->host().keeper().saveSizing(this); }));
+    actions->addWidget(button("SaveSizingAs", "Save Sizing As...",
+                              [this] { this->host().keeper().saveSizingAs(this); }));
     actions->addStretch(1);
     actions->addWidget(button("StartNew", "START OVER", [this] { startOver(); }));
     footer()->addLayout(actions);

@@ -5,6 +5,7 @@
 #include "motors/motortables.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
+#include "ui/keeper.h"
 #include "ui/messages.h"
 #include "units/units.h"
 
@@ -215,8 +216,8 @@ void MotorLibrary::removeMotor() {
 }
 
 void MotorLibrary::importMotors() {
-    const auto chosen =
-        host().dialogs().openFileName(this, "Import Motors", "*.csv", host().lastFolder("csv"));
+    const auto chosen = host().dialogs().openFileName(this, "Import Motors", "*.csv",
+                                                      host().keeper().lastFolder("csv"));
     if (!chosen || chosen->isEmpty())
         return;
     const QString name = QFileInfo(*chosen).fileName();
@@ -247,7 +248,7 @@ void MotorLibrary::importMotors() {
     const auto imported = library_.import(motors, replace);
     if (const auto* problem = std::get_if<QString>(&imported))
         return refuse(*problem);
-    host().rememberFolder("csv", *chosen);
+    host().keeper().rememberFolder("csv", *chosen);
     const auto& counts = std::get<motors::Library::Imported>(imported);
     QStringList parts{QString("%1 added").arg(counts.added)};
     if (counts.replaced)
@@ -258,8 +259,8 @@ void MotorLibrary::importMotors() {
 }
 
 void MotorLibrary::exportMotors() {
-    auto chosen =
-        host().dialogs().saveFileName(this, "Export Motors", "*.csv", host().lastFolder("csv"));
+    auto chosen = host().dialogs().saveFileName(this, "Export Motors", "*.csv",
+                                                host().keeper().lastFolder("csv"));
     if (!chosen || chosen->isEmpty())
         return;
     QString path = *chosen;
@@ -270,7 +271,7 @@ void MotorLibrary::exportMotors() {
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return inform({"Export Error",
                        "The motors could not be exported to " + path + ":  " + file.errorString()});
-    host().rememberFolder("csv", path);
+    host().keeper().rememberFolder("csv", path);
     tell("Wrote " + motorsCount(library_.motors().size()) + " to " + QFileInfo(path).fileName() +
          ".");
 }

@@ -7,6 +7,7 @@
 #include "ui/colours.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
+#include "ui/keeper.h"
 #include "ui/messages.h"
 
 #include <QGridLayout>
@@ -54,9 +55,9 @@ Report::Report(Host& host)
     actions->addWidget(button("SaveReport", "S A V E", [this] { save(); }));
     actions->addWidget(button("ExportPdf", "Export PDF...", [this] { exportPdf(); }));
     actions->addWidget(
-        button("SaveSizing", "Save Sizing...", [this] { this->host().saveSizing(this); }));
-    actions->addWidget(
-        button("SaveSizingAs", "Save Sizing As...", [this] { this->host().saveSizingAs(this); }));
+        button("SaveSizing", "Save Sizing...", [this] { this->host().keeper().saveSizing(this); }));
+    actions->addWidget(button("SaveSizingAs", "Save Sizing As...",
+                              [this] { this->host().keeper().saveSizingAs(this); }));
     actions->addStretch(1);
     footer()->addLayout(actions);
     footer()->addLayout(buttonRow(button("Back", "BACK", [this] { moveTo(ScreenId::Findings); }),
@@ -116,13 +117,13 @@ void Report::save() {
 void Report::exportPdf() {
     if (const auto problem = checkHeader(header()))
         return inform(*problem);
-    const auto chosen =
-        host().dialogs().saveFileName(this, "Export PDF", "*.pdf", host().lastFolder("pdf"));
+    const auto chosen = host().dialogs().saveFileName(this, "Export PDF", "*.pdf",
+                                                      host().keeper().lastFolder("pdf"));
     if (!chosen || chosen->isEmpty())
         return;
     const QString path = withExtension(*chosen, ".pdf");
     if (const auto problem = writeReportPdf(path, reportDocument(sizing(), header())))
         return inform(
             {"Export Error", "The report could not be exported as " + path + ":  " + *problem});
-    host().rememberFolder("pdf", path);
+    host().keeper().rememberFolder("pdf", path);
 }

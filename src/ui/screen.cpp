@@ -1,5 +1,6 @@
 #include "ui/screen.h"
 
+#include "ui/keeper.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/registry.h"
@@ -123,11 +124,11 @@ Screen::Screen(Host& host, ScreenId id, const QString& title)
     // The wizard's screens save and open sizings from the keyboard.
     if (!isSideTool(id)) {
         auto* save = new QShortcut(QKeySequence::Save, this);
-        connect(save, &QShortcut::activated, this, [this] { host_.saveSizing(this); });
+        connect(save, &QShortcut::activated, this, [this] { host_.keeper().saveSizing(this); });
         auto* saveAs = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
-        connect(saveAs, &QShortcut::activated, this, [this] { host_.saveSizingAs(this); });
+        connect(saveAs, &QShortcut::activated, this, [this] { host_.keeper().saveSizingAs(this); });
         auto* open = new QShortcut(QKeySequence::Open, this);
-        connect(open, &QShortcut::activated, this, [this] { host_.openSizing(this); });
+        connect(open, &QShortcut::activated, this, [this] { host_.keeper().openSizing(this); });
     }
 }
 
@@ -253,9 +254,9 @@ void Screen::retitle() {
     // changes not yet saved there; the others keep each screen's title.
     if (isSideTool(id_) || id_ == ScreenId::Welcome)
         return;
-    const QString file = host_.sizingFileName();
+    const QString file = host_.keeper().sizingFileName();
     setWindowTitle(file.isEmpty() ? title_ : file + "[*] - Motor Sizing");
-    setWindowModified(!file.isEmpty() && host_.sizingChanged());
+    setWindowModified(!file.isEmpty() && host_.keeper().sizingChanged());
 }
 
 void Screen::moveTo(ScreenId screen) {
