@@ -78,19 +78,16 @@ void Report::showResults() {
         motor_->setCursorPosition(0);
     }
     list_->clear();
-    if (const auto& findings = sizing().results.findings)
-        list_->addItems(assembleReport(record, *findings));
+    list_->addItems(lines());
 }
 
 ReportHeader Report::header() {
     return reportHeader(sizing().form(ScreenId::Report, reportForm()));
 }
 
-QStringList Report::lines() const {
-    QStringList out;
-    for (int i = 0; i < list_->count(); ++i)
-        out << list_->item(i)->text();
-    return out;
+QStringList Report::lines() {
+    const auto& findings = sizing().results.findings;
+    return findings ? assembleReport(sizing().record(), *findings) : QStringList{};
 }
 
 void Report::print() {

@@ -19,7 +19,8 @@ class Report : public Screen {
 
   private:
     ReportHeader header();
-    QStringList lines() const;
+    // The report's lines, as the sizing stands.
+    QStringList lines();
     void print();
     void save();
     void exportPdf();
