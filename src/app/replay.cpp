@@ -21,9 +21,7 @@ class Road {
         const Application* application = entered_.record().AppType;
         if (!application) {
             const Motion motion = entered_.record().MotionType;
-            replayed_.screen = motion == Motion::None     ? ScreenId::Welcome
-                               : motion == Motion::Rotary ? ScreenId::RotaryType
-                                                          : ScreenId::LinearType;
+            replayed_.screen = motion == Motion::None ? ScreenId::Welcome : choiceScreenOf(motion);
             return std::move(replayed_);
         }
         calculateLoad(*application);
@@ -81,8 +79,7 @@ class Road {
             return true;
         if (!fromProfile && !press(application.screen, submitMechanism(sizing(), application)))
             return false;
-        const ProfileKind kind =
-            application.motion() == Motion::Rotary ? ProfileKind::Rotary : ProfileKind::Linear;
+        const ProfileKind kind = profileKindOf(application.motion());
         if (!press(profileScreen(kind), submitProfile(sizing(), kind)))
             return false;
         if (stage == Stage::Preliminary)

@@ -9,8 +9,7 @@
 #include <QVBoxLayout>
 
 TypeChoice::TypeChoice(Host& host, Motion motion)
-    : Screen(host, motion == Motion::Rotary ? ScreenId::RotaryType : ScreenId::LinearType,
-             motion == Motion::Rotary ? "Rotary" : "Linear Motion") {
+    : Screen(host, choiceScreenOf(motion), motion == Motion::Rotary ? "Rotary" : "Linear Motion") {
     QVBoxLayout* layout = body();
     layout->addWidget(form::heading(motion == Motion::Rotary ? "Select Rotary Motion Type"
                                                              : "Select Linear Motion Type"));

@@ -43,8 +43,12 @@ ScreenId Application::profile() const {
     return profileScreenOf(motion());
 }
 
+ScreenId choiceScreenOf(Motion motion) {
+    return motion == Motion::Rotary ? ScreenId::RotaryType : ScreenId::LinearType;
+}
+
 ScreenId Application::choiceScreen() const {
-    return family == Family::Rotary ? ScreenId::RotaryType : ScreenId::LinearType;
+    return choiceScreenOf(motion());
 }
 
 QList<QStringList SizingRecord::*> Application::reportLists() const {

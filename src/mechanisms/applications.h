@@ -45,8 +45,9 @@ struct Application {
 
 const QList<Application>& applications();
 
-// The profile screen of a rotary or a linear motion.
+// The profile screen and the choice screen of a rotary or a linear motion.
 ScreenId profileScreenOf(Motion motion);
+ScreenId choiceScreenOf(Motion motion);
 
 // The application whose mechanism screen that is; a screen of no application
 // is a fault of the program.

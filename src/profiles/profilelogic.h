@@ -39,6 +39,9 @@ struct ProfileOutcome {
 // multiplies its linear ratio by an added gearbox's, never shortens an
 // acceleration time, and keeps its own report lines.
 enum class ProfileKind { Rotary, Linear };
+inline ProfileKind profileKindOf(Motion motion) {
+    return motion == Motion::Rotary ? ProfileKind::Rotary : ProfileKind::Linear;
+}
 
 // The report-line list of a profile screen.
 QStringList SizingRecord::*profileLines(ProfileKind kind);

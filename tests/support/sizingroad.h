@@ -20,7 +20,7 @@ inline const Application& applicationOf(const AppRoad& road) {
 }
 
 inline ProfileKind kindOf(const Application& a) {
-    return a.motion() == Motion::Rotary ? ProfileKind::Rotary : ProfileKind::Linear;
+    return profileKindOf(a.motion());
 }
 
 // Each main button on the road as the screens press it, with no screen.
