@@ -15,6 +15,11 @@ constexpr int recentCount = 8;
 // first change not yet written, however the typing goes on.
 constexpr int typingPause = 1000; // msec
 
+// The sizing as its file would hold it, to tell whether two are the same.
+QByteArray filed(const Sizing& sizing) {
+    return toJson(toFile(sizing));
+}
+
 } // namespace
 
 App::App(Messages& messages, Dialogs& dialogs, std::function<void()> quit, const QString& folder)
@@ -73,12 +78,12 @@ QString App::sizingFileName() const {
 }
 
 bool App::sizingChanged() const {
-    return toJson(toFile(sizing_)) != saved_;
+    return filed(sizing_) != saved_;
 }
 
 void App::belongsTo(const QString& path) {
     file_ = path;
-    saved_ = path.isEmpty() ? QByteArray() : toJson(toFile(sizing_));
+    saved_ = path.isEmpty() ? QByteArray() : filed(sizing_);
     screens_.retitleShown();
 }
 
@@ -190,7 +195,7 @@ void App::offerRecovery(QWidget* over) {
     if (!recent.isEmpty()) {
         const auto saved = readSizing(recent.first());
         if (std::holds_alternative<Sizing>(saved) &&
-            toJson(toFile(std::get<Sizing>(saved))) == toJson(toFile(std::get<Sizing>(inProgress))))
+            filed(std::get<Sizing>(saved)) == filed(std::get<Sizing>(inProgress)))
             return;
     }
     if (messages_.ask(over, {"Recover Sizing", "The sizing in progress when the program last "

@@ -30,5 +30,3 @@ QStringList unitItems(const QString& list, Motion motion);
 
 // The file a chosen name is saved as: ".motorsizing" is added unless it is there.
 QString sizingFilePath(const QString& chosen);
-
-inline const QString sizingFilter = QStringLiteral("Motor sizings (*.motorsizing)");
