@@ -3,6 +3,7 @@
 #include "findings/findingssteps.h"
 #include "flow/numbers.h"
 #include "mechanisms/applications.h"
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismsteps.h"
 #include "profiles/profilesteps.h"
 
@@ -92,7 +93,8 @@ class Road {
     void addGearbox() {
         Form& projection = projectionForm(sizing());
         const Form typed = projection;
-        projection.entries["Reduction"] = numbers::general(entered_.record().AddedGBReduction);
+        projection.entries[fields::Reduction] =
+            numbers::general(entered_.record().AddedGBReduction);
         submitGearbox(sizing());
         projection = typed;
         sizing().addedGearbox = entered_.addedGearbox;

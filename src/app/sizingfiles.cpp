@@ -1,66 +1,46 @@
 #include "app/sizingfiles.h"
 
-#include "findings/findingslogic.h"
-#include "findings/projectionlogic.h"
+#include "findings/findingsfields.h"
 #include "flow/filenames.h"
 #include "flow/numbers.h"
 #include "mechanisms/applications.h"
-#include "mechanisms/loadcalclogic.h"
-#include "profiles/profilelogic.h"
-#include "report/reportlogic.h"
-#include "units/units.h"
+#include "profiles/profilefields.h"
+#include "sizing/reportfields.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-QList<std::pair<ScreenId, Form>> screensOf(const Application& application) {
-    return {{application.screen, application.form},
-            {ScreenId::LoadCalculations, loadCalcForm()},
-            {application.profile(), profileForm()},
-            {ScreenId::Selection, selectionForm()},
-            {ScreenId::Report, reportForm()}};
-}
-
-QStringList unitItems(const QString& list, Motion motion) {
-    using namespace units;
-    const bool rotary = motion == Motion::Rotary;
-    if (list == "TriMoveUnits" || list == "TrapMoveUnits" || list == "AccelDistUnits")
-        return rotary ? rotaryDistanceUnits().texts() : dimensionUnits().texts();
-    if (list == "MaxSpeedUnits")
-        return rotary ? rotarySpeedUnits().texts() : linearSpeedUnits().texts();
-    const QList<std::pair<const char*, QStringList>> lists{
-        {"PulleyUnits", dimensionUnits().texts()},
-        {"PinionUnits", dimensionUnits().texts()},
-        {"LUnits", dimensionUnits().texts()},
-        {"SystemUnits", systemLengthUnits().texts()},
-        {"Units", weightUnits().texts()},
-        {"WTUnits", loadCalcWeightUnits().texts()},
-        {"PitchUnits", pitchUnits().texts()},
-        {"GBUnits", inertiaUnits().texts()},
-        {"Material", pulleyMaterials()}};
-    for (const auto& [name, items] : lists)
-        if (list == QLatin1String(name))
-            return items;
-    return {};
+QList<std::pair<ScreenId, Fields>> screensOf(const Application& application) {
+    return {{application.screen, application.fields},
+            {ScreenId::LoadCalculations, fields::loadCalc},
+            {application.profile(), fields::profile},
+            {ScreenId::Selection, fields::selection},
+            {ScreenId::Report, fields::report}};
 }
 
 namespace {
 
 // The form as the file has it, its entries typed again in this locale.
-std::variant<Form, QString> checked(const Form& stored, const Form& first, const QString& screen,
+std::variant<Form, QString> checked(const Form& stored, const Fields& table, const QString& screen,
                                     const QLocale& typedIn, Motion motion) {
-    Form out = stored;
-    const QList<std::pair<QMap<QString, QString> Form::*, const char*>> kinds{
-        {&Form::entries, "entry"}, {&Form::units, "unit list"}, {&Form::options, "options"}};
-    for (const auto& [kind, name] : kinds)
-        for (const QString& key : (first.*kind).keys())
-            if (!(stored.*kind).contains(key))
-                return QString("its %1 %2 of screen %3 is missing").arg(name, key, screen);
-    for (auto it = stored.units.cbegin(); it != stored.units.cend(); ++it)
-        if (!it.value().isEmpty() && !unitItems(it.key(), motion).contains(it.value()))
+    static const QMap<Field::Kind, std::pair<QMap<QString, QString> Form::*, const char*>> kinds{
+        {Field::Kind::Entry, {&Form::entries, "entry"}},
+        {Field::Kind::Units, {&Form::units, "unit list"}},
+        {Field::Kind::Options, {&Form::options, "options"}}};
+    for (const Field& field : table) {
+        const auto [kind, name] = kinds.value(field.kind);
+        if (!(stored.*kind).contains(field))
+            return QString("its %1 %2 of screen %3 is missing").arg(name, field, screen);
+    }
+    for (const Field& list : table) {
+        const QString item = stored.unit(list);
+        if (list.kind == Field::Kind::Units && !item.isEmpty() &&
+            !list.items(motion).contains(item))
             return QString("its unit list %1 of screen %2 names no unit it offers (\"%3\")")
-                .arg(it.key(), screen, it.value());
+                .arg(list, screen, item);
+    }
+    Form out = stored;
     for (QString& text : out.entries)
         text = numbers::retype(text, typedIn, QLocale()).value_or(text);
     return out;
@@ -79,9 +59,10 @@ SizingFile toFile(const Sizing& sizing) {
     file.motor = sizing.libraryMotor;
     if (const Application* application = record.AppType) {
         file.application = application->text;
-        for (const auto& [screen, first] : screensOf(*application))
+        for (const auto& [screen, table] : screensOf(*application))
             if (sizing.forms.contains(screen) || screen == application->screen)
-                file.screens.insert(screenName(screen), sizing.forms.value(screen, first));
+                file.screens.insert(screenName(screen),
+                                    sizing.forms.value(screen, Form::initial(table)));
     }
     if (record.gearboxAdded()) {
         file.addedRatio = record.AddedGBReduction;
@@ -108,11 +89,11 @@ std::variant<Sizing, QString> fromFile(const SizingFile& file) {
     if (!record.AppType)
         return sizing;
     const Application& application = *record.AppType;
-    for (const auto& [screen, first] : screensOf(application)) {
+    for (const auto& [screen, table] : screensOf(application)) {
         const QString name = screenName(screen);
         if (!file.screens.contains(name))
             continue;
-        auto form = checked(file.screens[name], first, name, typedIn, application.motion());
+        auto form = checked(file.screens[name], table, name, typedIn, application.motion());
         if (auto* problem = std::get_if<QString>(&form))
             return *problem;
         sizing.forms.insert(screen, std::get<Form>(form));
@@ -125,7 +106,7 @@ std::variant<Sizing, QString> fromFile(const SizingFile& file) {
     if (file.addedRatio) {
         const Application& gearbox = applicationOn(ScreenId::Gearbox);
         auto form =
-            checked(file.addedGearbox, gearbox.form, "Gearbox", typedIn, application.motion());
+            checked(file.addedGearbox, gearbox.fields, "Gearbox", typedIn, application.motion());
         if (auto* problem = std::get_if<QString>(&form))
             return *problem;
         sizing.addedGearbox = std::get<Form>(form);

@@ -22,11 +22,9 @@ std::variant<Sizing, QString> readSizing(const QString& path);
 std::optional<QString> writeSizing(const QString& path, const Sizing& sizing);
 
 // The screens whose entries a sizing of the application keeps, each with its
-// first entries: what a file may hold of it.
-QList<std::pair<ScreenId, Form>> screensOf(const Application& application);
-// The items a unit list of the screens offers in a sizing of that motion;
-// a file edited by hand must not name a unit the screen cannot show.
-QStringList unitItems(const QString& list, Motion motion);
+// table: what a file may hold of it. A unit list's item must be one the list
+// offers in a sizing of that motion (a file edited by hand may name another).
+QList<std::pair<ScreenId, Fields>> screensOf(const Application& application);
 
 // The file a chosen name is saved as: ".motorsizing" is added unless it is there.
 QString sizingFilePath(const QString& chosen);

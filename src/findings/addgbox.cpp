@@ -1,6 +1,7 @@
 #include "findings/addgbox.h"
 
 #include "findings/findingssteps.h"
+#include "mechanisms/mechanismfields.h"
 #include "sizing/sizing.h"
 #include "ui/colours.h"
 #include "ui/form.h"
@@ -12,8 +13,8 @@
 #include <QVBoxLayout>
 
 AddGBox::AddGBox(Host& host)
-    : Screen(host, ScreenId::AddGBox, "Add Gearbox Reduction"), reduction_(entry("Reduction")),
-      newJ_(form::display("NewJ", colours::lightPink)),
+    : Screen(host, ScreenId::AddGBox, "Add Gearbox Reduction"),
+      reduction_(entry(fields::Reduction)), newJ_(form::display("NewJ", colours::lightPink)),
       newMis_(form::display("NewMis", colours::lightPink)),
       newT_(form::display("NewT", colours::lightPink)),
       newSp_(form::display("NewSp", colours::lightPink)) {
@@ -52,7 +53,7 @@ void AddGBox::ratioTyped() {
     if (!p.message)
         return showResults();
     inform(*p.message);
-    projectionForm(sizing()).entries["Reduction"] = "1";
+    projectionForm(sizing()).entries[fields::Reduction] = "1";
     load();
     reduction_->selectAll();
 }

@@ -1,5 +1,6 @@
 #include "findings/findingslogic.h"
 
+#include "findings/findingsfields.h"
 #include "flow/numbers.h"
 #include "mechanisms/applications.h"
 #include "profiles/moveprofile.h"
@@ -161,13 +162,12 @@ ScreenId preliminaryBack(SizingRecord& record, const PreliminaryFigures& shown) 
 }
 
 SelectionEntries selectionEntries(const Form& f) {
-    return {f.entry("RotorInertia"), f.entry("TorqueAvailable"), f.entry("SpeedAvailable"),
-            f.entry("TorqueContinuous")};
+    return {f.entry(fields::RotorInertia), f.entry(fields::TorqueAvailable),
+            f.entry(fields::SpeedAvailable), f.entry(fields::TorqueContinuous)};
 }
 
 const Form& selectionForm() {
-    static const Form form =
-        Form::initial({"RotorInertia", "TorqueAvailable", "SpeedAvailable", "TorqueContinuous"});
+    static const Form form = Form::initial(fields::selection);
     return form;
 }
 

@@ -1,8 +1,10 @@
 #include "findings/findingssteps.h"
 
+#include "findings/findingsfields.h"
 #include "findings/findingslogic.h"
 #include "flow/numbers.h"
 #include "mechanisms/applications.h"
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismsteps.h"
 
 ScreenId leavePreliminary(Sizing& sizing) {
@@ -22,10 +24,10 @@ bool followLibraryMotor(Sizing& sizing) {
         return false;
     const ShownNeed at = curvePoint(sizing.record(), shownNeed(*preliminary), motor->rotorInertia);
     Form& form = selectionForm(sizing);
-    form.entries["RotorInertia"] = numbers::general(motor->rotorInertia);
-    form.entries["TorqueAvailable"] = numbers::general(motors::torqueAt(*motor, at.speed));
-    form.entries["SpeedAvailable"] = numbers::general(motors::speedAt(*motor, at.torque));
-    form.entries["TorqueContinuous"] = numbers::general(motor->continuousTorque);
+    form.entries[fields::RotorInertia] = numbers::general(motor->rotorInertia);
+    form.entries[fields::TorqueAvailable] = numbers::general(motors::torqueAt(*motor, at.speed));
+    form.entries[fields::SpeedAvailable] = numbers::general(motors::speedAt(*motor, at.torque));
+    form.entries[fields::TorqueContinuous] = numbers::general(motor->continuousTorque);
     return true;
 }
 
@@ -59,12 +61,12 @@ Form& projectionForm(Sizing& sizing) {
 
 Projection projectGearbox(Sizing& sizing) {
     return project(sizing.results.findings.value_or(FindingsFigures{}),
-                   sizing.record().SpdMultiplier, projectionForm(sizing).entry("Reduction"));
+                   sizing.record().SpdMultiplier, projectionForm(sizing).entry(fields::Reduction));
 }
 
 Outcome submitGearbox(Sizing& sizing) {
     SizingRecord added = sizing.record();
-    const Outcome outcome = addGearbox(added, projectionForm(sizing).entry("Reduction"));
+    const Outcome outcome = addGearbox(added, projectionForm(sizing).entry(fields::Reduction));
     if (!outcome.proceed)
         return outcome;
     // The gearbox screen starts from what it showed last: the application's
@@ -75,8 +77,9 @@ Outcome submitGearbox(Sizing& sizing) {
     // gearbox drives the whole application as it was sized then.
     sizing.keepWithoutGearbox();
     sizing.record() = added;
-    entries.entries["Reduction"] = numbers::general(added.AddedGBReduction);
-    entries.entries["LoadInertia"] = numbers::general(sizing.withoutGearbox->record.ReflectedJ);
+    entries.entries[fields::Reduction] = numbers::general(added.AddedGBReduction);
+    entries.entries[fields::LoadInertia] =
+        numbers::general(sizing.withoutGearbox->record.ReflectedJ);
     sizing.addedGearbox = entries;
     sizing.reached = Stage::Gearbox;
     return outcome;

@@ -1,5 +1,7 @@
 #include "findings/projectionlogic.h"
 
+#include "findings/findingsfields.h"
+
 #include "findings/findingslogic.h"
 #include "flow/numbers.h"
 
@@ -82,6 +84,6 @@ Outcome addGearbox(SizingRecord& record, const QString& reduction) {
 }
 
 const Form& projectionForm() {
-    static const Form form = Form::initial({"Reduction"});
+    static const Form form = Form::initial(fields::projection);
     return form;
 }

@@ -1,5 +1,6 @@
 #include "findings/selection.h"
 
+#include "findings/findingsfields.h"
 #include "findings/findingslogic.h"
 #include "findings/findingssteps.h"
 #include "sizing/sizing.h"
@@ -23,7 +24,7 @@ Selection::Selection(Host& host)
 
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
-    rows.add("Enter the Rotor Inertia of the Selected Motor:", entry("RotorInertia"),
+    rows.add("Enter the Rotor Inertia of the Selected Motor:", entry(fields::RotorInertia),
              "oz-in-sec^2");
     rows.skip(14);
     // Each motor figure beside the application figure it answers.
@@ -37,15 +38,14 @@ Selection::Selection(Host& host)
         grid->addWidget(shown, row, 4);
         grid->addWidget(form::label(shownUnit), row, 5);
     };
-    pair("Enter Torque Available:", entry("TorqueAvailable"), "oz-in", speed_, "revs/sec");
-    pair("Enter Speed Capability:", entry("SpeedAvailable"), "revs/sec", torque_, "oz-in");
-    rows.add("Enter Continuous Torque:", entry("TorqueContinuous"), "oz-in");
+    pair("Enter Torque Available:", entry(fields::TorqueAvailable), "oz-in", speed_, "revs/sec");
+    pair("Enter Speed Capability:", entry(fields::SpeedAvailable), "revs/sec", torque_, "oz-in");
+    rows.add("Enter Continuous Torque:", entry(fields::TorqueContinuous), "oz-in");
     rows.add("Library Motor:", motorName_);
     layout->addLayout(grid);
     // Figures typed by hand are no longer the library motor's.
-    for (const char* name :
-         {"RotorInertia", "TorqueAvailable", "SpeedAvailable", "TorqueContinuous"})
-        connect(findChild<QLineEdit*>(name), &QLineEdit::textEdited, this, [this] {
+    for (const Field& typed : fields::selection)
+        connect(findChild<QLineEdit*>(typed), &QLineEdit::textEdited, this, [this] {
             sizing().setLibraryMotor(std::nullopt);
             motorName_->clear();
         });

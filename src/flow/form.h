@@ -1,9 +1,9 @@
 #pragma once
 
+#include "flow/field.h"
+
 #include <QMap>
 #include <QString>
-
-#include <initializer_list>
 
 // What the engineer entered on one screen, by control name: each entry's
 // text as typed, each unit list's chosen item ("" when none is chosen) and,
@@ -17,12 +17,9 @@ struct Form {
     QString unit(const QString& name) const { return units.value(name); }
     QString option(const QString& frame) const { return options.value(frame); }
 
-    // A form as a screen first shows it: the entries "0", no unit and no option chosen.
-    static Form initial(std::initializer_list<const char*> entries,
-                        std::initializer_list<const char*> units = {},
-                        std::initializer_list<const char*> frames = {});
-    // The same form with an entry's first text other than "0".
-    Form with(const QString& entry, const QString& text) const;
+    // A form as a screen first shows its fields: each entry its first text,
+    // no unit and no option chosen.
+    static Form initial(const Fields& fields);
 
     bool operator==(const Form&) const = default;
 };

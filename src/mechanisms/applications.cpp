@@ -3,6 +3,7 @@
 #include "mechanisms/beltpulleylogic.h"
 #include "mechanisms/directdrivelogic.h"
 #include "mechanisms/gearboxlogic.h"
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/screwlogic.h"
 #include "mechanisms/tangentiallogic.h"
 
@@ -20,17 +21,9 @@ Outcome gearboxStep(Sizing& sizing, const Form& form) {
     return gearboxNext(sizing.record(), gearboxEntries(form, own));
 }
 
-const Form screwLoad = Form::initial({"ScrewPitch", "ScrewEfficiency", "LoadWeight", "ThrustForce"},
-                                     {"PitchUnits", "Units"}, {"Orientation"})
-                           .with("ScrewEfficiency", "60");
-
-// The screw load's form with the entries and unit lists of the stage in front of the screw.
-Form screwForm(std::initializer_list<const char*> entries,
-               std::initializer_list<const char*> units) {
-    Form form = screwLoad;
-    form.entries.insert(Form::initial(entries).entries);
-    form.units.insert(Form::initial({}, units).units);
-    return form;
+// The screw load's table behind the fields of the stage in front of the screw.
+Fields screwFields(const Fields& front) {
+    return front + fields::screwLoad;
 }
 
 } // namespace
@@ -70,10 +63,10 @@ const QList<Application>& applications() {
          "Application Type: Rotary Direct Drive",
          &R::RDirectDrive,
          S::DirectDrive,
-         "DDInertia",
+         fields::DDInertia,
          {"DD", "DIRECT DRIVE", "DWhat", "Direct Drive Explained",
           "Direct Drive includes all loads coupled directly to the motor."},
-         Form::initial({"DDInertia", "TConst"}),
+         {fields::DDInertia, fields::TConst},
          step<directDriveNext, directDriveEntries>},
         {"Rotary: Belt-Pulley",
          S::BeltPulley,
@@ -82,13 +75,12 @@ const QList<Application>& applications() {
          "Application Type: Rotary Belt-Pulley",
          &R::RBeltPulley,
          S::BeltPulley,
-         "BPInertia",
+         fields::BPInertia,
          {"BP", "BELT-PULLEY", "BWhat", "Belt-Pulley Explained",
           "Belt-Pulley type applications include those in which the motor is offset from the "
           "load yet connected via belt and pulleys or chain and sprockets."},
-         Form::initial({"PinionD", "DrivenD", "Thickness", "BeltEfficiency", "BPInertia", "TConst"},
-                       {"PulleyUnits", "Material"})
-             .with("BeltEfficiency", "75"),
+         {fields::PinionD, fields::DrivenD, fields::PulleyUnits, fields::Thickness,
+          fields::Material, fields::BeltEfficiency, fields::BPInertia, fields::TConst},
          step<beltPulleyNext, beltPulleyEntries>},
         {"Rotary: Gearbox",
          S::Gearbox,
@@ -97,14 +89,13 @@ const QList<Application>& applications() {
          "Application Type: Rotary Gearbox",
          &R::RGearbox,
          S::RotaryMP,
-         "LoadInertia",
+         fields::LoadInertia,
          {"GB", "GEARBOX", "GWhat", "Gearbox System Explained",
           "A Gearbox driven system is one in which two or more gears provide a mechanical "
           "advantage whem moving a load.  This advantage can be a reduction in required motor "
           "torque, increased resolution, or lower reflected system inertia."},
-         Form::initial({"Reduction", "GBInertia", "GBEfficiency", "LoadInertia", "TConst"},
-                       {"GBUnits"})
-             .with("GBEfficiency", "90"),
+         {fields::Reduction, fields::GBInertia, fields::GBUnits, fields::GBEfficiency,
+          fields::LoadInertia, fields::TConst},
          gearboxStep},
         {"Linear: Screw Drive",
          S::ScrewDrive,
@@ -117,8 +108,8 @@ const QList<Application>& applications() {
          {"SDrive", "SCREW DRIVEN", "ScrewWhat", "Screw Drive",
           "Screw Driven defines motion resulting from coupling a motor and rotating a ballscrew "
           "or leadscrew to actuate motion."},
-         screwForm({"ScrewDiameter", "ScrewLength", "CouplerDiameter", "CouplerLength"},
-                   {"SystemUnits"}),
+         screwFields({fields::ScrewDiameter, fields::ScrewLength, fields::CouplerDiameter,
+                      fields::CouplerLength, fields::SystemUnits}),
          step<screwDriveNext, screwDriveEntries>},
         {"Linear: Belt-Pulley Screw Drive",
          S::BeltScrewDrive,
@@ -131,10 +122,9 @@ const QList<Application>& applications() {
          {"BPScrew", "BELT-PULLEY DRIVING SCREW", "BPScrewWhat", "Belt-Pulley Screw Drive",
           "Where a Belt-Pulley reduction is combined with a Screw Drive to actuate linear "
           "motion."},
-         screwForm({"ScrewDiameter", "ScrewLength", "PinionDiameter", "DrivenDiameter",
-                    "PulleyThickness", "BeltEfficiency"},
-                   {"SystemUnits", "Material"})
-             .with("BeltEfficiency", "75"),
+         screwFields({fields::ScrewDiameter, fields::ScrewLength, fields::SystemUnits,
+                      fields::PinionDiameter, fields::DrivenDiameter, fields::PulleyThickness,
+                      fields::Material, fields::BeltEfficiency}),
          step<beltScrewNext, beltScrewEntries>},
         {"Linear: Gearbox Screw Drive",
          S::GBScrewDrive,
@@ -146,9 +136,8 @@ const QList<Application>& applications() {
          {},
          {"GBScrew", "GEARBOX DRIVING SCREW", "GBScrewWhat", "Gearbox Driving a Screw",
           "Where a Gearbox reduction is combined with a Screw Drive to actuate linear motion."},
-         screwForm({"Reduction", "GBInertia", "GBEfficiency", "ScrewDiameter", "ScrewLength"},
-                   {"GBUnits", "SystemUnits"})
-             .with("GBEfficiency", "90"),
+         screwFields({fields::Reduction, fields::GBInertia, fields::GBUnits, fields::GBEfficiency,
+                      fields::ScrewDiameter, fields::ScrewLength, fields::SystemUnits}),
          step<gbScrewNext, gbScrewEntries>},
         {"Linear: Non-Rotating Screw Drive",
          S::NonRScrewDrive,
@@ -160,7 +149,7 @@ const QList<Application>& applications() {
          {},
          {"NonRotating", "NON-ROTATING SCREW", "NonWhat", "Non-Rotating Screw Drive",
           "In a non-rotating screw actuation, either the motor or screw moves with the load."},
-         screwLoad,
+         fields::screwLoad,
          step<nonRScrewNext, nonRScrewEntries>},
         {"Linear: Rack & Pinion",
          S::RackPinionDrive,
@@ -172,8 +161,8 @@ const QList<Application>& applications() {
          {},
          {"RackDrive", "RACK && PINION", "RackWhat", "Rack & Pinion Drive",
           "In Rack & Pinion linear motion, either the rack or pinion move with the load."},
-         Form::initial({"PinionOD", "PulleyThickness", "LoadWeight", "ThrustForce"},
-                       {"PinionUnits", "Units"}, {"Orientation"}),
+         {fields::PinionOD, fields::PulleyThickness, fields::PinionUnits, fields::Orientation,
+          fields::LoadWeight, fields::ThrustForce, fields::Units},
          step<rackPinionNext, rackPinionEntries>},
         {"Linear: Conveyor",
          S::ConveyorDrive,
@@ -186,11 +175,9 @@ const QList<Application>& applications() {
          {"Conveyor", "CONVEYOR", "ConveyorWhat", "Conveyor System",
           "A Conveyor System, or Tangential Drive, is where the load is coupled to, or "
           "transferred by, the belt in a Belt-Pulley system."},
-         Form::initial({"PinionDiameter", "DrivenDiameter", "PulleyThickness", "NumberPulleys",
-                        "BeltEfficiency", "LoadWeight", "ThrustForce"},
-                       {"SystemUnits", "Material", "Units"}, {"Orientation"})
-             .with("NumberPulleys", "2")
-             .with("BeltEfficiency", "75"),
+         {fields::PinionDiameter, fields::DrivenDiameter, fields::PulleyThickness,
+          fields::SystemUnits, fields::Material, fields::NumberPulleys, fields::BeltEfficiency,
+          fields::Orientation, fields::LoadWeight, fields::ThrustForce, fields::Units},
          step<conveyorNext, conveyorEntries>},
     };
     return table;

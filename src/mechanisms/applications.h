@@ -31,9 +31,11 @@ struct Application {
         QString helpTitle;
         QString helpText;
     } choice;
-    Form form;                                            // its mechanism screen's first entries
+    Fields fields; // its mechanism screen's entries, unit lists and options
     Outcome (*next)(Sizing& sizing, const Form& entries); // its mechanism's NEXT
 
+    // Its mechanism screen's form as the screen first shows it.
+    Form form() const { return Form::initial(fields); }
     Motion motion() const { return family == Family::Rotary ? Motion::Rotary : Motion::Linear; }
     // The profile screen its mechanism leads to.
     ScreenId profile() const;

@@ -1,5 +1,6 @@
 #include "mechanisms/beltpulley.h"
 
+#include "mechanisms/mechanismfields.h"
 #include "units/units.h"
 
 #include <QComboBox>
@@ -49,12 +50,12 @@ BeltPulley::BeltPulley(Host& host)
     : RotaryMechanism(host, applicationOn(ScreenId::BeltPulley),
                       {"Belt/Chain-Pulley", "Belt-Pulley", drawBeltPulley}) {
     rows().whole(form::caption("Pulley Specs:"));
-    rows().add("Enter Pinion Diameter:", entry("PinionD"));
-    rows().add("Enter Driven Diameter:", entry("DrivenD"));
-    rows().add("Enter Pulley Thickness:", entry("Thickness"));
-    rows().add("Units:", unitList("PulleyUnits", units::dimensionUnits().texts()));
-    rows().add("Density:", unitList("Material", units::pulleyMaterials()));
-    rows().add("Belt Efficiency:", entry("BeltEfficiency"), "%");
+    rows().add("Enter Pinion Diameter:", entry(fields::PinionD));
+    rows().add("Enter Driven Diameter:", entry(fields::DrivenD));
+    rows().add("Enter Pulley Thickness:", entry(fields::Thickness));
+    rows().add("Units:", unitList(fields::PulleyUnits));
+    rows().add("Density:", unitList(fields::Material));
+    rows().add("Belt Efficiency:", entry(fields::BeltEfficiency), "%");
     rows().skip(8);
     rows().whole(form::caption("Load Specs:"));
     addLoadRows();

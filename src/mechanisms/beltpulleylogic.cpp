@@ -1,14 +1,15 @@
 #include "mechanisms/beltpulleylogic.h"
 
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismlogic.h"
 #include "units/units.h"
 
 using mech::read;
 
 BeltPulleyEntries beltPulleyEntries(const Form& f) {
-    return {f.entry("PinionD"),    f.entry("DrivenD"), f.entry("Thickness"),
-            f.unit("PulleyUnits"), f.unit("Material"), f.entry("BeltEfficiency"),
-            f.entry("BPInertia"),  f.entry("TConst")};
+    return {f.entry(fields::PinionD),    f.entry(fields::DrivenD), f.entry(fields::Thickness),
+            f.unit(fields::PulleyUnits), f.unit(fields::Material), f.entry(fields::BeltEfficiency),
+            f.entry(fields::BPInertia),  f.entry(fields::TConst)};
 }
 
 Outcome beltPulleyNext(SizingRecord& record, const BeltPulleyEntries& e) {

@@ -1,6 +1,7 @@
 #include "mechanisms/beltscrewdrive.h"
 
 #include "mechanisms/lineardrawings.h"
+#include "mechanisms/mechanismfields.h"
 #include "units/units.h"
 
 #include <QComboBox>
@@ -11,14 +12,14 @@ BeltScrewDrive::BeltScrewDrive(Host& host)
           host, applicationOn(ScreenId::BeltScrewDrive),
           {"Belt Pulley Driving Screw", "Belt Pulley Driving Screw", lineardrawings::beltScrew}) {
     form::Rows rotating = frame("Rotating Components", 0, 0, 2);
-    rotating.add("Screw Diameter:", entry("ScrewDiameter"));
-    rotating.add("Screw Length:", entry("ScrewLength"));
-    rotating.add("Pinion Diameter:", entry("PinionDiameter"));
-    rotating.add("Driven Diameter:", entry("DrivenDiameter"));
-    rotating.add("Pulley Thickness:", entry("PulleyThickness"));
-    rotating.add("Units:", unitList("SystemUnits", units::systemLengthUnits().texts()));
-    rotating.add("Pulley Density:", unitList("Material", units::pulleyMaterials()));
-    rotating.add("Belt Efficiency:", entry("BeltEfficiency"), "%");
+    rotating.add("Screw Diameter:", entry(fields::ScrewDiameter));
+    rotating.add("Screw Length:", entry(fields::ScrewLength));
+    rotating.add("Pinion Diameter:", entry(fields::PinionDiameter));
+    rotating.add("Driven Diameter:", entry(fields::DrivenDiameter));
+    rotating.add("Pulley Thickness:", entry(fields::PulleyThickness));
+    rotating.add("Units:", unitList(fields::SystemUnits));
+    rotating.add("Pulley Density:", unitList(fields::Material));
+    rotating.add("Belt Efficiency:", entry(fields::BeltEfficiency), "%");
     addOrientationFrame(0, 1);
     addLoadFrame(1, 1);
     form::Rows system = frame("System", 2, 0);

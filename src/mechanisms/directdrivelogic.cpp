@@ -1,19 +1,21 @@
 #include "mechanisms/directdrivelogic.h"
 
 #include "flow/numbers.h"
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismlogic.h"
 
 #include <cmath>
 
 DirectDriveEntries directDriveEntries(const Form& f) {
-    return {f.entry("DDInertia"), f.entry("TConst")};
+    return {f.entry(fields::DDInertia), f.entry(fields::TConst)};
 }
 
 Outcome directDriveNext(SizingRecord& record, const DirectDriveEntries& entries) {
     const auto inertia = numbers::parse(entries.DDInertia);
     const auto torque = numbers::parse(entries.TConst);
     if (!inertia || !torque)
-        return Outcome::stop(messages::numbersPlease(), {{"DDInertia", "0"}, {"TConst", "0"}});
+        return Outcome::stop(messages::numbersPlease(),
+                             {{fields::DDInertia, "0"}, {fields::TConst, "0"}});
     const double j = *inertia;
     const double t = *torque;
 

@@ -1,6 +1,7 @@
 #include "mechanisms/gbscrewdrive.h"
 
 #include "mechanisms/lineardrawings.h"
+#include "mechanisms/mechanismfields.h"
 #include "units/units.h"
 
 #include <QComboBox>
@@ -10,15 +11,14 @@ GBScrewDrive::GBScrewDrive(Host& host)
     : ScrewMechanism(host, applicationOn(ScreenId::GBScrewDrive),
                      {"Gearbox Driving Screw", "Gearbox Driving Screw", lineardrawings::gbScrew}) {
     form::Rows gearbox = frame("Gearbox Specs", 0, 0);
-    gearbox.add("Reduction Ratio:", entry("Reduction"), ": 1");
-    gearbox.add("Gearbox Inertia:", entry("GBInertia"),
-                unitList("GBUnits", units::inertiaUnits().texts()));
-    gearbox.add("Efficiency", entry("GBEfficiency"), "%");
+    gearbox.add("Reduction Ratio:", entry(fields::Reduction), ": 1");
+    gearbox.add("Gearbox Inertia:", entry(fields::GBInertia), unitList(fields::GBUnits));
+    gearbox.add("Efficiency", entry(fields::GBEfficiency), "%");
     addOrientationFrame(0, 1);
     addLoadFrame(1, 0);
     form::Rows system = frame("System", 1, 1);
-    system.add("Units:", unitList("SystemUnits", units::systemLengthUnits().texts()));
-    system.add("Screw Diameter:", entry("ScrewDiameter"));
-    system.add("Screw Length:", entry("ScrewLength"));
+    system.add("Units:", unitList(fields::SystemUnits));
+    system.add("Screw Diameter:", entry(fields::ScrewDiameter));
+    system.add("Screw Length:", entry(fields::ScrewLength));
     addScrewRows(system);
 }

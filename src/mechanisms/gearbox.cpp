@@ -1,5 +1,6 @@
 #include "mechanisms/gearbox.h"
 
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismsteps.h"
 #include "units/units.h"
 
@@ -53,13 +54,13 @@ Gearbox::Gearbox(Host& host)
     : RotaryMechanism(host, applicationOn(ScreenId::Gearbox),
                       {"Gearbox", "Gearbox Driven", drawGearbox}) {
     rows().whole(form::caption("Gearbox Specs:"));
-    rows().add("Enter Gearbox Reduction:", entry("Reduction"), ": 1",
+    rows().add("Enter Gearbox Reduction:", entry(fields::Reduction), ": 1",
                helpButton("RedWhat", {messages::programTitle,
                                       "The reduction ratio defines how many motor revolutions are "
                                       "required for one revolution of the gearbox ouput shaft."}));
-    rows().add("Enter the Inertia of the Gearbox:", entry("GBInertia"));
-    rows().add("Units", unitList("GBUnits", units::inertiaUnits().texts()));
-    rows().add("Enter the Gearbox Efficiency:", entry("GBEfficiency"), "%");
+    rows().add("Enter the Inertia of the Gearbox:", entry(fields::GBInertia));
+    rows().add("Units", unitList(fields::GBUnits));
+    rows().add("Enter the Gearbox Efficiency:", entry(fields::GBEfficiency), "%");
     rows().skip(8);
     rows().whole(form::caption("Load Specs:"));
     addLoadRows();

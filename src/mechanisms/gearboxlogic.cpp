@@ -1,15 +1,20 @@
 #include "mechanisms/gearboxlogic.h"
 
 #include "mechanisms/applications.h"
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismlogic.h"
 #include "units/units.h"
 
 using mech::read;
 
 GearboxEntries gearboxEntries(const Form& f, double ownRatio) {
-    return {
-        f.entry("Reduction"),   f.entry("GBInertia"), f.unit("GBUnits"), f.entry("GBEfficiency"),
-        f.entry("LoadInertia"), f.entry("TConst"),    ownRatio};
+    return {f.entry(fields::Reduction),
+            f.entry(fields::GBInertia),
+            f.unit(fields::GBUnits),
+            f.entry(fields::GBEfficiency),
+            f.entry(fields::LoadInertia),
+            f.entry(fields::TConst),
+            ownRatio};
 }
 
 Outcome gearboxNext(SizingRecord& record, const GearboxEntries& e) {

@@ -1,14 +1,16 @@
 #include "mechanisms/linearlogic.h"
 
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismlogic.h"
 #include "units/units.h"
 
 LoadEntries loadEntries(const Form& f) {
-    const QString chosen = f.option("Orientation");
-    const Orientation orientation = chosen == "Vertical"     ? Orientation::Vertical
-                                    : chosen == "Horizontal" ? Orientation::Horizontal
-                                                             : Orientation::None;
-    return {orientation, f.entry("LoadWeight"), f.entry("ThrustForce"), f.unit("Units")};
+    const QString chosen = f.option(fields::Orientation);
+    const Orientation orientation = chosen == fields::Vertical     ? Orientation::Vertical
+                                    : chosen == fields::Horizontal ? Orientation::Horizontal
+                                                                   : Orientation::None;
+    return {orientation, f.entry(fields::LoadWeight), f.entry(fields::ThrustForce),
+            f.unit(fields::Units)};
 }
 
 namespace linear {

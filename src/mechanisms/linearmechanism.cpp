@@ -1,5 +1,6 @@
 #include "mechanisms/linearmechanism.h"
 
+#include "mechanisms/mechanismfields.h"
 #include "units/units.h"
 
 #include <QComboBox>
@@ -18,15 +19,15 @@ form::Rows LinearMechanism::frame(const QString& caption, int row, int column, i
 
 void LinearMechanism::addOrientationFrame(int row, int column) {
     form::Rows rows = frame("Orientation", row, column);
-    rows.whole(option("Orientation", "Vertical", "Vertical"));
-    rows.whole(option("Orientation", "Horizontal", "Horizontal"));
+    rows.whole(option(fields::Orientation, fields::Vertical, "Vertical"));
+    rows.whole(option(fields::Orientation, fields::Horizontal, "Horizontal"));
 }
 
 void LinearMechanism::addLoadFrame(int row, int column) {
     form::Rows rows = frame("Load", row, column);
-    rows.add("Enter the Weight of the Load:", entry("LoadWeight"));
-    rows.add("Enter any Thrust or Constant Force:", entry("ThrustForce"));
-    rows.add("Units:", unitList("Units", units::weightUnits().texts()));
+    rows.add("Enter the Weight of the Load:", entry(fields::LoadWeight));
+    rows.add("Enter any Thrust or Constant Force:", entry(fields::ThrustForce));
+    rows.add("Units:", unitList(fields::Units));
 }
 
 void LinearMechanism::addNoteFrame(const QString& text, int row, int column) {
@@ -40,9 +41,9 @@ void LinearMechanism::addNoteFrame(const QString& text, int row, int column) {
 }
 
 void ScrewMechanism::addScrewRows(form::Rows& rows, const QString& pitchLabel) {
-    rows.add(pitchLabel, entry("ScrewPitch"), unitList("PitchUnits", units::pitchUnits().texts()));
+    rows.add(pitchLabel, entry(fields::ScrewPitch), unitList(fields::PitchUnits));
     rows.add(
-        "Enter Screw Efficiency:", entry("ScrewEfficiency"), "%",
+        "Enter Screw Efficiency:", entry(fields::ScrewEfficiency), "%",
         helpButton("ScrewWhat", {"Screw Efficiency", "Typical Screw Efficiency for a Ballscrew "
                                                      "is 90-95%, typical for Leadscrew is "
                                                      "40-70%."}));

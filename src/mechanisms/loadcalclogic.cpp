@@ -1,6 +1,7 @@
 #include "mechanisms/loadcalclogic.h"
 
 #include "flow/numbers.h"
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismlogic.h"
 #include "units/units.h"
 
@@ -10,27 +11,25 @@ using mech::read;
 using Shape = LoadCalcEntries::Shape;
 
 LoadCalcEntries loadCalcEntries(const Form& f) {
-    const QString chosen = f.option("LoadType");
-    const Shape shape = chosen == "SolidCyl"    ? Shape::SolidCylinder
-                        : chosen == "HollowCyl" ? Shape::HollowCylinder
-                        : chosen == "Rect"      ? Shape::Rectangular
-                                                : Shape::None;
+    const QString chosen = f.option(fields::LoadType);
+    const Shape shape = chosen == fields::SolidCyl    ? Shape::SolidCylinder
+                        : chosen == fields::HollowCyl ? Shape::HollowCylinder
+                        : chosen == fields::Rect      ? Shape::Rectangular
+                                                      : Shape::None;
     return {shape,
-            f.entry("SolidOD"),
-            f.entry("HollowOD"),
-            f.entry("HollowID"),
-            f.entry("RectL"),
-            f.entry("RectW"),
-            f.unit("LUnits"),
-            f.entry("Weight"),
-            f.unit("WTUnits"),
-            f.entry("Eccentricity")};
+            f.entry(fields::SolidOD),
+            f.entry(fields::HollowOD),
+            f.entry(fields::HollowID),
+            f.entry(fields::RectL),
+            f.entry(fields::RectW),
+            f.unit(fields::LUnits),
+            f.entry(fields::Weight),
+            f.unit(fields::WTUnits),
+            f.entry(fields::Eccentricity)};
 }
 
 const Form& loadCalcForm() {
-    static const Form form = Form::initial(
-        {"SolidOD", "HollowOD", "HollowID", "RectL", "RectW", "Weight", "Eccentricity"},
-        {"LUnits", "WTUnits"}, {"LoadType"});
+    static const Form form = Form::initial(fields::loadCalc);
     return form;
 }
 
@@ -117,10 +116,10 @@ LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
     double ecc = 0;
     if (!read(e.Eccentricity, ecc))
         return stop({"Error", "Please enter positive numeric values for Eccentricity."},
-                    {{"Eccentricity", "0"}});
+                    {{fields::Eccentricity, "0"}});
     if (ecc < 0) {
         out.messages << Message{"Error", "Please enter positive numbers only for Eccentricity."};
-        out.entryTexts << std::pair<QString, QString>{"Eccentricity", "0"};
+        out.entryTexts << std::pair<QString, QString>{fields::Eccentricity, "0"};
         ecc = 0;
     }
     const double re = inches(ecc);
@@ -145,8 +144,8 @@ LoadCalcOutcome loadCalcEnter(SizingRecord& record, const LoadCalcEntries& e) {
 QList<std::pair<QString, QString>> loadCalcClear(SizingRecord& record) {
     record.Weight = {};
     QList<std::pair<QString, QString>> entries;
-    for (const char* name :
-         {"SolidOD", "HollowOD", "HollowID", "RectL", "RectW", "Weight", "Eccentricity"})
-        entries.append(std::pair<QString, QString>(name, "0"));
+    for (const Field& field : fields::loadCalc)
+        if (field.kind == Field::Kind::Entry)
+            entries.append(std::pair<QString, QString>(field, "0"));
     return entries;
 }

@@ -1,5 +1,6 @@
 #include "mechanisms/loadcalculations.h"
 
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismsteps.h"
 #include "ui/illustration.h"
 #include "units/units.h"
@@ -66,12 +67,12 @@ LoadCalculations::LoadCalculations(Host& host)
     layout->addWidget(form::heading("Load Calculations"));
     layout->addWidget(new Illustration(drawShapes, QSize(480, 130)), 0, Qt::AlignHCenter);
 
-    loadType_->setObjectName("LoadType");
+    loadType_->setObjectName(fields::LoadType);
     auto* shapes = new QHBoxLayout(loadType_);
-    for (const auto& [name, caption] : {std::pair{"SolidCyl", "Solid Cylinder"},
-                                        {"HollowCyl", "Hollow Cylinder"},
-                                        {"Rect", "Rectangular"}}) {
-        QRadioButton* shape = option("LoadType", name, caption);
+    for (const auto& [name, caption] : {std::pair{fields::SolidCyl, "Solid Cylinder"},
+                                        {fields::HollowCyl, "Hollow Cylinder"},
+                                        {fields::Rect, "Rectangular"}}) {
+        QRadioButton* shape = option(fields::LoadType, name, caption);
         shapes->addWidget(shape);
         connect(shape, &QRadioButton::toggled, this, [this] { followShape(); });
     }
@@ -80,18 +81,17 @@ LoadCalculations::LoadCalculations(Host& host)
     auto* grid = new QGridLayout;
     grid->setColumnStretch(4, 1);
     form::Rows rows(grid);
-    rows.add("Select Units:", unitList("LUnits", units::dimensionUnits().texts()));
-    dimensions_ = {{"SolidCyl", {entry("SolidOD")}},
-                   {"HollowCyl", {entry("HollowOD"), entry("HollowID")}},
-                   {"Rect", {entry("RectL"), entry("RectW")}}};
-    rows.add("Enter Cylinder Diameter:", dimensions_["SolidCyl"][0]);
-    rows.add("Enter Hollow Outer Diameter:", dimensions_["HollowCyl"][0]);
-    rows.add("Enter Hollow Inner Diameter:", dimensions_["HollowCyl"][1]);
-    rows.add("Enter Rectangular Length:", dimensions_["Rect"][0]);
-    rows.add("Enter Rectangular Width:", dimensions_["Rect"][1]);
+    rows.add("Select Units:", unitList(fields::LUnits));
+    dimensions_ = {{fields::SolidCyl, {entry(fields::SolidOD)}},
+                   {fields::HollowCyl, {entry(fields::HollowOD), entry(fields::HollowID)}},
+                   {fields::Rect, {entry(fields::RectL), entry(fields::RectW)}}};
+    rows.add("Enter Cylinder Diameter:", dimensions_[fields::SolidCyl][0]);
+    rows.add("Enter Hollow Outer Diameter:", dimensions_[fields::HollowCyl][0]);
+    rows.add("Enter Hollow Inner Diameter:", dimensions_[fields::HollowCyl][1]);
+    rows.add("Enter Rectangular Length:", dimensions_[fields::Rect][0]);
+    rows.add("Enter Rectangular Width:", dimensions_[fields::Rect][1]);
     rows.skip(6);
-    rows.add("Enter the Weight of the Load:", entry("Weight"),
-             unitList("WTUnits", units::loadCalcWeightUnits().texts()),
+    rows.add("Enter the Weight of the Load:", entry(fields::Weight), unitList(fields::WTUnits),
              helpButton("WeightWhat",
                         {"Weight Calculation",
                          "To calculate the weight of your system, measure the volume and multiply "
@@ -99,7 +99,7 @@ LoadCalculations::LoadCalculations(Host& host)
                              QString(42, u' ') +
                              "Some common densities: Steel=4.48 oz/in^3; Aluminum = 1.54 oz/in^3, "
                              "Plastic = 0.64 oz/in^3"}));
-    rows.add("Enter Eccentricity Distance (if any):", entry("Eccentricity"), QString(),
+    rows.add("Enter Eccentricity Distance (if any):", entry(fields::Eccentricity), QString(),
              helpButton("EccentricityWhat",
                         {"Eccentricity", "Eccentricity Distance is the distance from the center "
                                          "of gravity of your load to the center of rotation "
@@ -118,7 +118,7 @@ void LoadCalculations::showResults() {
 }
 
 void LoadCalculations::followShape() {
-    const QString chosen = loadCalcForm(sizing()).option("LoadType");
+    const QString chosen = loadCalcForm(sizing()).option(fields::LoadType);
     for (auto it = dimensions_.cbegin(); it != dimensions_.cend(); ++it)
         form::setEnabled(it.value(), chosen.isEmpty() || chosen == it.key());
 }

@@ -20,7 +20,7 @@ bool gearboxControlsHidden(const Sizing& sizing) {
 Form& mechanismForm(Sizing& sizing, const Application& mechanism) {
     if (isGearbox(mechanism) && sizing.record().gearboxAdded())
         return sizing.addedGearbox;
-    return sizing.form(mechanism.screen, mechanism.form);
+    return sizing.form(mechanism.screen, mechanism.form());
 }
 
 Outcome submitMechanism(Sizing& sizing, const Application& mechanism) {

@@ -1,6 +1,7 @@
 #include "mechanisms/rackpiniondrive.h"
 
 #include "mechanisms/lineardrawings.h"
+#include "mechanisms/mechanismfields.h"
 #include "units/units.h"
 
 #include <QComboBox>
@@ -17,7 +18,6 @@ RackPinionDrive::RackPinionDrive(Host& host)
     addOrientationFrame(0, 1);
     addLoadFrame(1, 0);
     form::Rows system = frame("System", 1, 1);
-    system.add("Pinion Outer Diameter", entry("PinionOD"),
-               unitList("PinionUnits", units::dimensionUnits().texts()));
-    system.add("Pinion Thickness:", entry("PulleyThickness"));
+    system.add("Pinion Outer Diameter", entry(fields::PinionOD), unitList(fields::PinionUnits));
+    system.add("Pinion Thickness:", entry(fields::PulleyThickness));
 }

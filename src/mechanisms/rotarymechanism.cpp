@@ -1,5 +1,6 @@
 #include "mechanisms/rotarymechanism.h"
 
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismsteps.h"
 
 #include <QGridLayout>
@@ -18,7 +19,7 @@ const Message constantTorqueHelp{
 
 RotaryMechanism::RotaryMechanism(Host& host, const Application& mechanism, const Setup& setup)
     : MechanismScreen(host, mechanism, setup), inertia_(entry(mechanism.loadInertia)),
-      torque_(entry("TConst")) {
+      torque_(entry(fields::TConst)) {
     // A load inertia typed by hand carries no weight; one the calculator
     // wrote keeps the weight it stored.
     connect(inertia_, &QLineEdit::textEdited, this, [this] { sizing().loadInertiaEdited(); });

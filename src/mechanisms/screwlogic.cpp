@@ -1,5 +1,6 @@
 #include "mechanisms/screwlogic.h"
 
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismlogic.h"
 #include "units/units.h"
 
@@ -61,36 +62,43 @@ Message rotatingUnits() {
 } // namespace
 
 ScrewEntries screwEntries(const Form& f) {
-    return {f.entry("ScrewPitch"), f.unit("PitchUnits"), f.entry("ScrewEfficiency")};
+    return {f.entry(fields::ScrewPitch), f.unit(fields::PitchUnits),
+            f.entry(fields::ScrewEfficiency)};
 }
 
 ScrewDriveEntries screwDriveEntries(const Form& f) {
     return {loadEntries(f),
             screwEntries(f),
-            f.entry("ScrewDiameter"),
-            f.entry("ScrewLength"),
-            f.entry("CouplerDiameter"),
-            f.entry("CouplerLength"),
-            f.unit("SystemUnits")};
+            f.entry(fields::ScrewDiameter),
+            f.entry(fields::ScrewLength),
+            f.entry(fields::CouplerDiameter),
+            f.entry(fields::CouplerLength),
+            f.unit(fields::SystemUnits)};
 }
 
 BeltScrewEntries beltScrewEntries(const Form& f) {
     return {loadEntries(f),
             screwEntries(f),
-            f.entry("ScrewDiameter"),
-            f.entry("ScrewLength"),
-            f.entry("PinionDiameter"),
-            f.entry("DrivenDiameter"),
-            f.entry("PulleyThickness"),
-            f.unit("SystemUnits"),
-            f.unit("Material"),
-            f.entry("BeltEfficiency")};
+            f.entry(fields::ScrewDiameter),
+            f.entry(fields::ScrewLength),
+            f.entry(fields::PinionDiameter),
+            f.entry(fields::DrivenDiameter),
+            f.entry(fields::PulleyThickness),
+            f.unit(fields::SystemUnits),
+            f.unit(fields::Material),
+            f.entry(fields::BeltEfficiency)};
 }
 
 GBScrewEntries gbScrewEntries(const Form& f) {
-    return {loadEntries(f),           screwEntries(f),        f.entry("Reduction"),
-            f.entry("GBInertia"),     f.unit("GBUnits"),      f.entry("GBEfficiency"),
-            f.entry("ScrewDiameter"), f.entry("ScrewLength"), f.unit("SystemUnits")};
+    return {loadEntries(f),
+            screwEntries(f),
+            f.entry(fields::Reduction),
+            f.entry(fields::GBInertia),
+            f.unit(fields::GBUnits),
+            f.entry(fields::GBEfficiency),
+            f.entry(fields::ScrewDiameter),
+            f.entry(fields::ScrewLength),
+            f.unit(fields::SystemUnits)};
 }
 
 NonRScrewEntries nonRScrewEntries(const Form& f) {

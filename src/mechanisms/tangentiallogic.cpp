@@ -1,5 +1,6 @@
 #include "mechanisms/tangentiallogic.h"
 
+#include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismlogic.h"
 #include "units/units.h"
 
@@ -7,18 +8,19 @@ using linear::twoPi;
 using mech::read;
 
 RackPinionEntries rackPinionEntries(const Form& f) {
-    return {loadEntries(f), f.entry("PinionOD"), f.entry("PulleyThickness"), f.unit("PinionUnits")};
+    return {loadEntries(f), f.entry(fields::PinionOD), f.entry(fields::PulleyThickness),
+            f.unit(fields::PinionUnits)};
 }
 
 ConveyorEntries conveyorEntries(const Form& f) {
     return {loadEntries(f),
-            f.entry("PinionDiameter"),
-            f.entry("DrivenDiameter"),
-            f.entry("PulleyThickness"),
-            f.unit("SystemUnits"),
-            f.unit("Material"),
-            f.entry("NumberPulleys"),
-            f.entry("BeltEfficiency")};
+            f.entry(fields::PinionDiameter),
+            f.entry(fields::DrivenDiameter),
+            f.entry(fields::PulleyThickness),
+            f.unit(fields::SystemUnits),
+            f.unit(fields::Material),
+            f.entry(fields::NumberPulleys),
+            f.entry(fields::BeltEfficiency)};
 }
 
 Outcome rackPinionNext(SizingRecord& record, const RackPinionEntries& e) {

@@ -4,6 +4,7 @@
 #include "flow/numbers.h"
 #include "mechanisms/applications.h"
 #include "profiles/moveprofile.h"
+#include "profiles/profilefields.h"
 #include "units/units.h"
 
 #include <array>
@@ -164,7 +165,8 @@ std::optional<Message> trapezoidRefused(const ProfileEntries& e, const Typed& v,
                       int(v.maxSpeed > 0 && v.accelTime > 0) +
                       int(v.accelDist > 0 && v.accelTime > 0);
     if (pairs > 0) {
-        out.entryTexts = {{"MaxSpeed", "0"}, {"AccelTime", "0"}, {"AccelDist", "0"}};
+        out.entryTexts = {
+            {fields::MaxSpeed, "0"}, {fields::AccelTime, "0"}, {fields::AccelDist, "0"}};
         return Message{"Too Much Information", "Please Enter only ONE: Max Speed, Acceleration "
                                                "Time, or Acceleration Distance"};
     }
@@ -199,7 +201,7 @@ Shaped trapezoid(const ProfileEntries& e, const Typed& v, const Ratio& r, Profil
                                     "total time.  Thus, a triangular profile will be used."};
             accelTime = t / 2;
             accelTimeText = numbers::general(accelTime);
-            out.entryTexts << std::pair<QString, QString>{"AccelTime", accelTimeText};
+            out.entryTexts << std::pair<QString, QString>{fields::AccelTime, accelTimeText};
         }
         move.ta = accelTime;
         move.v = d / (t - move.ta);
@@ -226,19 +228,18 @@ Shaped trapezoid(const ProfileEntries& e, const Typed& v, const Ratio& r, Profil
 } // namespace
 
 ProfileEntries profileEntries(const Form& f) {
-    const QString chosen = f.option("Profile");
-    return {chosen == "Triangular",   chosen == "Trapezoidal", f.entry("TriDist"),
-            f.entry("TriMoveTime"),   f.entry("TrapDist"),     f.entry("TrapMoveTime"),
-            f.entry("MaxSpeed"),      f.entry("AccelTime"),    f.entry("AccelDist"),
-            f.unit("TriMoveUnits"),   f.unit("TrapMoveUnits"), f.unit("MaxSpeedUnits"),
-            f.unit("AccelDistUnits"), f.entry("DwellTime")};
+    const QString chosen = f.option(fields::Profile);
+    return {chosen == fields::Triangular,   chosen == fields::Trapezoidal,
+            f.entry(fields::TriDist),       f.entry(fields::TriMoveTime),
+            f.entry(fields::TrapDist),      f.entry(fields::TrapMoveTime),
+            f.entry(fields::MaxSpeed),      f.entry(fields::AccelTime),
+            f.entry(fields::AccelDist),     f.unit(fields::TriMoveUnits),
+            f.unit(fields::TrapMoveUnits),  f.unit(fields::MaxSpeedUnits),
+            f.unit(fields::AccelDistUnits), f.entry(fields::DwellTime)};
 }
 
 const Form& profileForm() {
-    static const Form form = Form::initial(
-        {"TriDist", "TriMoveTime", "TrapDist", "TrapMoveTime", "MaxSpeed", "AccelTime", "AccelDist",
-         "DwellTime"},
-        {"TriMoveUnits", "TrapMoveUnits", "MaxSpeedUnits", "AccelDistUnits"}, {"Profile"});
+    static const Form form = Form::initial(fields::profile);
     return form;
 }
 
@@ -319,12 +320,8 @@ ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& e, Profil
     return result;
 }
 
-ProfileSetup profileSetup(Motion motion) {
+QString profileHeading(Motion motion) {
     if (motion == Motion::Rotary)
-        return {"Rotary Motion Profiles", units::rotaryDistanceUnits().texts(),
-                units::rotarySpeedUnits().texts()};
-    if (motion == Motion::Linear)
-        return {"Linear Motion Profiles", units::dimensionUnits().texts(),
-                units::linearSpeedUnits().texts()};
-    return {"Motion Profiles", {}, {}};
+        return "Rotary Motion Profiles";
+    return motion == Motion::Linear ? "Linear Motion Profiles" : "Motion Profiles";
 }

@@ -51,10 +51,5 @@ ScreenId profileScreen(ProfileKind kind);
 // NEXT of a motion profile screen.
 ProfileOutcome profileNext(SizingRecord& record, const ProfileEntries& entries, ProfileKind kind);
 
-// The heading and unit lists a profile screen takes on first load.
-struct ProfileSetup {
-    QString heading;
-    QStringList distanceUnits; // TriMoveUnits, TrapMoveUnits, AccelDistUnits
-    QStringList speedUnits;    // MaxSpeedUnits
-};
-ProfileSetup profileSetup(Motion motion);
+// The heading a profile screen takes on first load.
+QString profileHeading(Motion motion);

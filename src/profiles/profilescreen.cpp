@@ -1,6 +1,7 @@
 #include "profiles/profilescreen.h"
 
 #include "mechanisms/applications.h"
+#include "profiles/profilefields.h"
 #include "profiles/profilesteps.h"
 #include "ui/form.h"
 #include "ui/illustration.h"
@@ -63,23 +64,23 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
     bindForm([this]() -> Form& { return profileForm(sizing(), kind_); });
     // The heading and unit lists follow the motion the sizing had when the
     // screen was first shown.
-    const ProfileSetup setup = profileSetup(sizing().record().MotionType);
+    const Motion motion = sizing().record().MotionType;
 
     QVBoxLayout* layout = body();
-    QLabel* heading = form::heading(setup.heading);
+    QLabel* heading = form::heading(profileHeading(motion));
     heading->setObjectName("MotionProfile");
     layout->addWidget(heading);
     layout->addWidget(new Illustration(drawProfiles, QSize(560, 170)), 0, Qt::AlignHCenter);
 
-    profile_->setObjectName("Profile");
+    profile_->setObjectName(fields::Profile);
     auto* frame = new QVBoxLayout(profile_);
     auto* columns = new QHBoxLayout;
 
     auto* left = new QGridLayout;
     form::Rows tri(left);
-    QRadioButton* triangular = option("Profile", "Triangular", "Triangular");
-    triangle_ = {entry("TriDist"), unitList("TriMoveUnits", setup.distanceUnits),
-                 entry("TriMoveTime")};
+    QRadioButton* triangular = option(fields::Profile, fields::Triangular, "Triangular");
+    triangle_ = {entry(fields::TriDist), unitList(fields::TriMoveUnits, motion),
+                 entry(fields::TriMoveTime)};
     tri.whole(triangular);
     tri.add("Enter Move Distance:", triangle_[0], triangle_[1]);
     tri.add("Enter Move Time:", triangle_[2], "sec");
@@ -87,11 +88,15 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
 
     auto* right = new QGridLayout;
     form::Rows trap(right);
-    QRadioButton* trapezoidal = option("Profile", "Trapezoidal", "Trapezoidal");
-    trapezoid_ = {
-        entry("TrapDist"),  unitList("TrapMoveUnits", setup.distanceUnits), entry("TrapMoveTime"),
-        entry("MaxSpeed"),  unitList("MaxSpeedUnits", setup.speedUnits),    entry("AccelTime"),
-        entry("AccelDist"), unitList("AccelDistUnits", setup.distanceUnits)};
+    QRadioButton* trapezoidal = option(fields::Profile, fields::Trapezoidal, "Trapezoidal");
+    trapezoid_ = {entry(fields::TrapDist),
+                  unitList(fields::TrapMoveUnits, motion),
+                  entry(fields::TrapMoveTime),
+                  entry(fields::MaxSpeed),
+                  unitList(fields::MaxSpeedUnits, motion),
+                  entry(fields::AccelTime),
+                  entry(fields::AccelDist),
+                  unitList(fields::AccelDistUnits, motion)};
     trap.whole(trapezoidal);
     trap.add("Enter Move Distance:", trapezoid_[0], trapezoid_[1]);
     trap.add("Enter Total Move Time:", trapezoid_[2], "sec");
@@ -113,7 +118,7 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
     // The rest after the move, for both profiles, before the move repeats.
     auto* cycle = new QGridLayout;
     form::Rows dwell(cycle);
-    dwell.add("Enter Dwell Time:", entry("DwellTime"), "sec");
+    dwell.add("Enter Dwell Time:", entry(fields::DwellTime), "sec");
     cycle->setColumnStretch(4, 1);
     frame->addLayout(cycle);
     layout->addWidget(profile_);
@@ -130,9 +135,9 @@ void ProfileScreen::showResults() {
 }
 
 void ProfileScreen::followChoice() {
-    const QString chosen = profileForm(sizing(), kind_).option("Profile");
-    form::setEnabled(triangle_, chosen != "Trapezoidal");
-    form::setEnabled(trapezoid_, chosen != "Triangular");
+    const QString chosen = profileForm(sizing(), kind_).option(fields::Profile);
+    form::setEnabled(triangle_, chosen != fields::Trapezoidal);
+    form::setEnabled(trapezoid_, chosen != fields::Triangular);
 }
 
 void ProfileScreen::next() {

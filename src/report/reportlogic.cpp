@@ -3,6 +3,7 @@
 #include "findings/findingslogic.h"
 #include "flow/filenames.h"
 #include "mechanisms/applications.h"
+#include "sizing/reportfields.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -169,7 +170,7 @@ QStringList assembleReport(const SizingRecord& record, const FindingsFigures& fi
 }
 
 ReportHeader reportHeader(const Form& f) {
-    return {f.entry("Sizer"), f.entry("Company"), f.entry("MotorSelected")};
+    return {f.entry(fields::Sizer), f.entry(fields::Company), f.entry(fields::MotorSelected)};
 }
 
 ReportHeader reportHeader(const Form& f, const QString& libraryMotor) {
@@ -180,7 +181,7 @@ ReportHeader reportHeader(const Form& f, const QString& libraryMotor) {
 }
 
 const Form& reportForm() {
-    static const Form form{{{"Sizer", ""}, {"Company", ""}, {"MotorSelected", ""}}, {}, {}};
+    static const Form form = Form::initial(fields::report);
     return form;
 }
 

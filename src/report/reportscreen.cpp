@@ -3,6 +3,7 @@
 #include "flow/filenames.h"
 #include "mechanisms/applications.h"
 #include "report/reportdocument.h"
+#include "sizing/reportfields.h"
 #include "sizing/sizing.h"
 #include "ui/colours.h"
 #include "ui/dialogs.h"
@@ -23,9 +24,9 @@ Report::Report(Host& host)
     : Screen(host, ScreenId::Report, "Report"),
       appType_(form::display("AppType", colours::lightGrey)), list_(new QListWidget) {
     bindForm([this]() -> Form& { return sizing().form(ScreenId::Report, reportForm()); });
-    QLineEdit* sizer = entry("Sizer");
-    QLineEdit* company = entry("Company");
-    QLineEdit* motor = motor_ = entry("MotorSelected");
+    QLineEdit* sizer = entry(fields::Sizer);
+    QLineEdit* company = entry(fields::Company);
+    QLineEdit* motor = motor_ = entry(fields::MotorSelected);
     QVBoxLayout* layout = body();
     letBodyFill();
     layout->addWidget(form::heading("Motor Sizing Report"));
@@ -71,8 +72,8 @@ void Report::showResults() {
     // name is typed.
     Form& form = sizing().form(ScreenId::Report, reportForm());
     const QString motor = reportHeader(form, sizing().motorName()).MotorSelected;
-    if (form.entry("MotorSelected") != motor) {
-        form.entries["MotorSelected"] = motor;
+    if (form.entry(fields::MotorSelected) != motor) {
+        form.entries[fields::MotorSelected] = motor;
         const QSignalBlocker quiet(motor_);
         motor_->setText(motor);
         motor_->setCursorPosition(0);

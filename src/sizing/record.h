@@ -1,11 +1,12 @@
 #pragma once
 
+#include "flow/field.h"
+
 #include <QString>
 #include <QStringList>
 
 struct Application;
 
-enum class Motion { None, Rotary, Linear };
 QString motionText(Motion motion); // "Rotary", "Linear", or empty
 
 enum class ProfileType { None, Triangular, Trapezoidal, ConstantVelocity };

@@ -1,4 +1,5 @@
 #include "sizing/sizing.h"
+#include "sizing/reportfields.h"
 
 Form& Sizing::form(ScreenId screen, const Form& initial) {
     auto found = forms.find(screen);
@@ -32,7 +33,7 @@ void Sizing::setLibraryMotor(const std::optional<motors::Motor>& motor) {
     const auto report = forms.find(ScreenId::Report);
     if (report == forms.end())
         return;
-    QString& selected = report->entries["MotorSelected"];
+    QString& selected = report->entries[fields::MotorSelected];
     if (motor)
         selected = motor->name;
     else if (!former.isEmpty() && selected == former)

@@ -53,6 +53,10 @@ class Screen : public QWidget {
     // Entries, unit lists and options kept in the form.
     QLineEdit* entry(const QString& name);
     QComboBox* unitList(const QString& name, const QStringList& items);
+    // A unit list of the screen's table, with the items it offers for that motion.
+    QComboBox* unitList(const Field& list, Motion motion = Motion::None) {
+        return unitList(list.name(), list.items(motion));
+    }
     QRadioButton* option(const QString& frame, const QString& name, const QString& caption);
 
     // What the screen shows besides its entries; called by load.

@@ -17,10 +17,10 @@ QStringList sorted(QStringList names) {
 
 } // namespace
 
-// Every application's screens against what a sizing keeps of them: each
-// entry, unit list and option frame of the forms the file reader checks has
-// its control, each control has its entry, and each unit list offers the
-// items the file reader accepts.
+// Every application's screens against their tables: each entry, unit list
+// and option frame the file reader checks has its control, each control has
+// its field, each unit list offers the items the file reader accepts and
+// each frame the options its field names.
 class ApplicationRowsTest : public QObject {
     Q_OBJECT
   private slots:
@@ -35,22 +35,25 @@ class ApplicationRowsTest : public QObject {
         Harness h;
         h.record().MotionType = a.motion();
         h.record().AppType = &a;
-        for (const auto& [id, first] : screensOf(a)) {
+        for (const auto& [id, table] : screensOf(a)) {
+            const Form first = Form::initial(table);
+            QMap<QString, QStringList> offered; // by unit list and frame
+            for (const Field& field : table)
+                offered[field] = field.items(a.motion());
             if (id == ScreenId::LoadCalculations && a.loadInertia.isEmpty())
                 continue;
             Screen* screen = h.app.screens().show(id);
             const QString name = screenName(id);
             QStringList entries, units, frames;
+            QMap<QString, QStringList> shown;
             for (const QLineEdit* e : screen->findChildren<QLineEdit*>())
                 if (!e->isReadOnly() && !e->objectName().isEmpty() &&
                     !qobject_cast<QComboBox*>(e->parent()))
                     entries << e->objectName();
             for (const QComboBox* c : screen->findChildren<QComboBox*>()) {
                 units << c->objectName();
-                QStringList items;
                 for (int i = 0; i < c->count(); ++i)
-                    items << c->itemText(i);
-                QCOMPARE(items, unitItems(c->objectName(), a.motion()));
+                    shown[c->objectName()] << c->itemText(i);
             }
             for (const QRadioButton* b : screen->findChildren<QRadioButton*>()) {
                 const auto* frame = qobject_cast<const QGroupBox*>(b->parent());
@@ -60,10 +63,13 @@ class ApplicationRowsTest : public QObject {
                     frame->objectName().isEmpty() ? frame->title() : frame->objectName();
                 if (!frames.contains(known))
                     frames << known;
+                shown[known] << b->objectName();
             }
             QCOMPARE(sorted(entries), sorted(first.entries.keys()));
             QCOMPARE(sorted(units), sorted(first.units.keys()));
             QCOMPARE(sorted(frames), sorted(first.options.keys()));
+            for (const QString& list : first.units.keys() + first.options.keys())
+                QCOMPARE(shown.value(list), offered.value(list));
             screen->hide();
         }
     }

@@ -155,7 +155,7 @@ class GearboxLogicTest : public QObject {
         r.T_Gravity = 12;
         r.RotaryReduction = 3;
         const Application& gearbox = applicationOn(ScreenId::Gearbox);
-        s.addedGearbox = gearbox.form;
+        s.addedGearbox = gearbox.form();
         s.addedGearbox.entries["Reduction"] = "5";
         s.addedGearbox.entries["GBInertia"] = "0.06";
         s.addedGearbox.units["GBUnits"] = "oz-in^2";

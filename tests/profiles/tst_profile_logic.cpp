@@ -1,5 +1,6 @@
 #include "findings/findingslogic.h"
 #include "mechanisms/applications.h"
+#include "profiles/profilefields.h"
 #include "profiles/profilelogic.h"
 #include "profiles/profilesteps.h"
 #include "support/stored.h"
@@ -487,12 +488,14 @@ class ProfileLogicTest : public QObject {
         QFETCH(QString, heading);
         QFETCH(QStringList, distance);
         QFETCH(QStringList, speed);
-        const ProfileSetup s = profileSetup(motion == "Rotary"   ? Motion::Rotary
-                                            : motion == "Linear" ? Motion::Linear
-                                                                 : Motion::None);
-        QCOMPARE(s.heading, heading);
-        QCOMPARE(s.distanceUnits, distance);
-        QCOMPARE(s.speedUnits, speed);
+        const Motion m = motion == "Rotary"   ? Motion::Rotary
+                         : motion == "Linear" ? Motion::Linear
+                                              : Motion::None;
+        QCOMPARE(profileHeading(m), heading);
+        for (const Field& list :
+             {fields::TriMoveUnits, fields::TrapMoveUnits, fields::AccelDistUnits})
+            QCOMPARE(list.items(m), distance);
+        QCOMPARE(fields::MaxSpeedUnits.items(m), speed);
     }
 
     // BACK returns to the mechanism that opened the profile; back at a

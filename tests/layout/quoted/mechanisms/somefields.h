@@ -1,0 +1,1 @@
+inline constexpr Field Pitch = entryField("Pitch");

@@ -1,0 +1,2 @@
+// Binds an entry by its quoted name: the check must refuse it.
+QLineEdit* pitch = entry("Pitch");
