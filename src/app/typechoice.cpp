@@ -36,8 +36,7 @@ TypeChoice::TypeChoice(Host& host, Motion motion)
 }
 
 void TypeChoice::choose(const Application& application) {
-    sizing().record().AppType = &application;
-    sizing().reached = Stage::Mechanism;
+    sizing().chooseApplication(application);
     host().stepPassed();
     moveTo(application.screen);
 }

@@ -5,6 +5,7 @@
 #include "flow/screenid.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <optional>
 #include <utility>
@@ -16,10 +17,16 @@ struct Outcome {
     QList<std::pair<QString, QString>> entryTexts;
     bool proceed = false;
     std::optional<ScreenId> next; // the screen to show next; nothing: this one stays
+    QStringList reportLines;      // what the report quotes of the step's entries, when it went on
 
-    static Outcome go(std::optional<ScreenId> next = std::nullopt) { return {{}, {}, true, next}; }
+    static Outcome go(std::optional<ScreenId> next = std::nullopt) {
+        return {{}, {}, true, next, {}};
+    }
+    static Outcome report(QStringList lines) {
+        return {{}, {}, true, std::nullopt, std::move(lines)};
+    }
     static Outcome stop(Message message, QList<std::pair<QString, QString>> entries = {}) {
-        return {{std::move(message)}, std::move(entries), false, std::nullopt};
+        return {{std::move(message)}, std::move(entries), false, std::nullopt, {}};
     }
 
     // Sets the entries the outcome resets in the form they were read from.

@@ -44,24 +44,15 @@ ScreenId Application::choiceScreen() const {
     return choiceScreenOf(motion());
 }
 
-QList<QStringList SizingRecord::*> Application::reportLists() const {
-    using R = SizingRecord;
-    if (family == Family::Rotary)
-        return {&R::RLoadCalcs, lines, &R::RMotionProfiles, &R::MotorSelection};
-    return {lines, &R::LMotionProfiles, &R::MotorSelection};
-}
-
 const QList<Application>& applications() {
     using enum Family;
     using S = ScreenId;
-    using R = SizingRecord;
     static const QList<Application> table{
         {"Rotary: Direct Drive",
          S::DirectDrive,
          "Direct Drive",
          Rotary,
          "Application Type: Rotary Direct Drive",
-         &R::RDirectDrive,
          S::DirectDrive,
          fields::DDInertia,
          {"DD", "DIRECT DRIVE", "DWhat", "Direct Drive Explained",
@@ -73,7 +64,6 @@ const QList<Application>& applications() {
          "Belt Pulley",
          Rotary,
          "Application Type: Rotary Belt-Pulley",
-         &R::RBeltPulley,
          S::BeltPulley,
          fields::BPInertia,
          {"BP", "BELT-PULLEY", "BWhat", "Belt-Pulley Explained",
@@ -87,7 +77,6 @@ const QList<Application>& applications() {
          "Gearbox",
          Rotary,
          "Application Type: Rotary Gearbox",
-         &R::RGearbox,
          S::RotaryMP,
          fields::LoadInertia,
          {"GB", "GEARBOX", "GWhat", "Gearbox System Explained",
@@ -102,7 +91,6 @@ const QList<Application>& applications() {
          "Screw Drive",
          Screw,
          "Application Type: Linear Screw Drive",
-         &R::LScrewDrive,
          S::ScrewDrive,
          {},
          {"SDrive", "SCREW DRIVEN", "ScrewWhat", "Screw Drive",
@@ -116,7 +104,6 @@ const QList<Application>& applications() {
          "BP Screw",
          Screw,
          "Application Type: Linear Belt-Pulley Screw Drive",
-         &R::LBPScrew,
          S::BeltScrewDrive,
          {},
          {"BPScrew", "BELT-PULLEY DRIVING SCREW", "BPScrewWhat", "Belt-Pulley Screw Drive",
@@ -131,7 +118,6 @@ const QList<Application>& applications() {
          "GB Screw",
          Screw,
          "Application Type: Linear Gearbox Screw Drive",
-         &R::LGBScrew,
          S::GBScrewDrive,
          {},
          {"GBScrew", "GEARBOX DRIVING SCREW", "GBScrewWhat", "Gearbox Driving a Screw",
@@ -144,7 +130,6 @@ const QList<Application>& applications() {
          "NR Screw",
          Screw,
          "Application Type: Linear Non-Rotating Screw Drive",
-         &R::LNRScrew,
          S::NonRScrewDrive,
          {},
          {"NonRotating", "NON-ROTATING SCREW", "NonWhat", "Non-Rotating Screw Drive",
@@ -156,7 +141,6 @@ const QList<Application>& applications() {
          "Rack & Pinion",
          Tangential,
          "Application Type: Linear Rack & Pinion",
-         &R::LRackPinion,
          S::RackPinionDrive,
          {},
          {"RackDrive", "RACK && PINION", "RackWhat", "Rack & Pinion Drive",
@@ -169,7 +153,6 @@ const QList<Application>& applications() {
          "Conveyor",
          Tangential,
          "Application Type: Linear Conveyor Drive",
-         &R::LConveyor,
          S::ConveyorDrive,
          {},
          {"Conveyor", "CONVEYOR", "ConveyorWhat", "Conveyor System",

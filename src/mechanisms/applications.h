@@ -21,9 +21,8 @@ struct Application {
     QString tag;     // its mechanism tag, shown by the profile and the load calculator
     Family family;
     QString reportHeading;
-    QStringList SizingRecord::*lines; // its mechanism's report lines
-    ScreenId afterGearbox;            // where the gearbox screen's NEXT goes for it
-    QString loadInertia; // the load inertia entry the load calculator writes into (rotary only)
+    ScreenId afterGearbox; // where the gearbox screen's NEXT goes for it
+    QString loadInertia;   // the load inertia entry the load calculator writes into (rotary only)
     struct Choice {
         QString button;  // on its choice screen
         QString caption; // "&&" shows as one ampersand
@@ -41,8 +40,6 @@ struct Application {
     ScreenId profile() const;
     // The choice screen its mechanism screen returns to.
     ScreenId choiceScreen() const;
-    // The report-line lists its report quotes, in order.
-    QList<QStringList SizingRecord::*> reportLists() const;
 };
 
 const QList<Application>& applications();

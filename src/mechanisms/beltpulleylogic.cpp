@@ -54,13 +54,9 @@ Outcome beltPulleyNext(SizingRecord& record, const BeltPulleyEntries& e) {
     record.T_Gravity = 0;
 
     const QString unit = " " + e.PulleyUnits;
-    record.RBeltPulley = {"Belt-Pulley Specifications",
-                          "Pinion Pulley Diameter = " + e.PinionD + unit,
-                          "Driven Pulley Diameter = " + e.DrivenD + unit,
-                          "Pulley Thickness = " + e.Thickness + unit,
-                          "Pulley Material = " + e.Material,
-                          "Belt Efficiency = " + e.BeltEfficiency + " %",
-                          QString(),
-                          "Load Inertia = " + e.BPInertia + " oz-in-sec^2"};
-    return Outcome::go();
+    return Outcome::report(
+        {"Belt-Pulley Specifications", "Pinion Pulley Diameter = " + e.PinionD + unit,
+         "Driven Pulley Diameter = " + e.DrivenD + unit, "Pulley Thickness = " + e.Thickness + unit,
+         "Pulley Material = " + e.Material, "Belt Efficiency = " + e.BeltEfficiency + " %",
+         QString(), "Load Inertia = " + e.BPInertia + " oz-in-sec^2"});
 }

@@ -36,6 +36,5 @@ Outcome directDriveNext(SizingRecord& record, const DirectDriveEntries& entries)
     // A direct drive has no gravity torque; an earlier linear sizing's must not linger.
     record.T_Gravity = 0;
 
-    record.RDirectDrive = {QString(), "Load Inertia = " + numbers::general(j) + " oz-in-sec^2"};
-    return Outcome::go();
+    return Outcome::report({QString(), "Load Inertia = " + numbers::general(j) + " oz-in-sec^2"});
 }

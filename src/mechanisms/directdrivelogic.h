@@ -11,5 +11,5 @@ struct DirectDriveEntries {
 DirectDriveEntries directDriveEntries(const Form& form);
 
 // NEXT of the direct drive screen: checks the entries, stores the reflected
-// inertia, thrust torque and ratio, and writes RDirectDrive.
+// inertia, thrust torque and ratio; its report lines come with the outcome.
 Outcome directDriveNext(SizingRecord& record, const DirectDriveEntries& entries);

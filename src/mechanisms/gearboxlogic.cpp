@@ -70,7 +70,7 @@ Outcome gearboxNext(SizingRecord& record, const GearboxEntries& e) {
         record.AddedGBEfficiency = eff;
         record.AddedGearbox = gearboxLines;
     }
-    record.RGearbox = QStringList{"Rotary Positioning via Gearbox"} + gearboxLines +
-                      QStringList{QString(), "Load Inertia = " + e.LoadInertia + " oz-in-sec^2"};
-    return Outcome::go();
+    return Outcome::report(
+        QStringList{"Rotary Positioning via Gearbox"} + gearboxLines +
+        QStringList{QString(), "Load Inertia = " + e.LoadInertia + " oz-in-sec^2"});
 }

@@ -55,8 +55,7 @@ std::optional<Outcome> storeLoad(SizingRecord& record, const LoadEntries& e, dou
     return std::nullopt;
 }
 
-Outcome finish(SizingRecord& record, const Reflected& f, QStringList& reportLines,
-               const QStringList& lines) {
+Outcome finish(SizingRecord& record, const Reflected& f, const QStringList& lines) {
     const double g = record.AddedGBReduction;
     const Reflected stored =
         g > 0 ? Reflected{mech::throughAddedGearbox(record, f.inertia), f.thrust / g, f.gravity / g}
@@ -66,8 +65,7 @@ Outcome finish(SizingRecord& record, const Reflected& f, QStringList& reportLine
     record.ReflectedJ = stored.inertia;
     record.T_Thrust = stored.thrust;
     record.T_Gravity = stored.gravity;
-    reportLines = lines;
-    return Outcome::go();
+    return Outcome::report(lines);
 }
 
 QString orientationLine(const LoadEntries& e) {

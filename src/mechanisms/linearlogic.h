@@ -65,9 +65,8 @@ Reflected withLoad(double inertia, const Load& load, const LoadEntries& entries,
 
 // Reflects the figures through any added gearbox (the torques divided by its
 // ratio, the inertia as `mech::throughAddedGearbox` has it),
-// stores them and the report lines, and moves on.
-Outcome finish(SizingRecord& record, const Reflected& figures, QStringList& reportLines,
-               const QStringList& lines);
+// stores them, and moves on with the report lines.
+Outcome finish(SizingRecord& record, const Reflected& figures, const QStringList& lines);
 
 // The report's orientation line and the load's two lines.
 QString orientationLine(const LoadEntries& entries);

@@ -35,10 +35,9 @@ double throughAddedGearbox(const SizingRecord& record, double j) {
 
 } // namespace mech
 
-ScreenId mechanismBack(const SizingRecord& record, QStringList& reportLines,
-                       ScreenId choiceScreen) {
+ScreenId mechanismBack(SizingRecord& record, ScreenId choiceScreen) {
     if (record.gearboxAdded())
         return ScreenId::Gearbox;
-    reportLines.clear();
+    record.MechanismLines.clear();
     return choiceScreen;
 }

@@ -39,6 +39,6 @@ double throughAddedGearbox(const SizingRecord& record, double j);
 } // namespace mech
 
 // BACK on every mechanism screen but the gearbox: with an added gearbox it
-// returns to the gearbox screen; otherwise it empties the screen's report
+// returns to the gearbox screen; otherwise it empties the mechanism's report
 // lines and returns to the choice screen of its motion.
-ScreenId mechanismBack(const SizingRecord& record, QStringList& reportLines, ScreenId choiceScreen);
+ScreenId mechanismBack(SizingRecord& record, ScreenId choiceScreen);

@@ -29,6 +29,11 @@ Outcome submitMechanism(Sizing& sizing, const Application& mechanism) {
     outcome.resetEntries(entries);
     if (!outcome.proceed)
         return outcome;
+    // The report quotes the application's own mechanism; a gearbox added to
+    // another application stored its own lines for the calculations.
+    const Application* application = sizing.record().AppType;
+    if (!isGearbox(mechanism) || !application || isGearbox(*application))
+        sizing.record().MechanismLines = outcome.reportLines;
     if (isGearbox(mechanism)) {
         // The gearbox goes on as the application chooses: to the move for its
         // own gearbox, to the application's mechanism for an added one.
@@ -46,12 +51,12 @@ Outcome submitMechanism(Sizing& sizing, const Application& mechanism) {
 ScreenId leaveMechanism(Sizing& sizing, const Application& mechanism) {
     SizingRecord& record = sizing.record();
     if (!isGearbox(mechanism))
-        return mechanismBack(record, record.*mechanism.lines, mechanism.choiceScreen());
+        return mechanismBack(record, mechanism.choiceScreen());
     if (record.gearboxAdded()) {
         sizing.removeGearbox();
         return ScreenId::Findings;
     }
-    record.RGearbox.clear();
+    record.MechanismLines.clear();
     return ScreenId::RotaryType;
 }
 

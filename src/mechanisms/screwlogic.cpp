@@ -136,7 +136,7 @@ Outcome screwDriveNext(SizingRecord& record, const ScrewDriveEntries& e) {
                      screw.inertia + coupler.inertia;
     const auto torque = [&](double force) { return torqueOf(force, r, s.efficiency); };
     const QString unit = " " + e.SystemUnits;
-    return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LScrewDrive,
+    return linear::finish(record, linear::withLoad(j, load, e.load, torque),
                           QStringList{"Rotating Screw Linear Motion",
                                       linear::orientationLine(e.load),
                                       "Screw Length = " + e.ScrewLength + unit,
@@ -188,7 +188,7 @@ Outcome beltScrewNext(SizingRecord& record, const BeltScrewEntries& e) {
         screw.inertia / beltSide + driven.inertia / beltSide + pinion.inertia;
     const auto torque = [&](double force) { return torqueOf(force, k * r, etaB * s.efficiency); };
     const QString unit = " " + e.SystemUnits;
-    return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LBPScrew,
+    return linear::finish(record, linear::withLoad(j, load, e.load, torque),
                           QStringList{"Belt-Pulley Driving Screw", linear::orientationLine(e.load),
                                       "Screw Diameter = " + e.ScrewDiameter + unit,
                                       "Screw Length = " + e.ScrewLength + unit} +
@@ -237,7 +237,7 @@ Outcome gbScrewNext(SizingRecord& record, const GBScrewEntries& e) {
         screw.inertia / gearSide + jgb;
     const auto torque = [&](double force) { return torqueOf(force, n * r, s.efficiency * etaG); };
     const QString unit = " " + e.SystemUnits;
-    return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LGBScrew,
+    return linear::finish(record, linear::withLoad(j, load, e.load, torque),
                           QStringList{"Gearbox Driving a Screw", linear::orientationLine(e.load),
                                       "Gearbox Reduction Ratio = " + e.Reduction + " : 1",
                                       "Gearbox Inertia = " + e.GBInertia + " " + e.GBUnits,
@@ -267,7 +267,7 @@ Outcome nonRScrewNext(SizingRecord& record, const NonRScrewEntries& e) {
     const double j = loadThroughScrew(load.weight, r) / s.efficiency / constants::gravity;
     const auto torque = [&](double force) { return torqueOf(force, r, s.efficiency); };
     return linear::finish(
-        record, linear::withLoad(j, load, e.load, torque), record.LNRScrew,
+        record, linear::withLoad(j, load, e.load, torque),
         QStringList{"Non-Rotating Screw Linear Motion", linear::orientationLine(e.load),
                     "Screw Pitch = " + e.screw.ScrewPitch + " " + e.screw.PitchUnits,
                     "Screw Efficiency = " + e.screw.ScrewEfficiency + " %"} +

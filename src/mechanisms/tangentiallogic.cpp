@@ -48,7 +48,7 @@ Outcome rackPinionNext(SizingRecord& record, const RackPinionEntries& e) {
     const double j = pinion.inertia + load.weight * r * r / constants::gravity;
     const auto torque = [&](double force) { return force * r; };
     return linear::finish(
-        record, linear::withLoad(j, load, e.load, torque), record.LRackPinion,
+        record, linear::withLoad(j, load, e.load, torque),
         QStringList{"Rack & Pinion Linear Motion", linear::orientationLine(e.load),
                     "Pinion Outer Diameter = " + e.PinionOD + " " + e.PinionUnits,
                     "Pinion Thickness = " + e.PulleyThickness + " " + e.PinionUnits} +
@@ -96,7 +96,7 @@ Outcome conveyorNext(SizingRecord& record, const ConveyorEntries& e) {
         (load.weight * rp * rp / constants::gravity + (n - 1) * driven.inertia) / beltSide;
     const auto torque = [&](double force) { return force * rp / (eff * ratio); };
     const QString unit = " " + e.SystemUnits;
-    return linear::finish(record, linear::withLoad(j, load, e.load, torque), record.LConveyor,
+    return linear::finish(record, linear::withLoad(j, load, e.load, torque),
                           QStringList{"Linear Conveyor Motion", linear::orientationLine(e.load),
                                       "Pinion Pulley Diameter = " + e.PinionDiameter + unit,
                                       "Driven Pulley Diameter = " + e.DrivenDiameter + unit,

@@ -105,8 +105,11 @@ QStringList assembleReport(const SizingRecord& record, const FindingsFigures& fi
     QStringList out{"**********MOTOR SIZING INPUT DATA**********", "", ""};
     if (const Application* application = record.AppType) {
         out << application->reportHeading;
-        for (QStringList SizingRecord::*list : application->reportLists())
-            out << record.*list;
+        if (application->family == Family::Rotary)
+            out << record.RLoadCalcs << record.MechanismLines << record.RMotionProfiles;
+        else
+            out << record.MechanismLines << record.LMotionProfiles;
+        out << record.MotorSelection;
     }
     out << ""
         << ""

@@ -46,15 +46,8 @@ struct SizingRecord {
     double AddedGBEfficiency = 1; // a fraction
     QStringList AddedGearbox;
 
-    QStringList RDirectDrive;
-    QStringList RBeltPulley;
-    QStringList RGearbox;
-    QStringList LScrewDrive;
-    QStringList LBPScrew;
-    QStringList LGBScrew;
-    QStringList LNRScrew;
-    QStringList LRackPinion;
-    QStringList LConveyor;
+    // The application's mechanism as the report quotes it, from its NEXT.
+    QStringList MechanismLines;
     QStringList RMotionProfiles;
     QStringList LMotionProfiles;
     QStringList RLoadCalcs;

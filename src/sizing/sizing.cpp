@@ -27,6 +27,13 @@ void Sizing::removeGearbox() {
     reached = Stage::Findings;
 }
 
+void Sizing::chooseApplication(const Application& application) {
+    if (record().AppType != &application)
+        record().MechanismLines.clear();
+    record().AppType = &application;
+    reached = Stage::Mechanism;
+}
+
 void Sizing::setLibraryMotor(const std::optional<motors::Motor>& motor) {
     const QString former = motorName();
     libraryMotor = motor;

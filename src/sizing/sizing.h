@@ -77,6 +77,9 @@ struct Sizing {
 
     // Adding a gearbox keeps the results without one the first time;
     // removing it puts them back.
+    // The engineer chose the application to size; another application's
+    // mechanism lines are not its own.
+    void chooseApplication(const Application& application);
     void keepWithoutGearbox();
     void removeGearbox();
 

@@ -397,7 +397,7 @@ class AddedGearboxTest : public QObject {
         QCOMPARE(h.shownWindows(), QStringList{"ConveyorDrive"});
         h.click("ConveyorDrive", "Back");
         QCOMPARE(h.shownWindows(), QStringList{"Gearbox"});
-        QCOMPARE(h.record().LConveyor.size(), 10);
+        QCOMPARE(h.record().MechanismLines.size(), 10);
     }
 
     // A second gearbox replaces the first: it drives the application as it

@@ -214,7 +214,8 @@ class FlowScreensTest : public QObject {
         QCOMPARE(h.shownWindows(), QStringList{"RotaryMP"});
         QCOMPARE(h.control<QGroupBox>("RotaryMP", "Profile")->title(), QString("Direct Drive"));
         QCOMPARE(h.text("RotaryMP", "MotionProfile"), QString("Rotary Motion Profiles"));
-        QCOMPARE(h.record().RDirectDrive, (QStringList{"", n("Load Inertia = 0.25 oz-in-sec^2")}));
+        QCOMPARE(h.record().MechanismLines,
+                 (QStringList{"", n("Load Inertia = 0.25 oz-in-sec^2")}));
 
         h.enterTriangular("10", "revs", "1");
         QCOMPARE(h.shownWindows(), QStringList{"Preliminary"});
@@ -268,7 +269,7 @@ class FlowScreensTest : public QObject {
         QCOMPARE(h.shownWindows(), QStringList{"Welcome"});
         QCOMPARE(h.record().AppType, nullptr);
         QCOMPARE(stored(h.record().ReflectedJ), QString("0"));
-        QVERIFY(h.record().RDirectDrive.isEmpty());
+        QVERIFY(h.record().MechanismLines.isEmpty());
         QVERIFY(h.record().MotorSelection.isEmpty());
 
         h.openDirectDrive();

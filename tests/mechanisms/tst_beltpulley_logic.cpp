@@ -82,8 +82,9 @@ class BeltPulleyLogicTest : public QObject {
         BeltPulleyEntries e = example();
         e.PinionD = "1.00";
         e.Material = "Steel";
-        QVERIFY(beltPulleyNext(r, e).proceed);
-        QCOMPARE(r.RBeltPulley,
+        const Outcome out = beltPulleyNext(r, e);
+        QVERIFY(out.proceed);
+        QCOMPARE(out.reportLines,
                  (QStringList{"Belt-Pulley Specifications", "Pinion Pulley Diameter = 1.00 in",
                               "Driven Pulley Diameter = 3 in", "Pulley Thickness = 0.5 in",
                               "Pulley Material = Steel", "Belt Efficiency = 75 %", "",
@@ -157,18 +158,18 @@ class BeltPulleyLogicTest : public QObject {
         QVERIFY(out.entryTexts.isEmpty());
         QCOMPARE(stored(r.RotaryReduction), reduction);
         QCOMPARE(stored(r.ReflectedJ), QString("0"));
-        QVERIFY(r.RBeltPulley.isEmpty());
+        QVERIFY(out.reportLines.isEmpty());
     }
 
     void back() {
         SizingRecord r;
-        QVERIFY(beltPulleyNext(r, example()).proceed);
+        r.MechanismLines = beltPulleyNext(r, example()).reportLines;
         r.AddedGBReduction = 2;
-        QCOMPARE(mechanismBack(r, r.RBeltPulley, ScreenId::RotaryType), ScreenId::Gearbox);
-        QCOMPARE(r.RBeltPulley.size(), 8);
+        QCOMPARE(mechanismBack(r, ScreenId::RotaryType), ScreenId::Gearbox);
+        QCOMPARE(r.MechanismLines.size(), 8);
         r.AddedGBReduction = 0;
-        QCOMPARE(mechanismBack(r, r.RBeltPulley, ScreenId::RotaryType), ScreenId::RotaryType);
-        QVERIFY(r.RBeltPulley.isEmpty());
+        QCOMPARE(mechanismBack(r, ScreenId::RotaryType), ScreenId::RotaryType);
+        QVERIFY(r.MechanismLines.isEmpty());
     }
 };
 

@@ -116,7 +116,7 @@ class DirectDriveLogicTest : public QObject {
         QCOMPARE(stored(r.T_Thrust), thrust);
         QCOMPARE(stored(r.RotaryReduction), reduction);
         QCOMPARE(r.T_Gravity, message.isEmpty() ? 0.0 : 12.0);
-        QCOMPARE(r.RDirectDrive, lines);
+        QCOMPARE(out.reportLines, lines);
     }
 
     void messagesAndResets() {
@@ -134,14 +134,14 @@ class DirectDriveLogicTest : public QObject {
 
     void back() {
         SizingRecord r;
-        r.RDirectDrive = {"", "Load Inertia = 1 oz-in-sec^2"};
-        QCOMPARE(mechanismBack(r, r.RDirectDrive, ScreenId::RotaryType), ScreenId::RotaryType);
-        QVERIFY(r.RDirectDrive.isEmpty());
+        r.MechanismLines = {"", "Load Inertia = 1 oz-in-sec^2"};
+        QCOMPARE(mechanismBack(r, ScreenId::RotaryType), ScreenId::RotaryType);
+        QVERIFY(r.MechanismLines.isEmpty());
 
-        r.RDirectDrive = {"", "Load Inertia = 1 oz-in-sec^2"};
+        r.MechanismLines = {"", "Load Inertia = 1 oz-in-sec^2"};
         r.AddedGBReduction = 3;
-        QCOMPARE(mechanismBack(r, r.RDirectDrive, ScreenId::RotaryType), ScreenId::Gearbox);
-        QCOMPARE(r.RDirectDrive.size(), 2);
+        QCOMPARE(mechanismBack(r, ScreenId::RotaryType), ScreenId::Gearbox);
+        QCOMPARE(r.MechanismLines.size(), 2);
     }
 };
 

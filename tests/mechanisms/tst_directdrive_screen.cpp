@@ -121,7 +121,7 @@ class DirectDriveScreenTest : public QObject {
                      QString(title == "Inertia" ? "The Inertia entered must be greater than zero."
                                                 : "Please enter numeric values only"));
             QCOMPARE(h.shownWindows(), QStringList{"DirectDrive"});
-            QVERIFY(h.record().RDirectDrive.isEmpty());
+            QVERIFY(h.record().MechanismLines.isEmpty());
         }
         QCOMPARE(h.text("DirectDrive", "DDInertia"), inertiaAfter);
         QCOMPARE(h.text("DirectDrive", "TConst"), torqueAfter);
@@ -136,7 +136,7 @@ class DirectDriveScreenTest : public QObject {
         QCOMPARE(stored(h.record().ReflectedJ), QString("0.5"));
         QCOMPARE(stored(h.record().T_Thrust), QString("-3"));
         QCOMPARE(stored(h.record().RotaryReduction), QString("1"));
-        QCOMPARE(h.record().RDirectDrive, (QStringList{"", "Load Inertia = 0.5 oz-in-sec^2"}));
+        QCOMPARE(h.record().MechanismLines, (QStringList{"", "Load Inertia = 0.5 oz-in-sec^2"}));
     }
 
     void enterPressesNext() {
@@ -165,10 +165,10 @@ class DirectDriveScreenTest : public QObject {
         h.enterDirectDrive("1");
         h.click("RotaryMP", "Back");
         QCOMPARE(h.shownWindows(), QStringList{"DirectDrive"});
-        QCOMPARE(h.record().RDirectDrive.size(), 2);
+        QCOMPARE(h.record().MechanismLines.size(), 2);
         h.click("DirectDrive", "Back");
         QCOMPARE(h.shownWindows(), QStringList{"RotaryType"});
-        QVERIFY(h.record().RDirectDrive.isEmpty());
+        QVERIFY(h.record().MechanismLines.isEmpty());
         QCOMPARE(h.record().AppType->text, QString("Rotary: Direct Drive"));
         h.click("RotaryType", "DD");
         QCOMPARE(h.text("DirectDrive", "DDInertia"), QString("1"));

@@ -59,7 +59,7 @@ class GearboxLogicTest : public QObject {
         QCOMPARE(stored(r.T_Thrust), thrust);
         QCOMPARE(stored(r.RotaryReduction), QString("5"));
         QCOMPARE(stored(r.T_Gravity), QString("0"));
-        QCOMPARE(r.RGearbox,
+        QCOMPARE(out.reportLines,
                  (QStringList{"Rotary Positioning via Gearbox", "Gearbox Reduction Ratio = 5 : 1",
                               "Gearbox Inertia = " + entries.GBInertia + " " + entries.GBUnits,
                               "Gearbox Efficiency = " + entries.GBEfficiency + " %", "",
@@ -122,7 +122,7 @@ class GearboxLogicTest : public QObject {
         QCOMPARE(stored(r.RotaryReduction), QString("0"));
         QCOMPARE(stored(r.T_Gravity), QString("12"));
         QCOMPARE(stored(r.ReflectedJ), QString("0"));
-        QVERIFY(r.RGearbox.isEmpty());
+        QVERIFY(out.reportLines.isEmpty());
     }
 
     // In added-gearbox mode the gearbox sends each application on to its own
@@ -191,12 +191,12 @@ class GearboxLogicTest : public QObject {
         Sizing s;
         const Application& gearbox = applicationOn(ScreenId::Gearbox);
         s.record().AppType = &gearbox;
-        s.record().RGearbox = {"Rotary Positioning via Gearbox"};
+        s.record().MechanismLines = {"Rotary Positioning via Gearbox"};
         QCOMPARE(leaveMechanism(s, gearbox), ScreenId::RotaryType);
-        QVERIFY(s.record().RGearbox.isEmpty());
+        QVERIFY(s.record().MechanismLines.isEmpty());
 
         // Taking an added gearbox away puts back the results without it.
-        s.record().RGearbox = {"Rotary Positioning via Gearbox"};
+        s.record().MechanismLines = {"Rotary Positioning via Gearbox"};
         const Results without = s.results;
         s.keepWithoutGearbox();
         s.record().AddedGBReduction = 3;

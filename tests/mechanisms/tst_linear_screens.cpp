@@ -288,7 +288,7 @@ class LinearScreensTest : public QObject {
                      {"Weight/Force Units", "Please enter the units for Weight and Force."}}));
         QCOMPARE(stored(h.record().LinearReduction).left(8), QString("0.159155"));
         QCOMPARE(h.record().Weight.text(), QString("0"));
-        QVERIFY(h.record().LRackPinion.isEmpty());
+        QVERIFY(h.record().MechanismLines.isEmpty());
     }
 
     void profileBackByTag_data() {

@@ -214,7 +214,7 @@ class RotaryScreensTest : public QObject {
         QCOMPARE(shown.first().title, title);
         QCOMPARE(h.shownWindows(), QStringList{screen});
         QCOMPARE(h.text(screen, entry), text); // nothing is reset
-        QVERIFY(h.record().RBeltPulley.isEmpty() && h.record().RGearbox.isEmpty());
+        QVERIFY(h.record().MechanismLines.isEmpty() && h.record().MechanismLines.isEmpty());
         QCOMPARE(stored(h.record().ReflectedJ), QString("0"));
         // The screen stays usable.
         h.type(screen, entry, screen == "Gearbox" && entry == "GBEfficiency" ? "90" : "1");
@@ -251,7 +251,7 @@ class RotaryScreensTest : public QObject {
 
         h.type("BeltPulley", "BPInertia", "0.1");
         h.click("BeltPulley", "Next");
-        QCOMPARE(h.record().RBeltPulley.value(1), QString("Pinion Pulley Diameter = 25.4 mm"));
+        QCOMPARE(h.record().MechanismLines.value(1), QString("Pinion Pulley Diameter = 25.4 mm"));
         QCOMPARE(stored(h.record().ReflectedJ).left(9), QString("0.0173581"));
     }
 
@@ -314,11 +314,11 @@ class RotaryScreensTest : public QObject {
         QCOMPARE(h.shownWindows(), QStringList{screen});
         QVERIFY(!h.record().LoadCalc);
         QCOMPARE(h.text(screen, "TConst"), QString("-4"));
-        QVERIFY(!(h.record().RBeltPulley.isEmpty() && h.record().RGearbox.isEmpty()));
+        QVERIFY(!(h.record().MechanismLines.isEmpty() && h.record().MechanismLines.isEmpty()));
 
         h.click(screen, "Back");
         QCOMPARE(h.shownWindows(), QStringList{"RotaryType"});
-        QVERIFY(h.record().RBeltPulley.isEmpty() && h.record().RGearbox.isEmpty());
+        QVERIFY(h.record().MechanismLines.isEmpty() && h.record().MechanismLines.isEmpty());
     }
 
     void loadInertiaForgetsWeight_data() {
@@ -352,7 +352,7 @@ class RotaryScreensTest : public QObject {
         h.click("BeltPulley", "Next");
         QCOMPARE(h.messages.take(), QList<Message>{});
         QCOMPARE(stored(h.record().ReflectedJ).left(9), QString("0,0173581"));
-        QCOMPARE(h.record().RBeltPulley.value(3), QString("Pulley Thickness = 0,5 in"));
+        QCOMPARE(h.record().MechanismLines.value(3), QString("Pulley Thickness = 0,5 in"));
     }
 };
 

@@ -120,8 +120,9 @@ class ScrewLogicTest : public QObject {
         SizingRecord r;
         ScrewDriveEntries s = screwDrive();
         s.ScrewLength = "12.0";
-        QVERIFY(screwDriveNext(r, s).proceed);
-        QCOMPARE(r.LScrewDrive,
+        const Outcome sd = screwDriveNext(r, s);
+        QVERIFY(sd.proceed);
+        QCOMPARE(sd.reportLines,
                  (QStringList{"Rotating Screw Linear Motion", "Motion Orientation = Vertical",
                               "Screw Length = 12.0 in", "Screw Diameter = 0.5 in",
                               "Screw Pitch or Lead = 0.2 in/rev", "Screw Efficiency = 90 %",
@@ -129,8 +130,9 @@ class ScrewLogicTest : public QObject {
                               "Load Weight = 10 lbs", "Thrust or Constant Force = 5 lbs"}));
         BeltScrewEntries b = beltScrew();
         b.load.orientation = Orientation::Horizontal;
-        QVERIFY(beltScrewNext(r, b).proceed);
-        QCOMPARE(r.LBPScrew,
+        const Outcome bs = beltScrewNext(r, b);
+        QVERIFY(bs.proceed);
+        QCOMPARE(bs.reportLines,
                  (QStringList{"Belt-Pulley Driving Screw", "Motion Orientation = Horizontal",
                               "Screw Diameter = 0.5 in", "Screw Length = 24 in",
                               "Screw Pitch or Lead = 0.2 in/rev", "Screw Efficiency = 90 %",
@@ -138,16 +140,18 @@ class ScrewLogicTest : public QObject {
                               "Pulley Thickness = 0.5 in", "Pulley Material = Aluminum",
                               "Belt Efficiency = 75 %", "Load Weight = 10 lbs",
                               "Thrust or Constant Force = 5 lbs"}));
-        QVERIFY(gbScrewNext(r, gbScrew()).proceed);
-        QCOMPARE(r.LGBScrew,
+        const Outcome gs = gbScrewNext(r, gbScrew());
+        QVERIFY(gs.proceed);
+        QCOMPARE(gs.reportLines,
                  (QStringList{"Gearbox Driving a Screw", "Motion Orientation = Vertical",
                               "Gearbox Reduction Ratio = 5 : 1", "Gearbox Inertia = 0.2 oz-in^2",
                               "Gearbox Efficiency = 90 %", "Screw Diameter = 0.5 in",
                               "Screw Length = 24 in", "Screw Pitch or Lead = 0.2 in/rev",
                               "Screw Efficiency = 90 %", "Load Weight = 10 lbs",
                               "Thrust or Constant Force = 5 lbs"}));
-        QVERIFY(nonRScrewNext(r, nonRScrew()).proceed);
-        QCOMPARE(r.LNRScrew,
+        const Outcome ns = nonRScrewNext(r, nonRScrew());
+        QVERIFY(ns.proceed);
+        QCOMPARE(ns.reportLines,
                  (QStringList{"Non-Rotating Screw Linear Motion", "Motion Orientation = Vertical",
                               "Screw Pitch = 0.2 in/rev", "Screw Efficiency = 90 %",
                               "Load Weight = 10 lbs", "Thrust or Constant Force = 5 lbs"}));
@@ -309,20 +313,18 @@ class ScrewLogicTest : public QObject {
         QCOMPARE(r.Weight.text(), QString("0"));
         QCOMPARE(stored(r.ReflectedJ), QString("0"));
         QCOMPARE(stored(r.T_Gravity), QString("0"));
-        for (auto list : {&SizingRecord::LScrewDrive, &SizingRecord::LBPScrew,
-                          &SizingRecord::LGBScrew, &SizingRecord::LNRScrew})
-            QVERIFY((r.*list).isEmpty());
+        QVERIFY(out.reportLines.isEmpty());
     }
 
     void back() {
         SizingRecord r;
-        QVERIFY(screwDriveNext(r, screwDrive()).proceed);
+        r.MechanismLines = screwDriveNext(r, screwDrive()).reportLines;
         r.AddedGBReduction = 2;
-        QCOMPARE(mechanismBack(r, r.LScrewDrive, ScreenId::LinearType), ScreenId::Gearbox);
-        QCOMPARE(r.LScrewDrive.size(), 10);
+        QCOMPARE(mechanismBack(r, ScreenId::LinearType), ScreenId::Gearbox);
+        QCOMPARE(r.MechanismLines.size(), 10);
         r.AddedGBReduction = 0;
-        QCOMPARE(mechanismBack(r, r.LScrewDrive, ScreenId::LinearType), ScreenId::LinearType);
-        QVERIFY(r.LScrewDrive.isEmpty());
+        QCOMPARE(mechanismBack(r, ScreenId::LinearType), ScreenId::LinearType);
+        QVERIFY(r.MechanismLines.isEmpty());
     }
 
     void commaLocale() {
@@ -332,9 +334,10 @@ class ScrewLogicTest : public QObject {
         s.ScrewDiameter = "0,5";
         s.CouplerDiameter = "1,25";
         s.screw.ScrewPitch = "0,2";
-        QVERIFY(screwDriveNext(r, s).proceed);
+        const Outcome out = screwDriveNext(r, s);
+        QVERIFY(out.proceed);
         QCOMPARE(stored(r.ReflectedJ).left(9), QString("0,0049525"));
-        QCOMPARE(r.LScrewDrive.value(3), QString("Screw Diameter = 0,5 in"));
+        QCOMPARE(out.reportLines.value(3), QString("Screw Diameter = 0,5 in"));
     }
 };
 

@@ -109,16 +109,18 @@ class TangentialLogicTest : public QObject {
         SizingRecord r;
         RackPinionEntries e = rack();
         e.load.orientation = Orientation::Horizontal;
-        QVERIFY(rackPinionNext(r, e).proceed);
-        QCOMPARE(r.LRackPinion,
+        const Outcome rack = rackPinionNext(r, e);
+        QVERIFY(rack.proceed);
+        QCOMPARE(rack.reportLines,
                  (QStringList{"Rack & Pinion Linear Motion", "Motion Orientation = Horizontal",
                               "Pinion Outer Diameter = 2 in", "Pinion Thickness = 1 in",
                               "Load Weight = 16 oz", "Thrust or Constant Force = 8 oz"}));
         ConveyorEntries c = conveyor();
         c.PinionDiameter = "1";
         c.SystemUnits = "ft";
-        QVERIFY(conveyorNext(r, c).proceed);
-        QCOMPARE(r.LConveyor,
+        const Outcome belt = conveyorNext(r, c);
+        QVERIFY(belt.proceed);
+        QCOMPARE(belt.reportLines,
                  (QStringList{"Linear Conveyor Motion", "Motion Orientation = Vertical",
                               "Pinion Pulley Diameter = 1 ft", "Driven Pulley Diameter = 2 ft",
                               "Pulley Thickness = 1 ft", "Pulley Material = Aluminum",
@@ -217,18 +219,18 @@ class TangentialLogicTest : public QObject {
         QVERIFY(!out.proceed);
         QCOMPARE(r.LinearReduction != 0, ratioStored);
         QCOMPARE(stored(r.ReflectedJ), QString("0"));
-        QVERIFY(r.LRackPinion.isEmpty() && r.LConveyor.isEmpty());
+        QVERIFY(out.reportLines.isEmpty());
     }
 
     void back() {
         SizingRecord r;
-        QVERIFY(conveyorNext(r, conveyor()).proceed);
+        r.MechanismLines = conveyorNext(r, conveyor()).reportLines;
         r.AddedGBReduction = 2;
-        QCOMPARE(mechanismBack(r, r.LConveyor, ScreenId::LinearType), ScreenId::Gearbox);
-        QCOMPARE(r.LConveyor.size(), 10);
+        QCOMPARE(mechanismBack(r, ScreenId::LinearType), ScreenId::Gearbox);
+        QCOMPARE(r.MechanismLines.size(), 10);
         r.AddedGBReduction = 0;
-        QCOMPARE(mechanismBack(r, r.LConveyor, ScreenId::LinearType), ScreenId::LinearType);
-        QVERIFY(r.LConveyor.isEmpty());
+        QCOMPARE(mechanismBack(r, ScreenId::LinearType), ScreenId::LinearType);
+        QVERIFY(r.MechanismLines.isEmpty());
     }
 };
 

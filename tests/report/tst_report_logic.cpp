@@ -21,7 +21,7 @@ struct DirectDriveSizing {
     DirectDriveSizing() {
         record.MotionType = Motion::Rotary;
         record.AppType = applicationNamed("Rotary: Direct Drive");
-        directDriveNext(record, {"0.25", "10"});
+        record.MechanismLines = directDriveNext(record, {"0.25", "10"}).reportLines;
         ProfileEntries move;
         move.Triangular = true;
         move.TriDist = "10";
@@ -60,43 +60,46 @@ class ReportLogicTest : public QObject {
             << "Rotary: Direct Drive"
             << "Rotary"
             << "Application Type: Rotary Direct Drive"
-            << QStringList{"RLoadCalcs", "RDirectDrive", "RMotionProfiles", "MotorSelection"};
+            << QStringList{"RLoadCalcs", "MechanismLines", "RMotionProfiles", "MotorSelection"};
         QTest::newRow("belt-pulley")
             << "Rotary: Belt-Pulley"
             << "Rotary"
             << "Application Type: Rotary Belt-Pulley"
-            << QStringList{"RLoadCalcs", "RBeltPulley", "RMotionProfiles", "MotorSelection"};
+            << QStringList{"RLoadCalcs", "MechanismLines", "RMotionProfiles", "MotorSelection"};
         QTest::newRow("gearbox") << "Rotary: Gearbox"
                                  << "Rotary"
                                  << "Application Type: Rotary Gearbox"
-                                 << QStringList{"RLoadCalcs", "RGearbox", "RMotionProfiles",
+                                 << QStringList{"RLoadCalcs", "MechanismLines", "RMotionProfiles",
                                                 "MotorSelection"};
         QTest::newRow("screw") << "Linear: Screw Drive"
                                << "Linear"
                                << "Application Type: Linear Screw Drive"
-                               << QStringList{"LScrewDrive", "LMotionProfiles", "MotorSelection"};
+                               << QStringList{"MechanismLines", "LMotionProfiles",
+                                              "MotorSelection"};
         QTest::newRow("rack") << "Linear: Rack & Pinion"
                               << "Linear"
                               << "Application Type: Linear Rack & Pinion"
-                              << QStringList{"LRackPinion", "LMotionProfiles", "MotorSelection"};
+                              << QStringList{"MechanismLines", "LMotionProfiles", "MotorSelection"};
         QTest::newRow("non-rotating")
             << "Linear: Non-Rotating Screw Drive"
             << "Linear"
             << "Application Type: Linear Non-Rotating Screw Drive"
-            << QStringList{"LNRScrew", "LMotionProfiles", "MotorSelection"};
+            << QStringList{"MechanismLines", "LMotionProfiles", "MotorSelection"};
         QTest::newRow("gearbox screw")
             << "Linear: Gearbox Screw Drive"
             << "Linear"
             << "Application Type: Linear Gearbox Screw Drive"
-            << QStringList{"LGBScrew", "LMotionProfiles", "MotorSelection"};
-        QTest::newRow("belt screw") << "Linear: Belt-Pulley Screw Drive"
-                                    << "Linear"
-                                    << "Application Type: Linear Belt-Pulley Screw Drive"
-                                    << QStringList{"LBPScrew", "LMotionProfiles", "MotorSelection"};
+            << QStringList{"MechanismLines", "LMotionProfiles", "MotorSelection"};
+        QTest::newRow("belt screw")
+            << "Linear: Belt-Pulley Screw Drive"
+            << "Linear"
+            << "Application Type: Linear Belt-Pulley Screw Drive"
+            << QStringList{"MechanismLines", "LMotionProfiles", "MotorSelection"};
         QTest::newRow("conveyor") << "Linear: Conveyor"
                                   << "Linear"
                                   << "Application Type: Linear Conveyor Drive"
-                                  << QStringList{"LConveyor", "LMotionProfiles", "MotorSelection"};
+                                  << QStringList{"MechanismLines", "LMotionProfiles",
+                                                 "MotorSelection"};
         QTest::newRow("no such type") << "Rotary: Flywheel"
                                       << "Rotary"
                                       << "" << QStringList{};
@@ -112,15 +115,7 @@ class ReportLogicTest : public QObject {
         r.MotionType = motion == "Rotary" ? Motion::Rotary : Motion::Linear;
         const QList<std::pair<QString, QStringList SizingRecord::*>> all{
             {"RLoadCalcs", &SizingRecord::RLoadCalcs},
-            {"RDirectDrive", &SizingRecord::RDirectDrive},
-            {"RBeltPulley", &SizingRecord::RBeltPulley},
-            {"RGearbox", &SizingRecord::RGearbox},
-            {"LScrewDrive", &SizingRecord::LScrewDrive},
-            {"LBPScrew", &SizingRecord::LBPScrew},
-            {"LGBScrew", &SizingRecord::LGBScrew},
-            {"LNRScrew", &SizingRecord::LNRScrew},
-            {"LRackPinion", &SizingRecord::LRackPinion},
-            {"LConveyor", &SizingRecord::LConveyor},
+            {"MechanismLines", &SizingRecord::MechanismLines},
             {"RMotionProfiles", &SizingRecord::RMotionProfiles},
             {"LMotionProfiles", &SizingRecord::LMotionProfiles},
             {"MotorSelection", &SizingRecord::MotorSelection}};

@@ -22,10 +22,8 @@ class RecordTest : public QObject {
         QCOMPARE(r.Weight.text(), QString("0"));
         QVERIFY(!r.LoadCalc);
         QCOMPARE(r.MotionProfile, ProfileType::None);
-        for (const QStringList* list :
-             {&r.RDirectDrive, &r.RBeltPulley, &r.RGearbox, &r.LScrewDrive, &r.LBPScrew,
-              &r.LGBScrew, &r.LNRScrew, &r.LRackPinion, &r.LConveyor, &r.RMotionProfiles,
-              &r.LMotionProfiles, &r.RLoadCalcs, &r.MotorSelection})
+        for (const QStringList* list : {&r.MechanismLines, &r.RMotionProfiles, &r.LMotionProfiles,
+                                        &r.RLoadCalcs, &r.MotorSelection})
             QVERIFY(list->isEmpty());
         QVERIFY(!r.gearboxAdded());
     }
