@@ -23,8 +23,9 @@ QByteArray filed(const Sizing& sizing) {
 } // namespace
 
 App::App(Messages& messages, Dialogs& dialogs, std::function<void()> quit, const QString& folder)
-    : library_(motors::Library::pathIn(folder)), messages_(messages), dialogs_(dialogs),
-      quit_(std::move(quit)), autosave_(folder), lastSizing_(autosave_.lastSizing()),
+    : library_(motors::Library::pathIn(folder)), document_(filed), messages_(messages),
+      dialogs_(dialogs), quit_(std::move(quit)), autosave_(folder),
+      lastSizing_(autosave_.lastSizing()),
       settings_(QDir(folder).filePath("settings.ini"), QSettings::IniFormat) {
     typing_.setSingleShot(true);
     typing_.setInterval(typingPause);
@@ -49,8 +50,7 @@ void App::startOver(QWidget* over) {
         if (const Screen* screen = screens_.existing(id); screen && screen->isVisible())
             at = screen->pos();
     screens_.discardSizingScreens();
-    sizing_ = Sizing{};
-    belongsTo({});
+    document_.replace(Sizing{}, {});
     lastSizing_ = autosave_.lastSizing();
     if (Screen* welcome = screens_.show(ScreenId::Welcome); welcome && !at.isNull())
         welcome->move(at);
@@ -59,49 +59,43 @@ void App::startOver(QWidget* over) {
 void App::sizingEdited() {
     if (!typing_.isActive())
         typing_.start();
-    screens_.retitleShown();
+    document_.edited();
 }
 
 void App::stepPassed() {
     keep();
-    screens_.retitleShown();
+    document_.edited();
 }
 
 void App::keep() {
     typing_.stop();
-    if (autosave_.keep(sizing_) == std::nullopt && sizing_.record().AppType)
+    if (autosave_.keep(sizing()) == std::nullopt && sizing().record().AppType)
         lastSizing_ = autosave_.path();
 }
 
 QString App::sizingFileName() const {
-    return QFileInfo(file_).fileName();
+    return document_.fileName();
 }
 
 bool App::sizingChanged() const {
-    return filed(sizing_) != saved_;
-}
-
-void App::belongsTo(const QString& path) {
-    file_ = path;
-    saved_ = path.isEmpty() ? QByteArray() : filed(sizing_);
-    screens_.retitleShown();
+    return document_.isModified();
 }
 
 bool App::saveTo(const QString& path, QWidget* over) {
-    if (const auto problem = writeSizing(path, sizing_)) {
+    if (const auto problem = writeSizing(path, sizing())) {
         messages_.inform(
             over, {"Save Error", "The sizing could not be saved as " + path + ":  " + *problem});
         return false;
     }
-    belongsTo(path);
+    document_.savedTo(path);
     remember(path);
     return true;
 }
 
 void App::saveSizing(QWidget* over) {
-    if (file_.isEmpty())
+    if (document_.file().isEmpty())
         return saveSizingAs(over);
-    saveTo(file_, over);
+    saveTo(document_.file(), over);
 }
 
 void App::saveSizingAs(QWidget* over) {
@@ -114,12 +108,12 @@ void App::saveSizingAs(QWidget* over) {
 
 bool App::mayLeave(QWidget* over) {
     // A sizing that never had a file is kept on disk as it is typed.
-    if (file_.isEmpty() || !sizingChanged())
+    if (!document_.isModified())
         return true;
     switch (messages_.askOrCancel(
-        over, {"Save Changes", "Save the changes to " + QFileInfo(file_).fileName() + "?"})) {
+        over, {"Save Changes", "Save the changes to " + document_.fileName() + "?"})) {
     case Answer::Yes:
-        return saveTo(file_, over);
+        return saveTo(document_.file(), over);
     case Answer::No:
         return true;
     case Answer::Cancel:
@@ -161,14 +155,13 @@ bool App::open(const QString& path, QWidget* over) {
     for (ScreenId kept : {ScreenId::Welcome, ScreenId::RotaryType, ScreenId::LinearType})
         if (Screen* screen = screens_.existing(kept))
             screen->hide();
-    sizing_ = opened.sizing;
+    // The sizing in progress kept on disk is no file of the engineer's.
+    const bool ownFile = path != autosave_.path() && !autosave_.isKept(path);
+    document_.replace(opened.sizing, ownFile ? QFileInfo(path).absoluteFilePath() : QString());
     // It opens where the window it replaces stood, inside the screen.
     Screen* shown = screens_.showInPlaceOf(opened.screen, place, decoration);
     for (const Message& m : opened.messages)
         messages_.inform(shown, m);
-    // The sizing in progress kept on disk is no file of the engineer's.
-    const bool ownFile = path != autosave_.path() && !autosave_.isKept(path);
-    belongsTo(ownFile ? QFileInfo(path).absoluteFilePath() : QString());
     if (ownFile)
         remember(QFileInfo(path).absoluteFilePath());
     keep();

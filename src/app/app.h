@@ -2,7 +2,7 @@
 
 #include "app/autosave.h"
 #include "motors/library.h"
-#include "sizing/sizing.h"
+#include "sizing/document.h"
 #include "ui/dialogs.h"
 #include "ui/host.h"
 #include "ui/keeper.h"
@@ -23,7 +23,8 @@ class App final : public Host, public Keeper {
     // data folder).
     App(Messages& messages, Dialogs& dialogs, std::function<void()> quit, const QString& folder);
 
-    Sizing& sizing() override { return sizing_; }
+    Sizing& sizing() override { return document_.sizing(); }
+    Changes& changes() override { return document_; }
     ScreenRegistry& screens() override { return screens_; }
     Messages& messages() override { return messages_; }
     Dialogs& dialogs() override { return dialogs_; }
@@ -53,7 +54,7 @@ class App final : public Host, public Keeper {
 
     // The file the sizing was last saved to or opened from (empty: none),
     // and whether it changed since.
-    QString sizingFile() const { return file_; }
+    QString sizingFile() const { return document_.file(); }
     QString sizingFileName() const override;
     bool sizingChanged() const override;
 
@@ -70,12 +71,10 @@ class App final : public Host, public Keeper {
     bool mayLeave(QWidget* over);
     // Opens the sizing file, whatever the sizing on screen holds.
     bool open(const QString& path, QWidget* over);
-    // The sizing's file from now on, as it stands there.
-    void belongsTo(const QString& path);
 
     // Outlives the screens that show it.
     motors::Library library_;
-    Sizing sizing_;
+    SizingDocument document_;
     ScreenRegistry screens_;
     Messages& messages_;
     Dialogs& dialogs_;
@@ -84,6 +83,4 @@ class App final : public Host, public Keeper {
     std::optional<QString> lastSizing_;
     QSettings settings_;
     QTimer typing_;
-    QString file_;
-    QByteArray saved_; // the sizing as its file holds it
 };

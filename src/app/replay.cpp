@@ -15,7 +15,8 @@ class Road {
         sizing().forms = entered.forms;
         sizing().libraryMotor = entered.libraryMotor;
         sizing().record().MotionType = entered.record().MotionType;
-        sizing().record().AppType = entered.record().AppType;
+        if (const Application* application = entered.record().AppType)
+            sizing().chooseApplication(*application);
     }
 
     Replay run() {

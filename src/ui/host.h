@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class Changes;
 class Dialogs;
 class Keeper;
 class QWidget;
@@ -17,6 +18,8 @@ class Host {
     virtual ~Host() = default;
 
     virtual Sizing& sizing() = 0;
+    // Says when the sizing changed, so that what shows it follows.
+    virtual Changes& changes() = 0;
     virtual ScreenRegistry& screens() = 0;
     virtual Messages& messages() = 0;
     virtual Dialogs& dialogs() = 0;

@@ -121,12 +121,6 @@ Screen* ScreenRegistry::showBeside(ScreenId name, const QWidget* from) {
     return screen;
 }
 
-void ScreenRegistry::retitleShown() {
-    for (const QPointer<Screen>& screen : std::as_const(screens_))
-        if (screen && screen->isVisible())
-            screen->retitle();
-}
-
 void ScreenRegistry::reloadShown() {
     for (const QPointer<Screen>& screen : std::as_const(screens_))
         if (screen && screen->isVisible())

@@ -45,8 +45,6 @@ class ScreenRegistry {
 
     // Every shown screen shows the sizing as it now stands.
     void reloadShown();
-    // Every shown screen's title follows the sizing's file.
-    void retitleShown();
 
     // Hides and drops the sizing's screens; the next use creates them afresh.
     void discardSizingScreens();

@@ -1,5 +1,6 @@
 #include "ui/screen.h"
 
+#include "flow/changes.h"
 #include "ui/keeper.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
@@ -121,6 +122,12 @@ Screen::Screen(Host& host, ScreenId id, const QString& title)
     outer->addWidget(scroll_, 1);
     footer_->setContentsMargins(9, 0, 9, 9);
     outer->addLayout(footer_);
+    // The wizard's titles follow the sizing's file and its changes.
+    // (A hidden screen takes its title when it is next shown.)
+    connect(&host_.changes(), &Changes::changed, this, [this] {
+        if (isVisible())
+            retitle();
+    });
     // The wizard's screens save and open sizings from the keyboard.
     if (!isSideTool(id)) {
         auto* save = new QShortcut(QKeySequence::Save, this);
