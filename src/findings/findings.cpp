@@ -36,7 +36,7 @@ Findings::Findings(Host& host)
     // The figures; the verdicts follow with their marks and help.
     for (FindingsDisplay d : findingsOrder())
         if (const FigureRow& figure = findingsRows()[int(d)]; figure.shade != Shade::Verdict)
-            rows.add(figure.label, shown(d), figure.unit);
+            rows.add(figure.label, shown(d), figure.unit());
     rows.skip(10);
     addVerdicts(grid, rows);
     grid->setColumnStretch(5, 1);
@@ -65,7 +65,7 @@ Findings::Findings(Host& host)
 void Findings::addVerdicts(QGridLayout* grid, form::Rows& rows) {
     const auto shown = [this](FindingsDisplay d) { return displays_[int(d)]; };
     const auto label = [](FindingsDisplay d) { return findingsRows()[int(d)].label; };
-    const auto unit = [](FindingsDisplay d) { return findingsRows()[int(d)].unit; };
+    const auto unit = [](FindingsDisplay d) { return findingsRows()[int(d)].unit(); };
     const auto mark = [&](const QString& name) {
         QLabel* label = form::label({});
         label->setObjectName(name);

@@ -85,12 +85,12 @@ QList<FigureRow> needRows() {
     using enum Shade;
     // clang-format off
     return {
-        {"ReflectedJ", "Reflected Inertia:",     "oz-in-sec^2", Grey},
-        {"Taccl",      "Torque to Accelerate:",  "oz-in",       Grey},
-        {"Tthrust",    "Thrust Torque:",         "oz-in",       Grey},
-        {"Tgravity",   "Torque due to Gravity:", "oz-in",       Grey},
-        {"T_Total",    "TOTAL TORQUE REQUIRED:", "oz-in",       Yellow},
-        {"MaxSpeed",   "AT A MOTOR SPEED OF:",   "revs/sec",    Yellow},
+        {"ReflectedJ", "Reflected Inertia:",     Quantity::Inertia, Grey},
+        {"Taccl",      "Torque to Accelerate:",  Quantity::Torque,  Grey},
+        {"Tthrust",    "Thrust Torque:",         Quantity::Torque,  Grey},
+        {"Tgravity",   "Torque due to Gravity:", Quantity::Torque,  Grey},
+        {"T_Total",    "TOTAL TORQUE REQUIRED:", Quantity::Torque,  Yellow},
+        {"MaxSpeed",   "AT A MOTOR SPEED OF:",   Quantity::Speed,   Yellow},
     };
     // clang-format on
 }
@@ -99,10 +99,10 @@ QList<FigureRow> needRows() {
 
 const QList<FigureRow>& preliminaryRows() {
     using enum Shade;
-    static const QList<FigureRow> rows = QList<FigureRow>{{"App", "Application Type:", "", Grey},
-                                                          {"Weight", "Load Weight:", "oz", Grey}} +
-                                         needRows() +
-                                         QList<FigureRow>{{"TRMS", "RMS TORQUE:", "oz-in", Yellow}};
+    static const QList<FigureRow> rows =
+        QList<FigureRow>{{"App", "Application Type:", Quantity::Text, Grey},
+                         {"Weight", "Load Weight:", Quantity::Weight, Grey}} +
+        needRows() + QList<FigureRow>{{"TRMS", "RMS TORQUE:", Quantity::Torque, Yellow}};
     return rows;
 }
 
@@ -110,13 +110,13 @@ const QList<FigureRow>& findingsRows() {
     using enum Shade;
     // clang-format off
     static const QList<FigureRow> rows =
-        QList<FigureRow>{{"MotorInertia", "Motor Inertia:", "oz-in-sec^2", Grey}} + needRows() +
+        QList<FigureRow>{{"MotorInertia", "Motor Inertia:", Quantity::Inertia, Grey}} + needRows() +
         QList<FigureRow>{
-            {"Mismatch",     "Inertia Mismatch:", "",      Verdict},
-            {"TorqueMargin", "TORQUE MARGIN: ",   "%",     Verdict},
-            {"SpeedMargin",  "SPEED MARGIN: ",    "%",     Verdict},
-            {"TRMS",         "RMS TORQUE:",       "oz-in", Grey},
-            {"RMSMargin",    "RMS MARGIN:",       "%",     Verdict},
+            {"Mismatch",     "Inertia Mismatch:", Quantity::Ratio,   Verdict},
+            {"TorqueMargin", "TORQUE MARGIN: ",   Quantity::Percent, Verdict},
+            {"SpeedMargin",  "SPEED MARGIN: ",    Quantity::Percent, Verdict},
+            {"TRMS",         "RMS TORQUE:",       Quantity::Torque,  Grey},
+            {"RMSMargin",    "RMS MARGIN:",       Quantity::Percent, Verdict},
         };
     // clang-format on
     return rows;

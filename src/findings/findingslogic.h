@@ -2,6 +2,7 @@
 
 #include "flow/form.h"
 #include "flow/outcome.h"
+#include "flow/quantity.h"
 #include "sizing/figures.h"
 #include "sizing/record.h"
 
@@ -49,8 +50,10 @@ enum class Shade { Grey, Yellow, Verdict };
 struct FigureRow {
     QString name;
     QString label;
-    QString unit;
+    Quantity quantity;
     Shade shade;
+
+    QString unit() const { return unitOf(quantity); }
 };
 // The figures of the preliminary findings and of the findings, in the order
 // of PreliminaryDisplay and of FindingsDisplay.

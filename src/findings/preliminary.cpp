@@ -22,8 +22,8 @@ Preliminary::Preliminary(Host& host)
     for (const FigureRow& figure : preliminaryRows()) {
         QLineEdit* shown = form::display(figure.name, colourOf(figure.shade));
         displays_ << shown;
-        if (!figure.unit.isEmpty()) {
-            rows.add(figure.label, shown, figure.unit);
+        if (!figure.unit().isEmpty()) {
+            rows.add(figure.label, shown, figure.unit());
             continue;
         }
         // The application type, longer than a figure, spans the units' column.

@@ -19,7 +19,7 @@ QList<SummaryRow> summary(const FindingsFigures& f, const SizingRecord& record) 
             continue;
         const FigureRow& figure = findingsRows()[int(d)];
         SummaryRow row{
-            figure.label.trimmed(),        findingsText(f, d), figure.unit, std::nullopt, {},
+            figure.label.trimmed(),        findingsText(f, d), figure.unit(), std::nullopt, {},
             figure.shade == Shade::Verdict};
         if (d == Mismatch)
             row.value += " : 1";
