@@ -62,7 +62,6 @@ class Road {
     void calculateLoad(const Application& application) {
         if (!entered_.loadCalculated || application.loadInertia.isEmpty())
             return;
-        openLoadCalculator(sizing(), application);
         submitLoadCalc(sizing());
         sizing().forms = entered_.forms;
         // Typed over later, the calculator's load no longer has a weight.

@@ -101,7 +101,6 @@ std::variant<Sizing, QString> fromFile(const SizingFile& file) {
     if (file.loadCalculated && application.family == Family::Rotary) {
         sizing.loadCalculated = true;
         sizing.loadTypedOver = file.loadTypedOver;
-        sizing.openedBy[ScreenId::LoadCalculations] = &application;
     }
     if (file.addedRatio) {
         const Application& gearbox = applicationOn(ScreenId::Gearbox);

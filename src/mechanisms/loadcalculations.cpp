@@ -112,7 +112,7 @@ LoadCalculations::LoadCalculations(Host& host)
 }
 
 void LoadCalculations::showResults() {
-    const Application* opener = sizing().openedBy.value(ScreenId::LoadCalculations);
+    const Application* opener = sizing().record().AppType;
     form::setFrameTitle(loadType_, opener ? opener->tag : QString("Load Type"));
     followShape();
 }

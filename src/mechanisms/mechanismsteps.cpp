@@ -43,8 +43,6 @@ Outcome submitMechanism(Sizing& sizing, const Application& mechanism) {
     } else {
         outcome.next = mechanism.profile();
     }
-    if (outcome.next == mechanism.profile())
-        sizing.openedBy[mechanism.profile()] = &mechanism;
     return outcome;
 }
 
@@ -60,10 +58,6 @@ ScreenId leaveMechanism(Sizing& sizing, const Application& mechanism) {
     return ScreenId::RotaryType;
 }
 
-void openLoadCalculator(Sizing& sizing, const Application& mechanism) {
-    sizing.openedBy[ScreenId::LoadCalculations] = &mechanism;
-}
-
 Form& loadCalcForm(Sizing& sizing) {
     return sizing.form(ScreenId::LoadCalculations, loadCalcForm());
 }
@@ -76,9 +70,9 @@ Outcome submitLoadCalc(Sizing& sizing) {
         return result.outcome;
     sizing.loadCalculated = true;
     sizing.loadTypedOver = false;
-    // The calculator writes into the rotary screen that opened it, and stays
-    // open when there is none.
-    const Application* target = sizing.openedBy.value(ScreenId::LoadCalculations);
+    // The calculator writes into the load inertia of the rotary application
+    // being sized, and stays open when there is none.
+    const Application* target = sizing.record().AppType;
     if (!target || target->loadInertia.isEmpty()) {
         result.outcome.proceed = false;
         return result.outcome;

@@ -17,7 +17,7 @@ bool gearboxControlsHidden(const Sizing& sizing);
 Form& mechanismForm(Sizing& sizing, const Application& mechanism);
 
 // NEXT on a mechanism screen: its checks and stores, then the screen to show
-// (the profile, tagged with this mechanism; or after an added gearbox, the
+// (the profile, tagged with the application's mechanism; or after an added gearbox, the
 // application's own mechanism screen).
 Outcome submitMechanism(Sizing& sizing, const Application& mechanism);
 
@@ -25,11 +25,8 @@ Outcome submitMechanism(Sizing& sizing, const Application& mechanism);
 // it takes the gearbox away and returns to the findings as they were.
 ScreenId leaveMechanism(Sizing& sizing, const Application& mechanism);
 
-// "Inertia Calculations" on a rotary mechanism screen: the calculator shows
-// its tag and writes its result into its load inertia entry.
-void openLoadCalculator(Sizing& sizing, const Application& mechanism);
-
-// The load calculator's entries, ENTER and CLEAR.
+// The load calculator's entries, ENTER and CLEAR. ENTER writes the load's
+// inertia into the load inertia entry of the rotary application being sized.
 Form& loadCalcForm(Sizing& sizing);
 Outcome submitLoadCalc(Sizing& sizing);
 void clearLoadCalc(Sizing& sizing);

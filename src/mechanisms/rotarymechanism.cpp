@@ -49,6 +49,5 @@ void RotaryMechanism::showTorqueAndCalculator(bool shown) {
 }
 
 void RotaryMechanism::openLoadCalculator() {
-    ::openLoadCalculator(sizing(), mechanism());
     openBeside(ScreenId::LoadCalculations);
 }

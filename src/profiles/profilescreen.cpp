@@ -129,7 +129,7 @@ ProfileScreen::ProfileScreen(Host& host, ProfileKind kind)
 }
 
 void ProfileScreen::showResults() {
-    const Application* opener = sizing().openedBy.value(id());
+    const Application* opener = sizing().record().AppType;
     form::setFrameTitle(profile_, opener ? opener->tag : QString("Profile Options"));
     followChoice();
 }

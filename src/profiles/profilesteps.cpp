@@ -21,7 +21,8 @@ Outcome submitProfile(Sizing& sizing, ProfileKind kind) {
 std::optional<ScreenId> leaveProfile(Sizing& sizing, ProfileKind kind) {
     SizingRecord& record = sizing.record();
     (record.*profileLines(kind)).clear();
-    const Application* opener = sizing.openedBy.value(profileScreen(kind));
+    // The profile returns to the mechanism of the application it moves.
+    const Application* opener = sizing.record().AppType;
     if (!opener)
         return std::nullopt;
     // Back at a rotary mechanism, a load typed over the calculator's is the engineer's own.

@@ -37,9 +37,6 @@ struct Sizing {
     // While a gearbox is added, the gearbox screen shows these entries; the
     // application's own gearbox entries wait in `forms` until it is removed.
     Form addedGearbox;
-    // The mechanism whose screen last opened each profile screen and the load
-    // calculator: they show its tag, and return to it or write into it.
-    QMap<ScreenId, const Application*> openedBy;
     // The load calculator's ENTER has passed in this sizing; and since then
     // the engineer typed over its inertia once it no longer stood for the
     // load, so that the load carries no weight.

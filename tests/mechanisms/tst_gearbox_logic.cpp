@@ -168,9 +168,6 @@ class GearboxLogicTest : public QObject {
         QCOMPARE(stored(r.RotaryReduction), QString("5"));
         QCOMPARE(stored(r.T_Gravity), QString("2.4"));
         QVERIFY(!gearboxControlsHidden(s));
-        // Only the way to the profile tags it.
-        QCOMPARE(s.openedBy.value(ScreenId::RotaryMP),
-                 screen == ScreenId::RotaryMP ? &gearbox : nullptr);
     }
 
     void addedToItsOwnApplication() {

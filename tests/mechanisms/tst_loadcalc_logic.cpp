@@ -258,8 +258,7 @@ class LoadCalcLogicTest : public QObject {
         calculator.entries["Weight"] = "2";
         calculator.units["WTUnits"] = "lbs";
         const Application* target = applicationNamed(opener);
-        if (target)
-            openLoadCalculator(s, *target);
+        s.record().AppType = target;
         const Outcome out = submitLoadCalc(s);
         QVERIFY(out.messages.isEmpty());
         QCOMPARE(out.proceed, target != nullptr);

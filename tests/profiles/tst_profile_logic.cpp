@@ -522,8 +522,7 @@ class ProfileLogicTest : public QObject {
         Sizing s;
         s.record().LoadCalc = true;
         s.record().RMotionProfiles = {"", "Motion Profile Type = Triangular"};
-        if (const Application* a = applicationNamed(opener))
-            s.openedBy[ScreenId::RotaryMP] = a;
+        s.record().AppType = applicationNamed(opener);
         QCOMPARE(leaveProfile(s, ProfileKind::Rotary), screen);
         QCOMPARE(s.record().LoadCalc, loadCalc);
         QVERIFY(s.record().RMotionProfiles.isEmpty());

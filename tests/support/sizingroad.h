@@ -37,7 +37,6 @@ inline void size(Sizing& s, const AppRoad& road) {
     s.record().MotionType = a.motion();
     s.record().AppType = &a;
     if (!road.calculator.isEmpty()) {
-        openLoadCalculator(s, a);
         fill(loadCalcForm(s), localised(road.calculator, locale));
         const Outcome entered = submitLoadCalc(s);
         QVERIFY(entered.messages.isEmpty() && entered.proceed);
