@@ -79,6 +79,6 @@ void Welcome::showResults() {
 }
 
 void Welcome::choose(Motion motion, ScreenId screen) {
-    sizing().record().MotionType = motion;
+    sizing().chooseMotion(motion);
     moveTo(screen);
 }

@@ -49,11 +49,10 @@ void AddGBox::showResults() {
 }
 
 void AddGBox::ratioTyped() {
-    const Projection p = projectGearbox(sizing());
+    const Projection p = projectTypedRatio(sizing());
     if (!p.message)
         return showResults();
     inform(*p.message);
-    projectionForm(sizing()).entries[fields::Reduction] = "1";
     load();
     reduction_->selectAll();
 }

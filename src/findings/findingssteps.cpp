@@ -64,6 +64,13 @@ Projection projectGearbox(Sizing& sizing) {
                    sizing.record().SpdMultiplier, projectionForm(sizing).entry(fields::Reduction));
 }
 
+Projection projectTypedRatio(Sizing& sizing) {
+    const Projection projection = projectGearbox(sizing);
+    if (projection.message)
+        projectionForm(sizing).entries[fields::Reduction] = "1";
+    return projection;
+}
+
 Outcome submitGearbox(Sizing& sizing) {
     SizingRecord added = sizing.record();
     const Outcome outcome = addGearbox(added, projectionForm(sizing).entry(fields::Reduction));

@@ -28,4 +28,7 @@ void leaveSelection(Sizing& sizing);
 // ratio and the load it drives.
 Form& projectionForm(Sizing& sizing);
 Projection projectGearbox(Sizing& sizing);
+// The projection of the ratio just typed; a ratio it cannot project is set
+// back to 1 (the message says why).
+Projection projectTypedRatio(Sizing& sizing);
 Outcome submitGearbox(Sizing& sizing);

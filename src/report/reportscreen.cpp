@@ -70,10 +70,9 @@ void Report::showResults() {
     appType_->setText(record.AppType ? record.AppType->text : QString());
     // A motor chosen from the library is the selected motor until another
     // name is typed.
-    Form& form = sizing().form(ScreenId::Report, reportForm());
-    const QString motor = reportHeader(form, sizing().motorName()).MotorSelected;
-    if (form.entry(fields::MotorSelected) != motor) {
-        form.entries[fields::MotorSelected] = motor;
+    const QString typed = header().MotorSelected;
+    sizing().nameLibraryMotorInReport();
+    if (const QString motor = header().MotorSelected; motor != typed) {
         const QSignalBlocker quiet(motor_);
         motor_->setText(motor);
         motor_->setCursorPosition(0);

@@ -27,6 +27,13 @@ void Sizing::removeGearbox() {
     reached = Stage::Findings;
 }
 
+void Sizing::nameLibraryMotorInReport() {
+    QString& selected =
+        form(ScreenId::Report, Form::initial(fields::report)).entries[fields::MotorSelected];
+    if (selected.isEmpty())
+        selected = motorName();
+}
+
 void Sizing::chooseApplication(const Application& application) {
     if (record().AppType != &application)
         record().MechanismLines.clear();

@@ -71,9 +71,13 @@ struct Sizing {
     // motor chosen is the report's selected motor: a library motor's name
     // replaces the name typed there, and goes with it.
     void setLibraryMotor(const std::optional<motors::Motor>& motor);
+    // Where no motor name is typed, the report names the library motor in use.
+    void nameLibraryMotorInReport();
 
     // Adding a gearbox keeps the results without one the first time;
     // removing it puts them back.
+    // The engineer chose a rotary or a linear motion.
+    void chooseMotion(Motion motion) { record().MotionType = motion; }
     // The engineer chose the application to size; another application's
     // mechanism lines are not its own.
     void chooseApplication(const Application& application);
