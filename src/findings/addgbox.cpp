@@ -1,6 +1,7 @@
 #include "findings/addgbox.h"
 
 #include "findings/findingssteps.h"
+#include "flow/quantity.h"
 #include "mechanisms/mechanismfields.h"
 #include "sizing/sizing.h"
 #include "ui/colours.h"
@@ -26,10 +27,10 @@ AddGBox::AddGBox(Host& host)
     rows.add("Enter Gearbox Reduction Ratio:", reduction_, ": 1");
     rows.skip(8);
     rows.whole(form::caption("PROJECTIONS:"));
-    rows.add("REFLECTED INERTIA:", newJ_, "oz-in-sec^2");
+    rows.add("REFLECTED INERTIA:", newJ_, unitOf(Quantity::Inertia));
     rows.add("INERTIA MISMATCH:", newMis_, ": 1");
-    rows.add("TORQUE REQUIRED:", newT_, "oz-in");
-    rows.add("AT A MOTOR SPEED OF:", newSp_, "revs/sec");
+    rows.add("TORQUE REQUIRED:", newT_, unitOf(Quantity::Torque));
+    rows.add("AT A MOTOR SPEED OF:", newSp_, unitOf(Quantity::Speed));
     layout->addLayout(grid);
     QPushButton* cancel = button("RemoveGBButton", "CANCEL", [this] { this->cancel(); });
     setEscapeButton(cancel);

@@ -113,18 +113,14 @@ void Findings::showResults() {
         mark->clear();
     if (!figures)
         return;
-    QList<std::pair<FindingsDisplay, Verdict>> verdicts{
-        {FindingsDisplay::Mismatch, figures->mismatchVerdict},
-        {FindingsDisplay::TorqueMargin, figures->torqueVerdict},
-        {FindingsDisplay::SpeedMargin, figures->speedVerdict}};
-    // The RMS margin only when the motor's continuous torque was given.
+    // The RMS margin is judged only when the motor's continuous torque was given.
     form::setBackground(displays_[int(FindingsDisplay::RMSMargin)], colours::lightYellow);
-    if (figures->rmsChecked())
-        verdicts.append({FindingsDisplay::RMSMargin, figures->rmsVerdict});
-    for (int k = 0; k < verdicts.size(); ++k) {
-        const auto [display, verdict] = verdicts[k];
-        form::setBackground(displays_[int(display)], colours::of(verdict));
-        marks_[k]->setText(verdictMark(display, verdict));
+    for (int k = 0; k < verdictsShown().size(); ++k) {
+        const FindingsDisplay display = verdictsShown()[k];
+        if (const auto verdict = verdictOf(*figures, display)) {
+            form::setBackground(displays_[int(display)], colours::of(*verdict));
+            marks_[k]->setText(verdictMark(display, *verdict));
+        }
     }
     form::setBackground(misRatio_, colours::of(figures->mismatchVerdict));
 }

@@ -108,15 +108,16 @@ const QList<FigureRow>& preliminaryRows() {
 
 const QList<FigureRow>& findingsRows() {
     using enum Shade;
+    using F = FindingsFigures;
     // clang-format off
     static const QList<FigureRow> rows =
         QList<FigureRow>{{"MotorInertia", "Motor Inertia:", Quantity::Inertia, Grey}} + needRows() +
         QList<FigureRow>{
-            {"Mismatch",     "Inertia Mismatch:", Quantity::Ratio,   Verdict},
-            {"TorqueMargin", "TORQUE MARGIN: ",   Quantity::Percent, Verdict},
-            {"SpeedMargin",  "SPEED MARGIN: ",    Quantity::Percent, Verdict},
+            {"Mismatch",     "Inertia Mismatch:", Quantity::Ratio,   Verdict, "Inertia Mismatch", &F::mismatchVerdict},
+            {"TorqueMargin", "TORQUE MARGIN: ",   Quantity::Percent, Verdict, "Torque Margin",    &F::torqueVerdict},
+            {"SpeedMargin",  "SPEED MARGIN: ",    Quantity::Percent, Verdict, "Speed Margin",     &F::speedVerdict},
             {"TRMS",         "RMS TORQUE:",       Quantity::Torque,  Grey},
-            {"RMSMargin",    "RMS MARGIN:",       Quantity::Percent, Verdict},
+            {"RMSMargin",    "RMS MARGIN:",       Quantity::Percent, Verdict, "RMS Margin",       &F::rmsVerdict},
         };
     // clang-format on
     return rows;
@@ -128,6 +129,24 @@ const QList<FindingsDisplay>& findingsOrder() {
                                               Tgravity,     T_Total,      MaxSpeed,    TRMS,
                                               Mismatch,     TorqueMargin, SpeedMargin, RMSMargin};
     return order;
+}
+
+const QList<FindingsDisplay>& verdictsShown() {
+    static const QList<FindingsDisplay> shown = [] {
+        QList<FindingsDisplay> judged;
+        for (FindingsDisplay d : findingsOrder())
+            if (findingsRows()[int(d)].verdict)
+                judged << d;
+        return judged;
+    }();
+    return shown;
+}
+
+std::optional<Verdict> verdictOf(const FindingsFigures& figures, FindingsDisplay display) {
+    const auto verdict = findingsRows()[int(display)].verdict;
+    if (!verdict || (display == FindingsDisplay::RMSMargin && !figures.rmsChecked()))
+        return std::nullopt;
+    return figures.*verdict;
 }
 
 QString verdictMark(FindingsDisplay display, Verdict verdict) {

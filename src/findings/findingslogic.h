@@ -52,6 +52,9 @@ struct FigureRow {
     QString label;
     Quantity quantity;
     Shade shade;
+    // A verdict's figure: its column in a list of motors, and its verdict.
+    QString heading = {};
+    Verdict FindingsFigures::*verdict = nullptr;
 
     QString unit() const { return unitOf(quantity); }
 };
@@ -62,6 +65,12 @@ const QList<FigureRow>& findingsRows();
 // The findings in the order the screen and the PDF show them: the figures,
 // then the verdicts.
 const QList<FindingsDisplay>& findingsOrder();
+
+// The findings judged good or bad, in the order they are shown; and the
+// verdict on one of them (none for a figure that is not judged, or for the
+// RMS margin when no continuous torque was given).
+const QList<FindingsDisplay>& verdictsShown();
+std::optional<Verdict> verdictOf(const FindingsFigures& figures, FindingsDisplay display);
 
 // The mark beside the mismatch or a margin, so that pass or fail is never
 // told by colour alone: "✓ OK", or "✗ HIGH" for a mismatch and "✗ LOW" for a

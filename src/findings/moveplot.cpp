@@ -1,6 +1,7 @@
 #include "findings/moveplot.h"
 
 #include "flow/axis.h"
+#include "flow/quantity.h"
 #include "profiles/moveprofile.h"
 #include "ui/plot.h"
 
@@ -161,8 +162,9 @@ void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move) {
                                ticks.time, ticks.speed, false, left);
     const plotting::Axes torque(QRectF(all.left(), all.top() + half, all.width(), half), metrics,
                                 ticks.time, ticks.torque, true, left);
-    const QRectF title = speed.draw(p, QString(), "Motor speed (revs/sec)");
-    const QRectF torqueTitle = torque.draw(p, "Time (sec)", "Torque required (oz-in)");
+    const QRectF title = speed.draw(p, QString(), "Motor speed (" + unitOf(Quantity::Speed) + ")");
+    const QRectF torqueTitle =
+        torque.draw(p, "Time (sec)", "Torque required (" + unitOf(Quantity::Torque) + ")");
 
     QPainterPath speedLine(speed.at(0, 0));
     QPainterPath torqueLine(torque.at(0, 0));

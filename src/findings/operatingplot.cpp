@@ -2,6 +2,7 @@
 
 #include "findings/findingslogic.h"
 #include "flow/axis.h"
+#include "flow/quantity.h"
 #include "ui/colours.h"
 #include "ui/plot.h"
 
@@ -90,7 +91,8 @@ void paintOperating(QPainter& p, const QRectF& rect, const FindingsFigures& f) {
     const double legend = plotting::legendHeight(metrics, int(texts.size()));
     const plotting::Axes axes(all.adjusted(0, 0, 0, -legend - 6), metrics, speedTicks(f),
                               torqueTicks(f), true);
-    axes.draw(p, "Motor speed (revs/sec)", "Torque (oz-in)");
+    axes.draw(p, "Motor speed (" + unitOf(Quantity::Speed) + ")",
+              "Torque (" + unitOf(Quantity::Torque) + ")");
 
     const QPointF need = axes.at(f.need.speed, f.need.totalTorque);
     const QPointF torqueAt = axes.at(f.need.speed, f.torqueAvailable);

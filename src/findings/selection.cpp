@@ -3,6 +3,7 @@
 #include "findings/findingsfields.h"
 #include "findings/findingslogic.h"
 #include "findings/findingssteps.h"
+#include "flow/quantity.h"
 #include "sizing/sizing.h"
 #include "ui/colours.h"
 #include "ui/form.h"
@@ -38,8 +39,10 @@ Selection::Selection(Host& host)
         grid->addWidget(shown, row, 4);
         grid->addWidget(form::label(shownUnit), row, 5);
     };
-    pair("Enter Torque Available:", entry(fields::TorqueAvailable), "oz-in", speed_, "revs/sec");
-    pair("Enter Speed Capability:", entry(fields::SpeedAvailable), "revs/sec", torque_, "oz-in");
+    pair("Enter Torque Available:", entry(fields::TorqueAvailable), "oz-in", speed_,
+         unitOf(Quantity::Speed));
+    pair("Enter Speed Capability:", entry(fields::SpeedAvailable), "revs/sec", torque_,
+         unitOf(Quantity::Torque));
     rows.add("Enter Continuous Torque:", entry(fields::TorqueContinuous), "oz-in");
     rows.add("Library Motor:", motorName_);
     layout->addLayout(grid);

@@ -25,9 +25,6 @@ QIcon mark(Verdict verdict) {
     return QIcon(picture);
 }
 
-const char* const headers[] = {"Name", "Inertia Mismatch", "Torque Margin", "Speed Margin",
-                               "RMS Margin"};
-
 } // namespace
 
 void FitsModel::setFits(QList<motors::Fit> fits) {
@@ -41,14 +38,14 @@ int FitsModel::rowCount(const QModelIndex& parent) const {
 }
 
 int FitsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Columns;
+    return parent.isValid() ? 0 : FirstVerdict + int(verdictsShown().size());
 }
 
 QVariant FitsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= fits_.size())
         return {};
     const motors::Fit& fit = fits_[index.row()];
-    const auto column = Column(index.column());
+    const int column = index.column();
     if (column == Name) {
         if (role == Qt::DisplayRole)
             return fit.motor.name;
@@ -59,16 +56,12 @@ QVariant FitsModel::data(const QModelIndex& index, int role) const {
     if (!fit.findings)
         return {};
     const FindingsFigures& f = *fit.findings;
-    static const std::pair<FindingsDisplay, Verdict FindingsFigures::*> shown[] = {
-        {FindingsDisplay::Mismatch, &FindingsFigures::mismatchVerdict},
-        {FindingsDisplay::TorqueMargin, &FindingsFigures::torqueVerdict},
-        {FindingsDisplay::SpeedMargin, &FindingsFigures::speedVerdict},
-        {FindingsDisplay::RMSMargin, &FindingsFigures::rmsVerdict}};
-    const auto [display, verdictOf] = shown[column - 1];
+    const FindingsDisplay display = verdictsShown()[column - FirstVerdict];
     // Without an RMS torque there is no RMS margin to judge.
-    if (display == FindingsDisplay::RMSMargin && !f.rmsChecked())
+    const auto judged = verdictOf(f, display);
+    if (!judged)
         return {};
-    const Verdict verdict = f.*verdictOf;
+    const Verdict verdict = *judged;
     switch (role) {
     case Qt::DisplayRole:
         return findingsText(f, display);
@@ -92,7 +85,9 @@ QVariant FitsModel::data(const QModelIndex& index, int role) const {
 
 QVariant FitsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < Columns)
-        return QString(headers[section]);
+        section < columnCount())
+        return section == Name
+                   ? QString("Name")
+                   : findingsRows()[int(verdictsShown()[section - FirstVerdict])].heading;
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -10,7 +10,8 @@
 class FitsModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    enum Column { Name, Mismatch, TorqueMargin, SpeedMargin, RMSMargin, Columns };
+    // The motor's name, then a column for each figure the findings judge.
+    enum Column { Name, FirstVerdict };
 
     using QAbstractTableModel::QAbstractTableModel;
 

@@ -61,7 +61,7 @@ MotorFit::MotorFit(Host& host, motors::Library& library)
     QHeaderView* header = table_->horizontalHeader();
     header->setSectionResizeMode(FitsModel::Name, QHeaderView::Stretch);
     const QFontMetrics metrics(header->font());
-    for (int column = FitsModel::Mismatch; column < FitsModel::Columns; ++column)
+    for (int column = FitsModel::FirstVerdict; column < fits_->columnCount(); ++column)
         header->resizeSection(
             column, metrics.horizontalAdvance(
                         fits_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
@@ -134,7 +134,7 @@ void MotorFit::fitNames() {
     const QHeaderView* header = table_->horizontalHeader();
     int width = name + 2 * metrics.horizontalAdvance('M') + 2 * table_->frameWidth() +
                 table_->verticalScrollBar()->sizeHint().width();
-    for (int column = FitsModel::Mismatch; column < FitsModel::Columns; ++column)
+    for (int column = FitsModel::FirstVerdict; column < fits_->columnCount(); ++column)
         width += header->sectionSize(column);
     table_->setMinimumWidth(std::max(table_->minimumWidth(), width));
 }

@@ -2,6 +2,7 @@
 
 #include "flow/axis.h"
 #include "flow/numbers.h"
+#include "flow/quantity.h"
 
 #include <cmath>
 
@@ -69,7 +70,7 @@ double rmsTorque(const MoveProfile& move, double accel, double thrust, double gr
 QStringList moveCaption(const MoveProfile& move) {
     if (move.isEmpty())
         return {};
-    QStringList out{"max speed = " + plotLabel(move.maxSpeed) + " revs/sec",
+    QStringList out{"max speed = " + plotLabel(move.maxSpeed) + " " + unitOf(Quantity::Speed),
                     "ta = " + numbers::significant(move.accelTime, 3) + " s"};
     if (move.openEnded)
         out << "then at constant speed";

@@ -3,16 +3,10 @@
 #include "findings/findingslogic.h"
 #include "flow/numbers.h"
 
-#include <map>
-
 namespace document {
 
 QList<SummaryRow> summary(const FindingsFigures& f, const SizingRecord& record) {
     using enum FindingsDisplay;
-    const std::map<FindingsDisplay, Verdict> verdicts{{Mismatch, f.mismatchVerdict},
-                                                      {TorqueMargin, f.torqueVerdict},
-                                                      {SpeedMargin, f.speedVerdict},
-                                                      {RMSMargin, f.rmsVerdict}};
     QList<SummaryRow> rows;
     for (FindingsDisplay d : findingsOrder()) {
         if (d == RMSMargin && !f.rmsChecked())
@@ -23,9 +17,9 @@ QList<SummaryRow> summary(const FindingsFigures& f, const SizingRecord& record) 
             figure.shade == Shade::Verdict};
         if (d == Mismatch)
             row.value += " : 1";
-        if (const auto verdict = verdicts.find(d); verdict != verdicts.end()) {
-            row.verdict = verdict->second;
-            row.mark = verdictMark(d, verdict->second);
+        if (const auto verdict = verdictOf(f, d)) {
+            row.verdict = *verdict;
+            row.mark = verdictMark(d, *verdict);
         }
         rows << row;
     }
