@@ -1,7 +1,7 @@
 #include "app/app.h"
 
-#include "app/replay.h"
-#include "app/sizingfiles.h"
+#include "session/replay.h"
+#include "session/sizingfiles.h"
 #include "sizing/sizingfile.h"
 #include "ui/screen.h"
 

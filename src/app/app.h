@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/autosave.h"
 #include "motors/library.h"
+#include "session/autosave.h"
 #include "sizing/document.h"
 #include "ui/dialogs.h"
 #include "ui/host.h"

@@ -1,8 +1,8 @@
 #include "app/commandline.h"
 
-#include "app/replay.h"
-#include "app/sizingfiles.h"
 #include "report/reportlogic.h"
+#include "session/replay.h"
+#include "session/sizingfiles.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

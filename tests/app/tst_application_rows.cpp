@@ -1,5 +1,5 @@
-#include "app/sizingfiles.h"
 #include "mechanisms/applications.h"
+#include "session/sizingfiles.h"
 #include "support/harness.h"
 #include "ui/screen.h"
 

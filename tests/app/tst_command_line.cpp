@@ -1,6 +1,6 @@
 #include "app/commandline.h"
-#include "app/replay.h"
-#include "app/sizingfiles.h"
+#include "session/replay.h"
+#include "session/sizingfiles.h"
 #include "support/fixture.h"
 #include "support/pdf.h"
 #include "support/sizingroad.h"

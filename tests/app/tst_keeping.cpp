@@ -1,4 +1,4 @@
-#include "app/sizingfiles.h"
+#include "session/sizingfiles.h"
 #include "support/applications.h"
 #include "support/reportroad.h"
 #include "ui/colours.h"

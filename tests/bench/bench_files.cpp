@@ -2,7 +2,7 @@
 // (`build/tests/bench_files`), not by the tests.
 #include "app/app.h"
 #include "app/screenset.h"
-#include "app/sizingfiles.h"
+#include "session/sizingfiles.h"
 #include "support/harness.h"
 #include "support/sizingroad.h"
 

@@ -1,7 +1,7 @@
 // How long exporting the PDF report takes: run by hand
 // (`build/tests/bench_pdf`), not by the tests.
-#include "app/sizingfiles.h"
 #include "report/reportdocument.h"
+#include "session/sizingfiles.h"
 #include "support/sizingroad.h"
 
 #include <QApplication>

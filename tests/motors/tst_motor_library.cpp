@@ -1,10 +1,10 @@
-#include "app/replay.h"
-#include "app/sizingfiles.h"
 #include "flow/numbers.h"
 #include "motors/csv.h"
 #include "motors/fit.h"
 #include "motors/library.h"
 #include "motors/motortables.h"
+#include "session/replay.h"
+#include "session/sizingfiles.h"
 #include "support/sizingroad.h"
 #include "support/stored.h"
 

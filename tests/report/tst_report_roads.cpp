@@ -1,5 +1,5 @@
-#include "app/replay.h"
 #include "report/reportlogic.h"
+#include "session/replay.h"
 #include "support/applications.h"
 #include "support/reportroad.h"
 

@@ -1,6 +1,6 @@
-#include "app/sizingfiles.h"
 #include "mechanisms/applications.h"
 #include "mechanisms/mechanismfields.h"
+#include "session/sizingfiles.h"
 #include "sizing/document.h"
 
 #include <QSignalSpy>

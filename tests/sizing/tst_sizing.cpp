@@ -1,4 +1,3 @@
-#include "app/replay.h"
 #include "findings/findingssteps.h"
 #include "flow/numbers.h"
 #include "mechanisms/applications.h"
@@ -6,6 +5,7 @@
 #include "profiles/moveprofile.h"
 #include "profiles/profilesteps.h"
 #include "report/reportlogic.h"
+#include "session/replay.h"
 #include "support/applications.h"
 #include "support/fixture.h"
 #include "support/forms.h"

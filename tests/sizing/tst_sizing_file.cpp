@@ -1,5 +1,5 @@
-#include "app/replay.h"
-#include "app/sizingfiles.h"
+#include "session/replay.h"
+#include "session/sizingfiles.h"
 #include "support/sizingroad.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/autosave.h"
+#include "session/autosave.h"
 
-#include "app/sizingfiles.h"
+#include "session/sizingfiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/replay.h"
+#include "session/replay.h"
 
 #include "findings/findingssteps.h"
 #include "flow/numbers.h"

@@ -1,4 +1,4 @@
-#include "app/sizingfiles.h"
+#include "session/sizingfiles.h"
 
 #include "findings/findingsfields.h"
 #include "flow/filenames.h"
