@@ -66,46 +66,12 @@ MotorLibrary::MotorLibrary(Host& host, motors::Library& library)
     letBodyFill();
     layout->addWidget(form::heading("Motor Library"));
 
-    const motors::ShownUnits shown;
-    inertiaUnits_->setCurrentText(shown.inertia);
-    torqueUnits_->setCurrentText(shown.torque);
-    speedUnits_->setCurrentText(shown.speed);
-    auto* unitsRow = new QHBoxLayout;
-    for (const auto& [caption, list] : {std::pair{"Inertia in:", inertiaUnits_},
-                                        {"Torque in:", torqueUnits_},
-                                        {"Speed in:", speedUnits_}}) {
-        QLabel* label = form::label(caption);
-        label->setBuddy(list);
-        unitsRow->addWidget(label);
-        unitsRow->addWidget(list);
-        connect(list, &QComboBox::currentTextChanged, this, [this] { unitsChosen(); });
-    }
-    unitsRow->addStretch(1);
-    layout->addLayout(unitsRow);
-
+    layout->addLayout(unitsRow());
     const QFontMetrics metrics(font());
     table_->setMinimumSize(metrics.horizontalAdvance("M") * 52, metrics.height() * 14);
-    curveTable_->setMinimumWidth(metrics.horizontalAdvance("0.000000000") * 2 + 40);
     auto* tables = new QHBoxLayout;
     tables->addWidget(table_, 3);
-    auto* curveColumn = new QVBoxLayout;
-    curveColumn->addWidget(form::caption("Peak Torque Curve"));
-    curveColumn->addWidget(curveTable_, 1);
-    auto* pointButtons = new QHBoxLayout;
-    QPushButton* addPoint = button("AddPoint", "Add Point", [this] {
-        const int row = curve_->addPoint();
-        if (row >= 0)
-            curveTable_->selectRow(row);
-    });
-    QPushButton* removePoint = button("RemovePoint", "Remove Point", [this] {
-        const QModelIndexList rows = curveTable_->selectionModel()->selectedRows();
-        if (!rows.isEmpty())
-            curve_->removePoint(rows.front().row());
-    });
-    pointButtons->addWidget(addPoint);
-    pointButtons->addWidget(removePoint);
-    curveColumn->addLayout(pointButtons);
-    tables->addLayout(curveColumn, 1);
+    tables->addLayout(curveColumn(), 1);
     layout->addLayout(tables, 1);
 
     status_->setObjectName("Status");
@@ -124,7 +90,7 @@ MotorLibrary::MotorLibrary(Host& host, motors::Library& library)
     buttons->addStretch(1);
     buttons->addWidget(close);
     footer()->addLayout(buttons);
-    changers_ = {table_, curveTable_, addPoint, removePoint, add, remove, import, exportButton};
+    changers_ << QList<QWidget*>{table_, curveTable_, add, remove, import, exportButton};
 
     const auto refused = [this](const Message& m) { inform(m); };
     connect(motors_, &motors::MotorsModel::refused, this, refused);
@@ -139,6 +105,48 @@ MotorLibrary::MotorLibrary(Host& host, motors::Library& library)
         choose(kept_);
         tell(motorsCount(library_.motors().size()) + " in " + library_.path() + ".");
     });
+}
+
+QLayout* MotorLibrary::unitsRow() {
+    const motors::ShownUnits shown;
+    inertiaUnits_->setCurrentText(shown.inertia);
+    torqueUnits_->setCurrentText(shown.torque);
+    speedUnits_->setCurrentText(shown.speed);
+    auto* row = new QHBoxLayout;
+    for (const auto& [caption, list] : {std::pair{"Inertia in:", inertiaUnits_},
+                                        {"Torque in:", torqueUnits_},
+                                        {"Speed in:", speedUnits_}}) {
+        QLabel* label = form::label(caption);
+        label->setBuddy(list);
+        row->addWidget(label);
+        row->addWidget(list);
+        connect(list, &QComboBox::currentTextChanged, this, [this] { unitsChosen(); });
+    }
+    row->addStretch(1);
+    return row;
+}
+
+QLayout* MotorLibrary::curveColumn() {
+    curveTable_->setMinimumWidth(QFontMetrics(font()).horizontalAdvance("0.000000000") * 2 + 40);
+    auto* column = new QVBoxLayout;
+    column->addWidget(form::caption("Peak Torque Curve"));
+    column->addWidget(curveTable_, 1);
+    auto* pointButtons = new QHBoxLayout;
+    QPushButton* addPoint = button("AddPoint", "Add Point", [this] {
+        const int row = curve_->addPoint();
+        if (row >= 0)
+            curveTable_->selectRow(row);
+    });
+    QPushButton* removePoint = button("RemovePoint", "Remove Point", [this] {
+        const QModelIndexList rows = curveTable_->selectionModel()->selectedRows();
+        if (!rows.isEmpty())
+            curve_->removePoint(rows.front().row());
+    });
+    pointButtons->addWidget(addPoint);
+    pointButtons->addWidget(removePoint);
+    column->addLayout(pointButtons);
+    changers_ << addPoint << removePoint;
+    return column;
 }
 
 void MotorLibrary::showResults() {

@@ -3,6 +3,7 @@
 #include "ui/screen.h"
 
 class QComboBox;
+class QLayout;
 class QLabel;
 class QTableView;
 namespace motors {
@@ -23,6 +24,9 @@ class MotorLibrary : public Screen {
     void showResults() override;
 
   private:
+    // The units the figures show in, and the selected motor's curve with its buttons.
+    QLayout* unitsRow();
+    QLayout* curveColumn();
     void unitsChosen();
     void addMotor();
     void removeMotor();
