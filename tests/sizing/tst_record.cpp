@@ -1,3 +1,5 @@
+#include "mechanisms/applications.h"
+#include "mechanisms/directdrivelogic.h"
 #include "sizing/record.h"
 #include "sizing/sizing.h"
 
@@ -11,21 +13,20 @@ class RecordTest : public QObject {
   private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void initialValues() {
-        const SizingRecord r;
-        QCOMPARE(r.MotionType, Motion::None);
-        QCOMPARE(r.AppType, nullptr);
-        for (double field : {r.ReflectedJ, r.T_Thrust, r.T_Gravity, r.RotaryReduction,
-                             r.LinearReduction, r.SpdMultiplier, r.T_Accel, r.AddedGBReduction})
-            QCOMPARE(field, 0.0);
-        QCOMPARE(r.Weight, LoadWeight{});
-        QCOMPARE(r.Weight.text(), QString("0"));
-        QVERIFY(!r.LoadCalc);
-        QCOMPARE(r.MotionProfile, ProfileType::None);
-        for (const QStringList* list : {&r.MechanismLines, &r.RMotionProfiles, &r.LMotionProfiles,
-                                        &r.RLoadCalcs, &r.MotorSelection})
-            QVERIFY(list->isEmpty());
-        QVERIFY(!r.gearboxAdded());
+    // The report quotes the mechanism of the application being sized, never
+    // the lines another application's NEXT left behind.
+    void chooseApplication() {
+        Sizing s;
+        const Application& direct = applicationOn(ScreenId::DirectDrive);
+        s.chooseApplication(direct);
+        s.record().MechanismLines = directDriveNext(s.record(), {"0.25", "10"}).reportLines;
+        s.reached = Stage::Findings;
+        s.chooseApplication(direct);
+        QCOMPARE(s.record().MechanismLines, (QStringList{"", "Load Inertia = 0.25 oz-in-sec^2"}));
+        QCOMPARE(s.reached, Stage::Mechanism);
+        s.chooseApplication(applicationOn(ScreenId::BeltPulley));
+        QCOMPARE(s.record().AppType, &applicationOn(ScreenId::BeltPulley));
+        QVERIFY(s.record().MechanismLines.isEmpty());
     }
 
     void loadInertiaEdited_data() {
