@@ -26,5 +26,5 @@ for screen in $screens; do
         esac
     done
 done
-[ "$status" -eq 0 ] && echo "$(echo "$screens" | wc -l) mechanisms, each named only in its files, its row, the screen ids and the screen set"
+[ "$status" -eq 0 ] && echo "$(echo "$screens" | grep -cvx Gearbox) mechanisms, each named only in its files, its row, the screen ids and the screen set"
 exit "$status"
