@@ -101,6 +101,10 @@ HeaderLines headerLines(const ReportHeader& header) {
 
 QStringList assembleReport(const SizingRecord& record, const FindingsFigures& findings) {
     const auto shown = [&](FindingsDisplay display) { return findingsText(findings, display); };
+    // A calculation line: the figure as the findings show it, in its unit.
+    const auto line = [&](const QString& name, FindingsDisplay display) {
+        return name + " = " + shown(display) + " " + findingsRows()[int(display)].unit();
+    };
     using enum FindingsDisplay;
     QStringList out{"**********MOTOR SIZING INPUT DATA**********", "", ""};
     if (const Application* application = record.AppType) {
@@ -119,12 +123,8 @@ QStringList assembleReport(const SizingRecord& record, const FindingsFigures& fi
         out << "Gearbox Added" << record.AddedGearbox << "";
     out << "INERTIA"
         << ""
-        << "Reflected Inertia of Rotating Components"
-        << "Jr = " + shown(ReflectedJ) + " oz-in-sec^2"
-        << ""
-        << "Given Motor Inertia"
-        << "Jm = " + shown(MotorInertia) + " oz-in-sec^2"
-        << ""
+        << "Reflected Inertia of Rotating Components" << line("Jr", ReflectedJ) << ""
+        << "Given Motor Inertia" << line("Jm", MotorInertia) << ""
         << "INERTIA MISMATCH = " + shown(Mismatch) + " : 1"
         << "";
     out << mismatchExplained;
@@ -132,30 +132,18 @@ QStringList assembleReport(const SizingRecord& record, const FindingsFigures& fi
         << ""
         << "TORQUE"
         << ""
-        << "Torque to Accelerate"
-        << "Ta = " + shown(Taccl) + " oz-in"
+        << "Torque to Accelerate" << line("Ta", Taccl) << ""
+        << "Torque Due to Constant Force" << line("Tt", Tthrust) << ""
+        << "Torque Due to Gravity" << line("Tg", Tgravity) << ""
         << ""
-        << "Torque Due to Constant Force"
-        << "Tt = " + shown(Tthrust) + " oz-in"
-        << ""
-        << "Torque Due to Gravity"
-        << "Tg = " + shown(Tgravity) + " oz-in"
-        << ""
-        << ""
-        << "TOTAL TORQUE REQUIRED"
-        << "Ttot = " + shown(T_Total) + " oz-in"
-        << ""
-        << "At a Max Speed = " + shown(MaxSpeed) + " revs/sec"
-        << ""
+        << "TOTAL TORQUE REQUIRED" << line("Ttot", T_Total) << ""
+        << line("At a Max Speed", MaxSpeed) << ""
         << "This is the Torque Required at the Maximum Speed with No Margin"
         << "";
     // The thermal check, when the motor's continuous torque was given.
     const bool thermal = findings.continuousTorque > 0;
     if (thermal)
-        out << "RMS TORQUE"
-            << "Trms = " + shown(TRMS) + " oz-in"
-            << "RMS Margin = " + shown(RMSMargin) + " %"
-            << "";
+        out << "RMS TORQUE" << line("Trms", TRMS) << line("RMS Margin", RMSMargin) << "";
     out << "---REFERENCE FORMULAE---"
         << ""
         << "-INERTIA-"
