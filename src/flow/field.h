@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <QList>
 
 // The motion a sizing moves its load with.
 enum class Motion { None, Rotary, Linear };
@@ -37,5 +36,5 @@ constexpr Field optionsField(const char* id, QStringList (*offered)(Motion)) {
     return {id, Field::Kind::Options, "", offered};
 }
 
-// A screen's table of fields, in the order the screen shows them.
+// A screen's table: the fields it shows.
 using Fields = QList<Field>;
