@@ -7,16 +7,8 @@
 #include "findings/findings.h"
 #include "findings/preliminary.h"
 #include "findings/selection.h"
-#include "mechanisms/beltpulley.h"
-#include "mechanisms/beltscrewdrive.h"
-#include "mechanisms/conveyordrive.h"
-#include "mechanisms/directdrive.h"
-#include "mechanisms/gbscrewdrive.h"
-#include "mechanisms/gearbox.h"
 #include "mechanisms/loadcalculations.h"
-#include "mechanisms/nonrscrewdrive.h"
-#include "mechanisms/rackpiniondrive.h"
-#include "mechanisms/screwdrive.h"
+#include "mechanisms/mechanismscreen.h"
 #include "motors/motorfit.h"
 #include "motors/motorlibrary.h"
 #include "profiles/profilescreen.h"
@@ -40,16 +32,15 @@ void registerScreens(App& app) {
     screens.add(S::LinearType, make<TypeChoice>(app, Motion::Linear), Lifetime::Program);
     screens.add(S::Conversion, make<Conversion>(app), Lifetime::Program);
 
-    // The nine mechanisms, one for each row of the application table.
-    screens.add(S::DirectDrive, make<DirectDrive>(app));
-    screens.add(S::BeltPulley, make<BeltPulley>(app));
-    screens.add(S::Gearbox, make<Gearbox>(app));
-    screens.add(S::ScrewDrive, make<ScrewDrive>(app));
-    screens.add(S::BeltScrewDrive, make<BeltScrewDrive>(app));
-    screens.add(S::GBScrewDrive, make<GBScrewDrive>(app));
-    screens.add(S::NonRScrewDrive, make<NonRScrewDrive>(app));
-    screens.add(S::RackPinionDrive, make<RackPinionDrive>(app));
-    screens.add(S::ConveyorDrive, make<ConveyorDrive>(app));
+    // A mechanism screen for each row of the application table.
+    for (const Application& mechanism : applications()) {
+        const mechanismscreens::Factory factory = mechanismscreens::of(mechanism);
+        if (!factory)
+            qFatal("no screen class %s for \"%s\"", qPrintable(mechanism.screen.name()),
+                   qPrintable(mechanism.text));
+        screens.add(mechanism.screen,
+                    [&app, &mechanism, factory] { return factory(app, mechanism); });
+    }
     screens.add(S::LoadCalculations, make<LoadCalculations>(app));
 
     screens.add(S::RotaryMP, make<ProfileScreen>(app, ProfileKind::Rotary));

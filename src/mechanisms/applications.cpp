@@ -40,31 +40,32 @@ ScreenId choiceScreenOf(Motion motion) {
     return motion == Motion::Rotary ? ScreenId::RotaryType : ScreenId::LinearType;
 }
 
+ScreenId Application::afterGearbox() const {
+    return screen == ScreenId::Gearbox ? profile() : screen;
+}
+
 ScreenId Application::choiceScreen() const {
     return choiceScreenOf(motion());
 }
 
 const QList<Application>& applications() {
     using enum Family;
-    using S = ScreenId;
     static const QList<Application> table{
         {"Rotary: Direct Drive",
-         S::DirectDrive,
+         ScreenId{"DirectDrive"},
          "Direct Drive",
          Rotary,
          "Application Type: Rotary Direct Drive",
-         S::DirectDrive,
          fields::DDInertia,
          {"DD", "DIRECT DRIVE", "DWhat", "Direct Drive Explained",
           "Direct Drive includes all loads coupled directly to the motor."},
          {fields::DDInertia, fields::TConst},
          step<directDriveNext, directDriveEntries>},
         {"Rotary: Belt-Pulley",
-         S::BeltPulley,
+         ScreenId{"BeltPulley"},
          "Belt Pulley",
          Rotary,
          "Application Type: Rotary Belt-Pulley",
-         S::BeltPulley,
          fields::BPInertia,
          {"BP", "BELT-PULLEY", "BWhat", "Belt-Pulley Explained",
           "Belt-Pulley type applications include those in which the motor is offset from the "
@@ -73,11 +74,10 @@ const QList<Application>& applications() {
           fields::Material, fields::BeltEfficiency, fields::BPInertia, fields::TConst},
          step<beltPulleyNext, beltPulleyEntries>},
         {"Rotary: Gearbox",
-         S::Gearbox,
+         ScreenId::Gearbox,
          "Gearbox",
          Rotary,
          "Application Type: Rotary Gearbox",
-         S::RotaryMP,
          fields::LoadInertia,
          {"GB", "GEARBOX", "GWhat", "Gearbox System Explained",
           "A Gearbox driven system is one in which two or more gears provide a mechanical "
@@ -87,11 +87,10 @@ const QList<Application>& applications() {
           fields::LoadInertia, fields::TConst},
          gearboxStep},
         {"Linear: Screw Drive",
-         S::ScrewDrive,
+         ScreenId{"ScrewDrive"},
          "Screw Drive",
          Screw,
          "Application Type: Linear Screw Drive",
-         S::ScrewDrive,
          {},
          {"SDrive", "SCREW DRIVEN", "ScrewWhat", "Screw Drive",
           "Screw Driven defines motion resulting from coupling a motor and rotating a ballscrew "
@@ -100,11 +99,10 @@ const QList<Application>& applications() {
                       fields::CouplerLength, fields::SystemUnits}),
          step<screwDriveNext, screwDriveEntries>},
         {"Linear: Belt-Pulley Screw Drive",
-         S::BeltScrewDrive,
+         ScreenId{"BeltScrewDrive"},
          "BP Screw",
          Screw,
          "Application Type: Linear Belt-Pulley Screw Drive",
-         S::BeltScrewDrive,
          {},
          {"BPScrew", "BELT-PULLEY DRIVING SCREW", "BPScrewWhat", "Belt-Pulley Screw Drive",
           "Where a Belt-Pulley reduction is combined with a Screw Drive to actuate linear "
@@ -114,11 +112,10 @@ const QList<Application>& applications() {
                       fields::Material, fields::BeltEfficiency}),
          step<beltScrewNext, beltScrewEntries>},
         {"Linear: Gearbox Screw Drive",
-         S::GBScrewDrive,
+         ScreenId{"GBScrewDrive"},
          "GB Screw",
          Screw,
          "Application Type: Linear Gearbox Screw Drive",
-         S::GBScrewDrive,
          {},
          {"GBScrew", "GEARBOX DRIVING SCREW", "GBScrewWhat", "Gearbox Driving a Screw",
           "Where a Gearbox reduction is combined with a Screw Drive to actuate linear motion."},
@@ -126,22 +123,20 @@ const QList<Application>& applications() {
                       fields::ScrewDiameter, fields::ScrewLength, fields::SystemUnits}),
          step<gbScrewNext, gbScrewEntries>},
         {"Linear: Non-Rotating Screw Drive",
-         S::NonRScrewDrive,
+         ScreenId{"NonRScrewDrive"},
          "NR Screw",
          Screw,
          "Application Type: Linear Non-Rotating Screw Drive",
-         S::NonRScrewDrive,
          {},
          {"NonRotating", "NON-ROTATING SCREW", "NonWhat", "Non-Rotating Screw Drive",
           "In a non-rotating screw actuation, either the motor or screw moves with the load."},
          fields::screwLoad,
          step<nonRScrewNext, nonRScrewEntries>},
         {"Linear: Rack & Pinion",
-         S::RackPinionDrive,
+         ScreenId{"RackPinionDrive"},
          "Rack & Pinion",
          Tangential,
          "Application Type: Linear Rack & Pinion",
-         S::RackPinionDrive,
          {},
          {"RackDrive", "RACK && PINION", "RackWhat", "Rack & Pinion Drive",
           "In Rack & Pinion linear motion, either the rack or pinion move with the load."},
@@ -149,11 +144,10 @@ const QList<Application>& applications() {
           fields::LoadWeight, fields::ThrustForce, fields::Units},
          step<rackPinionNext, rackPinionEntries>},
         {"Linear: Conveyor",
-         S::ConveyorDrive,
+         ScreenId{"ConveyorDrive"},
          "Conveyor",
          Tangential,
          "Application Type: Linear Conveyor Drive",
-         S::ConveyorDrive,
          {},
          {"Conveyor", "CONVEYOR", "ConveyorWhat", "Conveyor System",
           "A Conveyor System, or Tangential Drive, is where the load is coupled to, or "
@@ -171,6 +165,13 @@ const Application& applicationOn(ScreenId mechanismScreen) {
         if (a.screen == mechanismScreen)
             return a;
     qFatal("%s is not the screen of an application", qPrintable(screenName(mechanismScreen)));
+}
+
+const Application* applicationWithScreen(const QString& screenName) {
+    for (const Application& a : applications())
+        if (a.screen.name() == screenName)
+            return &a;
+    return nullptr;
 }
 
 const Application* applicationNamed(const QString& appType) {

@@ -21,8 +21,7 @@ struct Application {
     QString tag;     // its mechanism tag, shown by the profile and the load calculator
     Family family;
     QString reportHeading;
-    ScreenId afterGearbox; // where the gearbox screen's NEXT goes for it
-    QString loadInertia;   // the load inertia entry the load calculator writes into (rotary only)
+    QString loadInertia; // the load inertia entry the load calculator writes into (rotary only)
     struct Choice {
         QString button;  // on its choice screen
         QString caption; // "&&" shows as one ampersand
@@ -38,6 +37,9 @@ struct Application {
     Motion motion() const { return family == Family::Rotary ? Motion::Rotary : Motion::Linear; }
     // The profile screen its mechanism leads to.
     ScreenId profile() const;
+    // Where the gearbox screen's NEXT goes for it: its own gearbox goes on to
+    // the move, an added one to the application's mechanism.
+    ScreenId afterGearbox() const;
     // The choice screen its mechanism screen returns to.
     ScreenId choiceScreen() const;
 };
@@ -51,5 +53,7 @@ ScreenId choiceScreenOf(Motion motion);
 // The application whose mechanism screen that is; a screen of no application
 // is a fault of the program.
 const Application& applicationOn(ScreenId mechanismScreen);
+// The application whose mechanism screen has that name, or nullptr.
+const Application* applicationWithScreen(const QString& screenName);
 // The application of that AppType text, or nullptr.
 const Application* applicationNamed(const QString& appType);

@@ -46,9 +46,8 @@ void drawBeltPulley(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-BeltPulley::BeltPulley(Host& host)
-    : RotaryMechanism(host, applicationOn(ScreenId::BeltPulley),
-                      {"Belt/Chain-Pulley", "Belt-Pulley", drawBeltPulley}) {
+BeltPulley::BeltPulley(Host& host, const Application& mechanism)
+    : RotaryMechanism(host, mechanism, {"Belt/Chain-Pulley", "Belt-Pulley", drawBeltPulley}) {
     rows().whole(form::caption("Pulley Specs:"));
     rows().add("Enter Pinion Diameter:", entry(fields::PinionD));
     rows().add("Enter Driven Diameter:", entry(fields::DrivenD));
@@ -61,3 +60,7 @@ BeltPulley::BeltPulley(Host& host)
     addLoadRows();
     addUnitConversionRow();
 }
+
+namespace {
+[[maybe_unused]] const bool registered = mechanismscreens::registered<BeltPulley>();
+} // namespace

@@ -6,5 +6,5 @@
 class BeltPulley : public RotaryMechanism {
     Q_OBJECT
   public:
-    explicit BeltPulley(Host& host);
+    BeltPulley(Host& host, const Application& mechanism);
 };

@@ -7,9 +7,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-BeltScrewDrive::BeltScrewDrive(Host& host)
+BeltScrewDrive::BeltScrewDrive(Host& host, const Application& mechanism)
     : ScrewMechanism(
-          host, applicationOn(ScreenId::BeltScrewDrive),
+          host, mechanism,
           {"Belt Pulley Driving Screw", "Belt Pulley Driving Screw", lineardrawings::beltScrew}) {
     form::Rows rotating = frame("Rotating Components", 0, 0, 2);
     rotating.add("Screw Diameter:", entry(fields::ScrewDiameter));
@@ -25,3 +25,7 @@ BeltScrewDrive::BeltScrewDrive(Host& host)
     form::Rows system = frame("System", 2, 0);
     addScrewRows(system, "Screw Pitch or Lead:");
 }
+
+namespace {
+[[maybe_unused]] const bool registered = mechanismscreens::registered<BeltScrewDrive>();
+} // namespace

@@ -6,5 +6,5 @@
 class BeltScrewDrive : public ScrewMechanism {
     Q_OBJECT
   public:
-    explicit BeltScrewDrive(Host& host);
+    BeltScrewDrive(Host& host, const Application& mechanism);
 };

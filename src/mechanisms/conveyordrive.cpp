@@ -7,9 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-ConveyorDrive::ConveyorDrive(Host& host)
-    : LinearMechanism(host, applicationOn(ScreenId::ConveyorDrive),
-                      {"Conveyor", "Conveyor", lineardrawings::conveyor}) {
+ConveyorDrive::ConveyorDrive(Host& host, const Application& mechanism)
+    : LinearMechanism(host, mechanism, {"Conveyor", "Conveyor", lineardrawings::conveyor}) {
     form::Rows rotating = frame("Rotating Components", 0, 0, 2);
     rotating.add("Pinion Diameter:", entry(fields::PinionDiameter));
     rotating.add("Driven Diameter:", entry(fields::DrivenDiameter));
@@ -21,3 +20,7 @@ ConveyorDrive::ConveyorDrive(Host& host)
     addOrientationFrame(0, 1);
     addLoadFrame(1, 1);
 }
+
+namespace {
+[[maybe_unused]] const bool registered = mechanismscreens::registered<ConveyorDrive>();
+} // namespace

@@ -6,5 +6,5 @@
 class ConveyorDrive : public LinearMechanism {
     Q_OBJECT
   public:
-    explicit ConveyorDrive(Host& host);
+    ConveyorDrive(Host& host, const Application& mechanism);
 };

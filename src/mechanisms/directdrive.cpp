@@ -30,9 +30,12 @@ void drawDirectDrive(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-DirectDrive::DirectDrive(Host& host)
-    : RotaryMechanism(host, applicationOn(ScreenId::DirectDrive),
-                      {"Direct Drive", "Direct Drive", drawDirectDrive}) {
+DirectDrive::DirectDrive(Host& host, const Application& mechanism)
+    : RotaryMechanism(host, mechanism, {"Direct Drive", "Direct Drive", drawDirectDrive}) {
     addLoadRows();
     addUnitConversionRow();
 }
+
+namespace {
+[[maybe_unused]] const bool registered = mechanismscreens::registered<DirectDrive>();
+} // namespace

@@ -6,5 +6,5 @@
 class DirectDrive : public RotaryMechanism {
     Q_OBJECT
   public:
-    explicit DirectDrive(Host& host);
+    DirectDrive(Host& host, const Application& mechanism);
 };

@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-GBScrewDrive::GBScrewDrive(Host& host)
-    : ScrewMechanism(host, applicationOn(ScreenId::GBScrewDrive),
+GBScrewDrive::GBScrewDrive(Host& host, const Application& mechanism)
+    : ScrewMechanism(host, mechanism,
                      {"Gearbox Driving Screw", "Gearbox Driving Screw", lineardrawings::gbScrew}) {
     form::Rows gearbox = frame("Gearbox Specs", 0, 0);
     gearbox.add("Reduction Ratio:", entry(fields::Reduction), ": 1");
@@ -22,3 +22,7 @@ GBScrewDrive::GBScrewDrive(Host& host)
     system.add("Screw Length:", entry(fields::ScrewLength));
     addScrewRows(system);
 }
+
+namespace {
+[[maybe_unused]] const bool registered = mechanismscreens::registered<GBScrewDrive>();
+} // namespace

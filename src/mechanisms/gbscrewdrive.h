@@ -6,5 +6,5 @@
 class GBScrewDrive : public ScrewMechanism {
     Q_OBJECT
   public:
-    explicit GBScrewDrive(Host& host);
+    GBScrewDrive(Host& host, const Application& mechanism);
 };

@@ -50,9 +50,8 @@ void drawGearbox(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-Gearbox::Gearbox(Host& host)
-    : RotaryMechanism(host, applicationOn(ScreenId::Gearbox),
-                      {"Gearbox", "Gearbox Driven", drawGearbox}) {
+Gearbox::Gearbox(Host& host, const Application& mechanism)
+    : RotaryMechanism(host, mechanism, {"Gearbox", "Gearbox Driven", drawGearbox}) {
     rows().whole(form::caption("Gearbox Specs:"));
     rows().add("Enter Gearbox Reduction:", entry(fields::Reduction), ": 1",
                helpButton("RedWhat", {messages::programTitle,
@@ -73,3 +72,7 @@ void Gearbox::showResults() {
     auto* load = findChild<QLineEdit*>(mechanism().loadInertia);
     form::fitText(load);
 }
+
+namespace {
+[[maybe_unused]] const bool registered = mechanismscreens::registered<Gearbox>();
+} // namespace

@@ -7,7 +7,7 @@
 class Gearbox : public RotaryMechanism {
     Q_OBJECT
   public:
-    explicit Gearbox(Host& host);
+    Gearbox(Host& host, const Application& mechanism);
 
   protected:
     void showResults() override;

@@ -4,6 +4,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QMap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -38,3 +39,25 @@ void MechanismScreen::next() {
 void MechanismScreen::back() {
     moveTo(leaveMechanism(sizing(), mechanism_));
 }
+
+namespace mechanismscreens {
+
+namespace {
+
+QMap<QString, Factory>& factories() {
+    static QMap<QString, Factory> made;
+    return made;
+}
+
+} // namespace
+
+bool add(const char* screenName, Factory factory) {
+    factories().insert(QString::fromLatin1(screenName), factory);
+    return true;
+}
+
+Factory of(const Application& mechanism) {
+    return factories().value(mechanism.screen.name());
+}
+
+} // namespace mechanismscreens

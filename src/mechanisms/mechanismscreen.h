@@ -32,3 +32,19 @@ class MechanismScreen : public Screen {
     form::Rows rows_;
     QGridLayout* frames_;
 };
+
+// The mechanism screens, each class named as its application's screen: a
+// screen enters itself here from its own file (`registered<ItsClass>()`),
+// and the screen set makes each application's screen from its row, so that
+// a new mechanism is listed nowhere else.
+namespace mechanismscreens {
+using Factory = Screen* (*)(Host& host, const Application& mechanism);
+bool add(const char* screenName, Factory factory);
+// The factory of the application's screen, or nullptr when no screen entered itself.
+Factory of(const Application& mechanism);
+template <class S> bool registered() {
+    return add(
+        S::staticMetaObject.className(),
+        [](Host& host, const Application& mechanism) -> Screen* { return new S(host, mechanism); });
+}
+} // namespace mechanismscreens

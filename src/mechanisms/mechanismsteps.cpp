@@ -39,7 +39,7 @@ Outcome submitMechanism(Sizing& sizing, const Application& mechanism) {
         // own gearbox, to the application's mechanism for an added one.
         sizing.reach(Stage::Mechanism);
         const Application* application = sizing.record().AppType;
-        outcome.next = application ? std::optional(application->afterGearbox) : std::nullopt;
+        outcome.next = application ? std::optional(application->afterGearbox()) : std::nullopt;
     } else {
         outcome.next = mechanism.profile();
     }

@@ -6,9 +6,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-NonRScrewDrive::NonRScrewDrive(Host& host)
+NonRScrewDrive::NonRScrewDrive(Host& host, const Application& mechanism)
     : ScrewMechanism(
-          host, applicationOn(ScreenId::NonRScrewDrive),
+          host, mechanism,
           {"Non-Rotating Screw Drive", "Non-Rotating Screw", lineardrawings::nonRScrew}) {
     addNoteFrame("In Non-Rotating Screw Applications; either, the motor can move with the load "
                  "(as shown to the left), or the motor can be fixed and the screw will thrust "
@@ -20,3 +20,7 @@ NonRScrewDrive::NonRScrewDrive(Host& host)
     form::Rows system = frame("System", 1, 1);
     addScrewRows(system);
 }
+
+namespace {
+[[maybe_unused]] const bool registered = mechanismscreens::registered<NonRScrewDrive>();
+} // namespace

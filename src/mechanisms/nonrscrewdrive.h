@@ -6,5 +6,5 @@
 class NonRScrewDrive : public ScrewMechanism {
     Q_OBJECT
   public:
-    explicit NonRScrewDrive(Host& host);
+    NonRScrewDrive(Host& host, const Application& mechanism);
 };

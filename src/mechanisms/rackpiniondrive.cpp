@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-RackPinionDrive::RackPinionDrive(Host& host)
-    : LinearMechanism(host, applicationOn(ScreenId::RackPinionDrive),
+RackPinionDrive::RackPinionDrive(Host& host, const Application& mechanism)
+    : LinearMechanism(host, mechanism,
                       {"Rack & Pinion", "Rack and Pinion", lineardrawings::rackPinion}) {
     addNoteFrame("In Rack and Pinion Linear Motion, the load is either coupled to the rack (as "
                  "shown), or mounted to a carriage that rides along with the pinion.  In either "
@@ -21,3 +21,7 @@ RackPinionDrive::RackPinionDrive(Host& host)
     system.add("Pinion Outer Diameter", entry(fields::PinionOD), unitList(fields::PinionUnits));
     system.add("Pinion Thickness:", entry(fields::PulleyThickness));
 }
+
+namespace {
+[[maybe_unused]] const bool registered = mechanismscreens::registered<RackPinionDrive>();
+} // namespace

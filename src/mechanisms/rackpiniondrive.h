@@ -6,5 +6,5 @@
 class RackPinionDrive : public LinearMechanism {
     Q_OBJECT
   public:
-    explicit RackPinionDrive(Host& host);
+    RackPinionDrive(Host& host, const Application& mechanism);
 };

@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-ScrewDrive::ScrewDrive(Host& host)
-    : ScrewMechanism(host, applicationOn(ScreenId::ScrewDrive),
+ScrewDrive::ScrewDrive(Host& host, const Application& mechanism)
+    : ScrewMechanism(host, mechanism,
                      {"Screw Drive", "Rotating Screw", lineardrawings::screwDrive}) {
     form::Rows rotating = frame("Rotating Components", 0, 0);
     rotating.add("Enter Screw Diameter:", entry(fields::ScrewDiameter));
@@ -21,3 +21,7 @@ ScrewDrive::ScrewDrive(Host& host)
     form::Rows system = frame("System", 1, 1);
     addScrewRows(system);
 }
+
+namespace {
+[[maybe_unused]] const bool registered = mechanismscreens::registered<ScrewDrive>();
+} // namespace

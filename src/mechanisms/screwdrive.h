@@ -6,5 +6,5 @@
 class ScrewDrive : public ScrewMechanism {
     Q_OBJECT
   public:
-    explicit ScrewDrive(Host& host);
+    ScrewDrive(Host& host, const Application& mechanism);
 };

@@ -46,6 +46,13 @@ void ScreenRegistry::add(ScreenId screen, Factory factory, Lifetime lifetime) {
     factories_.insert(screen, {std::move(factory), lifetime});
 }
 
+std::optional<ScreenId> ScreenRegistry::named(const QString& name) const {
+    for (auto it = factories_.cbegin(); it != factories_.cend(); ++it)
+        if (it.key().name() == name)
+            return it.key();
+    return std::nullopt;
+}
+
 Screen* ScreenRegistry::get(ScreenId screen) {
     if (Screen* existing = screens_.value(screen))
         return existing;

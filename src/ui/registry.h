@@ -3,9 +3,11 @@
 #include "flow/screenid.h"
 
 #include <QMap>
+
 #include <QMargins>
 #include <QPointer>
 #include <QRect>
+#include <optional>
 
 #include <functional>
 
@@ -30,6 +32,8 @@ class ScreenRegistry {
     // The screen, created on first use. A screen the program was not given
     // is a fault: it stops a debug build and does nothing otherwise.
     Screen* get(ScreenId screen);
+    // The screen of that name the registry can show, or nothing.
+    std::optional<ScreenId> named(const QString& name) const;
     Screen* existing(ScreenId screen) const;
 
     // Loads the screen from the sizing and shows it where `from` stands (or

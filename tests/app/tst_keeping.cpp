@@ -401,7 +401,7 @@ class KeepingTest : public QObject {
         const auto kept = readSizing(QDir(folder.path()).filePath("sizing-1.motorsizing"));
         QVERIFY(std::holds_alternative<Sizing>(kept));
         const QString length =
-            std::get<Sizing>(kept).forms.value(ScreenId::ScrewDrive).entry("ScrewLength");
+            std::get<Sizing>(kept).forms.value(ScreenId{"ScrewDrive"}).entry("ScrewLength");
         QVERIFY2(length.size() >= typedBefore.size(), qPrintable(length + " < " + typedBefore));
     }
 

@@ -19,7 +19,7 @@ QStringList everyDisplay(Harness& h, const AppRoad& road) {
     QStringList out;
     for (const QString& name : {road.screen, road.profile(), QString("Preliminary"),
                                 QString("Selection"), QString("Findings"), QString("Report")}) {
-        Screen* screen = h.app.screens().show(*screenNamed(name));
+        Screen* screen = h.app.screens().show(*h.app.screens().named(name));
         for (const QLineEdit* e : screen->findChildren<QLineEdit*>())
             out << name + "." + e->objectName() + "=" + e->text();
         for (const QComboBox* c : screen->findChildren<QComboBox*>())
@@ -43,7 +43,7 @@ void editAndSizeAgain(Harness& h, const AppRoad& road) {
     h.click("Selection", "Back");
     h.click("Preliminary", "Back");
     h.click(road.profile(), "Back");
-    const QString inertia = applicationOn(*screenNamed(road.screen)).loadInertia;
+    const QString inertia = applicationWithScreen(road.screen)->loadInertia;
     if (!inertia.isEmpty())
         h.type(road.screen, inertia, "0.3");
     else

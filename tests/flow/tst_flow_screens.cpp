@@ -288,8 +288,8 @@ class FlowScreensTest : public QObject {
         QTest::addColumn<ScreenId>("screen");
         using S = ScreenId;
         for (S screen :
-             {S::DirectDrive, S::BeltPulley, S::Gearbox, S::ScrewDrive, S::BeltScrewDrive,
-              S::GBScrewDrive, S::NonRScrewDrive, S::RackPinionDrive, S::ConveyorDrive,
+             {S{"DirectDrive"}, S{"BeltPulley"}, S::Gearbox, S{"ScrewDrive"}, S{"BeltScrewDrive"},
+              S{"GBScrewDrive"}, S{"NonRScrewDrive"}, S{"RackPinionDrive"}, S{"ConveyorDrive"},
               S::LoadCalculations, S::RotaryMP, S::MotionProfiles, S::Selection, S::AddGBox})
             QTest::newRow(qPrintable(screenName(screen))) << screen;
     }

@@ -131,18 +131,18 @@ class GearboxLogicTest : public QObject {
         QTest::addColumn<QString>("appType");
         QTest::addColumn<std::optional<ScreenId>>("screen");
         using S = ScreenId;
-        QTest::newRow("direct drive") << "Rotary: Direct Drive" << std::optional(S::DirectDrive);
-        QTest::newRow("belt-pulley") << "Rotary: Belt-Pulley" << std::optional(S::BeltPulley);
+        QTest::newRow("direct drive") << "Rotary: Direct Drive" << std::optional(S{"DirectDrive"});
+        QTest::newRow("belt-pulley") << "Rotary: Belt-Pulley" << std::optional(S{"BeltPulley"});
         QTest::newRow("gearbox") << "Rotary: Gearbox" << std::optional(S::RotaryMP);
-        QTest::newRow("screw") << "Linear: Screw Drive" << std::optional(S::ScrewDrive);
+        QTest::newRow("screw") << "Linear: Screw Drive" << std::optional(S{"ScrewDrive"});
         QTest::newRow("belt screw")
-            << "Linear: Belt-Pulley Screw Drive" << std::optional(S::BeltScrewDrive);
+            << "Linear: Belt-Pulley Screw Drive" << std::optional(S{"BeltScrewDrive"});
         QTest::newRow("gearbox screw")
-            << "Linear: Gearbox Screw Drive" << std::optional(S::GBScrewDrive);
+            << "Linear: Gearbox Screw Drive" << std::optional(S{"GBScrewDrive"});
         QTest::newRow("non-rotating")
-            << "Linear: Non-Rotating Screw Drive" << std::optional(S::NonRScrewDrive);
-        QTest::newRow("conveyor") << "Linear: Conveyor" << std::optional(S::ConveyorDrive);
-        QTest::newRow("rack") << "Linear: Rack & Pinion" << std::optional(S::RackPinionDrive);
+            << "Linear: Non-Rotating Screw Drive" << std::optional(S{"NonRScrewDrive"});
+        QTest::newRow("conveyor") << "Linear: Conveyor" << std::optional(S{"ConveyorDrive"});
+        QTest::newRow("rack") << "Linear: Rack & Pinion" << std::optional(S{"RackPinionDrive"});
         QTest::newRow("none") << "" << std::optional<ScreenId>();
     }
     void routing() {

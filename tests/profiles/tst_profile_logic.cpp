@@ -506,12 +506,12 @@ class ProfileLogicTest : public QObject {
         QTest::addColumn<bool>("loadCalc");
         using S = ScreenId;
         QTest::newRow("direct drive")
-            << "Rotary: Direct Drive" << std::optional(S::DirectDrive) << false;
+            << "Rotary: Direct Drive" << std::optional(S{"DirectDrive"}) << false;
         QTest::newRow("belt pulley")
-            << "Rotary: Belt-Pulley" << std::optional(S::BeltPulley) << false;
+            << "Rotary: Belt-Pulley" << std::optional(S{"BeltPulley"}) << false;
         QTest::newRow("gearbox") << "Rotary: Gearbox" << std::optional(S::Gearbox) << false;
-        QTest::newRow("screw") << "Linear: Screw Drive" << std::optional(S::ScrewDrive) << true;
-        QTest::newRow("rack") << "Linear: Rack & Pinion" << std::optional(S::RackPinionDrive)
+        QTest::newRow("screw") << "Linear: Screw Drive" << std::optional(S{"ScrewDrive"}) << true;
+        QTest::newRow("rack") << "Linear: Rack & Pinion" << std::optional(S{"RackPinionDrive"})
                               << true;
         QTest::newRow("opened by none") << "" << std::optional<ScreenId>() << true;
     }

@@ -16,7 +16,7 @@ class DocumentTest : public QObject {
     void changesAgainstItsFile() {
         SizingDocument document([](const Sizing& s) { return toJson(toFile(s)); });
         QSignalSpy changed(&document, &Changes::changed);
-        const Application& direct = applicationOn(ScreenId::DirectDrive);
+        const Application& direct = applicationOn(ScreenId{"DirectDrive"});
         Sizing opened;
         opened.chooseApplication(direct);
         opened.record().MotionType = Motion::Rotary;

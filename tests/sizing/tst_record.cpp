@@ -17,15 +17,15 @@ class RecordTest : public QObject {
     // the lines another application's NEXT left behind.
     void chooseApplication() {
         Sizing s;
-        const Application& direct = applicationOn(ScreenId::DirectDrive);
+        const Application& direct = applicationOn(ScreenId{"DirectDrive"});
         s.chooseApplication(direct);
         s.record().MechanismLines = directDriveNext(s.record(), {"0.25", "10"}).reportLines;
         s.reached = Stage::Findings;
         s.chooseApplication(direct);
         QCOMPARE(s.record().MechanismLines, (QStringList{"", "Load Inertia = 0.25 oz-in-sec^2"}));
         QCOMPARE(s.reached, Stage::Mechanism);
-        s.chooseApplication(applicationOn(ScreenId::BeltPulley));
-        QCOMPARE(s.record().AppType, &applicationOn(ScreenId::BeltPulley));
+        s.chooseApplication(applicationOn(ScreenId{"BeltPulley"}));
+        QCOMPARE(s.record().AppType, &applicationOn(ScreenId{"BeltPulley"}));
         QVERIFY(s.record().MechanismLines.isEmpty());
     }
 

@@ -55,7 +55,7 @@ class SizingTest : public QObject {
         QTest::addColumn<ScreenId>("stands");
         QTest::addColumn<QString>("title");
         QTest::newRow("mechanism")
-            << "DDInertia" << Stage::Findings << ScreenId::DirectDrive << "Numbers Please";
+            << "DDInertia" << Stage::Findings << ScreenId{"DirectDrive"} << "Numbers Please";
         QTest::newRow("profile") << "TriDist" << Stage::Findings << ScreenId::RotaryMP
                                  << "Numbers Please";
         QTest::newRow("motor") << "RotorInertia" << Stage::Findings << ScreenId::Selection
@@ -63,7 +63,7 @@ class SizingTest : public QObject {
         QTest::newRow("only to the preliminary findings")
             << "RotorInertia" << Stage::Preliminary << ScreenId::Preliminary << "";
         QTest::newRow("only the mechanism")
-            << "TriDist" << Stage::Mechanism << ScreenId::DirectDrive << "";
+            << "TriDist" << Stage::Mechanism << ScreenId{"DirectDrive"} << "";
     }
     void replayStops() {
         QFETCH(QString, screen);

@@ -104,10 +104,10 @@ class SizingFileTest : public QObject {
         QCOMPARE(reopened(chosen, folder.path()).screen, ScreenId::LinearType);
         Sizing typing;
         typing.record().MotionType = Motion::Rotary;
-        typing.record().AppType = &applicationOn(ScreenId::BeltPulley);
+        typing.record().AppType = &applicationOn(ScreenId{"BeltPulley"});
         fill(mechanismForm(typing, *typing.record().AppType), {"PinionD=1.5", "Material=Steel"});
         const Replay again = reopened(typing, folder.path());
-        QCOMPARE(again.screen, ScreenId::BeltPulley);
+        QCOMPARE(again.screen, ScreenId{"BeltPulley"});
         QCOMPARE(again.messages, QList<Message>{});
         QCOMPARE(again.sizing.forms, typing.forms);
     }

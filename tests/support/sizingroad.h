@@ -16,7 +16,7 @@
 namespace sizingroad {
 
 inline const Application& applicationOf(const AppRoad& road) {
-    return applicationOn(*screenNamed(road.screen));
+    return *applicationWithScreen(road.screen);
 }
 
 inline ProfileKind kindOf(const Application& a) {
