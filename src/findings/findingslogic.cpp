@@ -4,6 +4,7 @@
 #include "flow/numbers.h"
 #include "mechanisms/applications.h"
 #include "profiles/moveprofile.h"
+#include "units/results.h"
 
 #include <cmath>
 
@@ -22,9 +23,82 @@ QString twoDecimals(double x) {
     return numbers::format(x, u"##0.00");
 }
 
+bool convertible(Quantity quantity) {
+    return quantity == Quantity::Inertia || quantity == Quantity::Torque ||
+           quantity == Quantity::Speed || quantity == Quantity::Weight;
+}
+
+// A figure in SI as the findings screens show it: inertias and torques with
+// three decimals (three significant digits where those would show zero), the
+// weight with three, the speed with one on the preliminary findings and none
+// on the findings.
+QString inSI(double x, Quantity quantity, bool onFindings) {
+    const double v = units::shown(x, quantity, UnitSystem::SI);
+    if (quantity == Quantity::Speed)
+        return numbers::format(v, onFindings ? u"##0" : u"##0.0");
+    if (quantity == Quantity::Weight)
+        return numbers::format(v, u"##0.000");
+    return numbers::formatNonZero(v, u"##0.000");
+}
+
+// The figure behind a display that shows a quantity.
+double valueOf(const PreliminaryFigures& f, PreliminaryDisplay display) {
+    switch (display) {
+    case PreliminaryDisplay::Weight:
+        return f.weight.oz;
+    case PreliminaryDisplay::ReflectedJ:
+        return f.need.reflectedInertia;
+    case PreliminaryDisplay::Taccl:
+        return f.need.accelTorque;
+    case PreliminaryDisplay::Tthrust:
+        return f.need.thrustTorque;
+    case PreliminaryDisplay::Tgravity:
+        return f.need.gravityTorque;
+    case PreliminaryDisplay::T_Total:
+        return f.need.totalTorque;
+    case PreliminaryDisplay::MaxSpeed:
+        return f.need.speed;
+    case PreliminaryDisplay::TRMS:
+        return f.move.rmsTorque;
+    case PreliminaryDisplay::App:
+        break;
+    }
+    return 0;
+}
+
+double valueOf(const FindingsFigures& f, FindingsDisplay display) {
+    switch (display) {
+    case FindingsDisplay::MotorInertia:
+        return f.motorInertia;
+    case FindingsDisplay::ReflectedJ:
+        return f.need.reflectedInertia;
+    case FindingsDisplay::Taccl:
+        return f.need.accelTorque;
+    case FindingsDisplay::Tthrust:
+        return f.need.thrustTorque;
+    case FindingsDisplay::Tgravity:
+        return f.need.gravityTorque;
+    case FindingsDisplay::T_Total:
+        return f.need.totalTorque;
+    case FindingsDisplay::MaxSpeed:
+        return f.need.speed;
+    case FindingsDisplay::TRMS:
+        return f.rmsTorque;
+    default:
+        break;
+    }
+    return 0;
+}
+
 } // namespace
 
-QString preliminaryText(const PreliminaryFigures& f, PreliminaryDisplay display) {
+QString preliminaryText(const PreliminaryFigures& f, PreliminaryDisplay display,
+                        UnitSystem system) {
+    const Quantity quantity = preliminaryRows()[int(display)].quantity;
+    // A load given by its inertia alone has no weight to convert.
+    const bool noWeight = display == PreliminaryDisplay::Weight && f.weight.inertiaGiven;
+    if (system == UnitSystem::SI && convertible(quantity) && !noWeight)
+        return inSI(valueOf(f, display), quantity, false);
     switch (display) {
     case PreliminaryDisplay::App:
         return f.appType;
@@ -48,7 +122,10 @@ QString preliminaryText(const PreliminaryFigures& f, PreliminaryDisplay display)
     return {};
 }
 
-QString findingsText(const FindingsFigures& f, FindingsDisplay display) {
+QString findingsText(const FindingsFigures& f, FindingsDisplay display, UnitSystem system) {
+    const Quantity quantity = findingsRows()[int(display)].quantity;
+    if (system == UnitSystem::SI && convertible(quantity))
+        return inSI(valueOf(f, display), quantity, true);
     switch (display) {
     case FindingsDisplay::MotorInertia:
         return inertia(f.motorInertia);

@@ -21,7 +21,8 @@ enum class PreliminaryDisplay {
     MaxSpeed,
     TRMS
 };
-QString preliminaryText(const PreliminaryFigures& figures, PreliminaryDisplay display);
+QString preliminaryText(const PreliminaryFigures& figures, PreliminaryDisplay display,
+                        UnitSystem system = UnitSystem::US);
 
 // The displays of the findings, and their texts as the engineer reads them;
 // the report and the gearbox projection quote them as shown.
@@ -39,7 +40,8 @@ enum class FindingsDisplay {
     TRMS,
     RMSMargin // empty when no continuous torque was given
 };
-QString findingsText(const FindingsFigures& figures, FindingsDisplay display);
+QString findingsText(const FindingsFigures& figures, FindingsDisplay display,
+                     UnitSystem system = UnitSystem::US);
 
 // How a figure's display is coloured: light grey, light yellow (a figure
 // to note), or by its verdict (light yellow until one is given).
@@ -56,7 +58,7 @@ struct FigureRow {
     QString heading = {};
     Verdict FindingsFigures::*verdict = nullptr;
 
-    QString unit() const { return unitOf(quantity); }
+    QString unit(UnitSystem system = UnitSystem::US) const { return unitOf(quantity, system); }
 };
 // The figures of the preliminary findings and of the findings, in the order
 // of PreliminaryDisplay and of FindingsDisplay.

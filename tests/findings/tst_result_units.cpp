@@ -1,0 +1,113 @@
+#include "findings/findingslogic.h"
+#include "units/units.h"
+
+#include <QLocale>
+#include <QTest>
+
+namespace {
+
+// Figures typed in SI units, as the program holds them.
+double inertia(double kgcm2) {
+    return units::inertiaUnits().toInternal("kg-cm^2", kgcm2);
+}
+double torque(double nm) {
+    return units::torqueUnits().toInternal("N-m", nm);
+}
+double speed(double rpm) {
+    return units::rotarySpeedUnits().toInternal("revs/min", rpm);
+}
+
+PreliminaryFigures preliminary() {
+    PreliminaryFigures p;
+    p.appType = "Linear: Rack & Pinion";
+    p.weight = {units::weightUnits().toInternal("kg", 4), false};
+    p.need = {inertia(2.5),    torque(1.2),     torque(0.3),
+              torque(0.00005), torque(1.50005), speed(1500)};
+    p.move.rmsTorque = torque(0.8);
+    return p;
+}
+
+FindingsFigures findings() {
+    FindingsFigures f;
+    f.need = preliminary().need;
+    f.motorInertia = inertia(0.6);
+    f.mismatch = 4.1666;
+    f.torqueMargin = 12.5;
+    f.speedMargin = 33.333;
+    f.rmsTorque = torque(0.8);
+    f.continuousTorque = torque(1.0);
+    f.rmsMargin = 20;
+    return f;
+}
+
+} // namespace
+
+// Results in SI: each figure typed in an SI unit comes back as typed, in the
+// SI formats; percentages, the mismatch and the load given by its inertia
+// stay as they are; US stays as the program always showed it.
+class ResultUnitsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void preliminaryInSI() {
+        using enum PreliminaryDisplay;
+        const PreliminaryFigures p = preliminary();
+        const auto si = [&](PreliminaryDisplay d) { return preliminaryText(p, d, UnitSystem::SI); };
+        QCOMPARE(si(App), QString("Linear: Rack & Pinion"));
+        QCOMPARE(si(Weight), QString("4.000"));
+        QCOMPARE(si(ReflectedJ), QString("2.500"));
+        QCOMPARE(si(Taccl), QString("1.200"));
+        QCOMPARE(si(Tthrust), QString("0.300"));
+        // A torque too small for three decimals keeps three significant digits.
+        QCOMPARE(si(Tgravity), QString("0.0000500"));
+        QCOMPARE(si(T_Total), QString("1.500"));
+        QCOMPARE(si(MaxSpeed), QString("1500.0"));
+        QCOMPARE(si(TRMS), QString("0.800"));
+        QCOMPARE(preliminaryRows()[int(ReflectedJ)].unit(UnitSystem::SI), QString("kg-cm^2"));
+        QCOMPARE(preliminaryRows()[int(T_Total)].unit(UnitSystem::SI), QString("N-m"));
+        QCOMPARE(preliminaryRows()[int(MaxSpeed)].unit(UnitSystem::SI), QString("revs/min"));
+        QCOMPARE(preliminaryRows()[int(Weight)].unit(UnitSystem::SI), QString("kg"));
+
+        PreliminaryFigures given = p;
+        given.weight = {0, true};
+        QCOMPARE(preliminaryText(given, Weight, UnitSystem::SI), QString("Inertia Given"));
+    }
+
+    void findingsInSI() {
+        using enum FindingsDisplay;
+        const FindingsFigures f = findings();
+        const auto si = [&](FindingsDisplay d) { return findingsText(f, d, UnitSystem::SI); };
+        QCOMPARE(si(MotorInertia), QString("0.600"));
+        QCOMPARE(si(ReflectedJ), QString("2.500"));
+        QCOMPARE(si(T_Total), QString("1.500"));
+        QCOMPARE(si(MaxSpeed), QString("1500"));
+        QCOMPARE(si(TRMS), QString("0.800"));
+        for (FindingsDisplay d : {Mismatch, TorqueMargin, SpeedMargin, RMSMargin})
+            QCOMPARE(si(d), findingsText(f, d));
+        QCOMPARE(findingsRows()[int(Mismatch)].unit(UnitSystem::SI), QString());
+        QCOMPARE(findingsRows()[int(TorqueMargin)].unit(UnitSystem::SI), QString("%"));
+    }
+
+    // US is the default and shows the figures in the program's own units.
+    void usAsAlways() {
+        const PreliminaryFigures p = preliminary();
+        for (int d = 0; d < preliminaryRows().size(); ++d)
+            QCOMPARE(preliminaryText(p, PreliminaryDisplay(d), UnitSystem::US),
+                     preliminaryText(p, PreliminaryDisplay(d)));
+        QCOMPARE(preliminaryText(p, PreliminaryDisplay::MaxSpeed, UnitSystem::US),
+                 QString("25.000"));
+        QCOMPARE(preliminaryRows()[int(PreliminaryDisplay::MaxSpeed)].unit(), QString("revs/sec"));
+    }
+
+    void commaLocale() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(findingsText(findings(), FindingsDisplay::ReflectedJ, UnitSystem::SI),
+                 QString("2,500"));
+        QCOMPARE(preliminaryText(preliminary(), PreliminaryDisplay::MaxSpeed, UnitSystem::SI),
+                 QString("1500,0"));
+    }
+};
+
+QTEST_GUILESS_MAIN(ResultUnitsTest)
+#include "tst_result_units.moc"
