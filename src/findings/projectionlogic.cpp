@@ -4,6 +4,7 @@
 
 #include "findings/findingslogic.h"
 #include "flow/numbers.h"
+#include "units/results.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -34,13 +35,15 @@ bool onTheWay(const QString& text) {
            match.capturedView(1).contains(QRegularExpression("[1-9]"));
 }
 
-double shown(const FindingsFigures& findings, FindingsDisplay display) {
-    return numbers::parse(findingsText(findings, display)).value_or(0);
+double shown(const FindingsFigures& findings, FindingsDisplay display,
+             UnitSystem system = UnitSystem::US) {
+    return numbers::parse(findingsText(findings, display, system)).value_or(0);
 }
 
 } // namespace
 
-Projection project(const FindingsFigures& findings, double accelRate, const QString& reduction) {
+Projection project(const FindingsFigures& findings, double accelRate, const QString& reduction,
+                   UnitSystem system) {
     const auto ratio = numbers::parse(reduction);
     if (!(ratio > 0.0) && onTheWay(reduction))
         return {};
@@ -69,6 +72,14 @@ Projection project(const FindingsFigures& findings, double accelRate, const QStr
     const auto shownAs = [](double x) { return numbers::format(x, u"##0.00"); };
     // A motor inertia shown as 0 leaves the mismatch undefined.
     const QString mismatch = jm != 0 ? shownAs(jn / jm) : QString();
+    if (system == UnitSystem::SI) {
+        using enum FindingsDisplay;
+        const double jnSI = shown(findings, ReflectedJ, system) / (r * r);
+        const double tnSI = units::shown(tn, Quantity::Torque, system);
+        return {std::nullopt, numbers::formatNonZero(jnSI, u"##0.000"), mismatch,
+                numbers::formatNonZero(tnSI, u"##0.000"),
+                numbers::format(shown(findings, MaxSpeed, system) * r, u"##0.0")};
+    }
     return {std::nullopt, numbers::formatNonZero(jn, u"##0.00"), mismatch, shownAs(tn),
             shownAs(sn)};
 }

@@ -2,6 +2,7 @@
 
 #include "flow/form.h"
 #include "flow/outcome.h"
+#include "flow/quantity.h"
 #include "sizing/figures.h"
 #include "sizing/record.h"
 
@@ -21,8 +22,10 @@ struct Projection {
 // What ADD GEARBOX would give with that ratio and a gearbox of no inertia at
 // 100 % efficiency, for findings worked out at the motor's acceleration rate
 // `accelRate` (rad/sec^2). The inertias, the mismatch and the speed work from
-// the findings displays as shown, so their rounding carries in.
-Projection project(const FindingsFigures& findings, double accelRate, const QString& reduction);
+// the findings displays as shown, so their rounding carries in; in SI, from
+// the SI displays, with the SI formats (the mismatch is the same in both).
+Projection project(const FindingsFigures& findings, double accelRate, const QString& reduction,
+                   UnitSystem system = UnitSystem::US);
 
 // ADD GEARBOX: records the added ratio, or refuses one that is not a number
 // above 0. Nothing is stored on a refusal.

@@ -99,11 +99,14 @@ HeaderLines headerLines(const ReportHeader& header) {
 
 } // namespace
 
-QStringList assembleReport(const SizingRecord& record, const FindingsFigures& findings) {
-    const auto shown = [&](FindingsDisplay display) { return findingsText(findings, display); };
+QStringList assembleReport(const SizingRecord& record, const FindingsFigures& findings,
+                           UnitSystem system) {
+    const auto shown = [&](FindingsDisplay display) {
+        return findingsText(findings, display, system);
+    };
     // A calculation line: the figure as the findings show it, in its unit.
     const auto line = [&](const QString& name, FindingsDisplay display) {
-        return name + " = " + shown(display) + " " + findingsRows()[int(display)].unit();
+        return name + " = " + shown(display) + " " + findingsRows()[int(display)].unit(system);
     };
     using enum FindingsDisplay;
     QStringList out{"**********MOTOR SIZING INPUT DATA**********", "", ""};

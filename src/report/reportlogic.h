@@ -2,6 +2,7 @@
 
 #include "flow/form.h"
 #include "flow/message.h"
+#include "flow/quantity.h"
 #include "sizing/figures.h"
 #include "sizing/record.h"
 
@@ -14,7 +15,8 @@
 // The report lines of a sizing: the input data block of its application type
 // and the calculations, quoting the findings as they show them, with the
 // reference formulae.
-QStringList assembleReport(const SizingRecord& record, const FindingsFigures& findings);
+QStringList assembleReport(const SizingRecord& record, const FindingsFigures& findings,
+                           UnitSystem system = UnitSystem::US);
 
 // The three identifying texts typed on the report screen.
 struct ReportHeader {

@@ -1,4 +1,6 @@
 #include "findings/findingslogic.h"
+#include "findings/projectionlogic.h"
+#include "report/reportlogic.h"
 #include "units/units.h"
 
 #include <QLocale>
@@ -87,6 +89,30 @@ class ResultUnitsTest : public QObject {
             QCOMPARE(si(d), findingsText(f, d));
         QCOMPARE(findingsRows()[int(Mismatch)].unit(UnitSystem::SI), QString());
         QCOMPARE(findingsRows()[int(TorqueMargin)].unit(UnitSystem::SI), QString("%"));
+    }
+
+    // The projection works from the SI displays as shown; the mismatch is the
+    // same in both systems.
+    void projectionInSI() {
+        const FindingsFigures f = findings();
+        const Projection si = project(f, 0, "2", UnitSystem::SI);
+        QVERIFY(!si.message);
+        QCOMPARE(si.NewJ, QString("0.625"));
+        QCOMPARE(si.NewT, QString("0.150")); // (0.3 + 0.00005) N-m / 2, nothing to accelerate
+        QCOMPARE(si.NewSp, QString("3000.0"));
+        QCOMPARE(si.NewMis, project(f, 0, "2").NewMis);
+    }
+
+    void reportInSI() {
+        SizingRecord r;
+        r.MotionType = Motion::Linear;
+        const QStringList si = assembleReport(r, findings(), UnitSystem::SI);
+        for (const char* line :
+             {"Jr = 2.500 kg-cm^2", "Jm = 0.600 kg-cm^2", "Ta = 1.200 N-m", "Tt = 0.300 N-m",
+              "Tg = 0.0000500 N-m", "Ttot = 1.500 N-m", "At a Max Speed = 1500 revs/min",
+              "Trms = 0.800 N-m", "RMS Margin = 20.00 %", "INERTIA MISMATCH = 4.17 : 1"})
+            QVERIFY2(si.contains(line), line);
+        QCOMPARE(si.size(), assembleReport(r, findings()).size());
     }
 
     // US is the default and shows the figures in the program's own units.
