@@ -14,6 +14,7 @@ class Road {
     Road(const Sizing& entered, Stage until) : entered_(entered), until_(until) {
         sizing().forms = entered.forms;
         sizing().libraryMotor = entered.libraryMotor;
+        sizing().resultUnits = entered.resultUnits;
         sizing().record().MotionType = entered.record().MotionType;
         if (const Application* application = entered.record().AppType)
             sizing().chooseApplication(*application);

@@ -57,6 +57,7 @@ SizingFile toFile(const Sizing& sizing) {
     file.loadCalculated = sizing.loadCalculated;
     file.loadTypedOver = sizing.loadCalculated && sizing.loadTypedOver;
     file.motor = sizing.libraryMotor;
+    file.results = sizing.resultUnits;
     if (const Application* application = record.AppType) {
         file.application = application->text;
         for (const auto& [screen, table] : screensOf(*application))
@@ -86,6 +87,7 @@ std::variant<Sizing, QString> fromFile(const SizingFile& file) {
                                                   : Motion::None;
     sizing.reached = file.reached;
     sizing.libraryMotor = file.motor;
+    sizing.resultUnits = file.results;
     if (!record.AppType)
         return sizing;
     const Application& application = *record.AppType;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flow/form.h"
+#include "flow/quantity.h"
 #include "flow/screenid.h"
 #include "sizing/figures.h"
 #include "sizing/motor.h"
@@ -48,6 +49,8 @@ struct Sizing {
     // their own. A motor an older file names without its figures is known by
     // its name alone.
     std::optional<motors::Motor> libraryMotor;
+    // The units the sizing's results show in.
+    UnitSystem resultUnits = UnitSystem::US;
     QString motorName() const { return libraryMotor ? libraryMotor->name : QString(); }
 
     Results results;

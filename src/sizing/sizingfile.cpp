@@ -120,6 +120,8 @@ QByteArray toJson(const SizingFile& file) {
     if (file.addedRatio)
         root.insert("addedGearbox", QJsonObject{{"ratio", *file.addedRatio},
                                                 {"screen", toObject(file.addedGearbox)}});
+    if (file.results == UnitSystem::SI)
+        root.insert("results", "SI");
     if (file.motor) {
         root.insert("motor", file.motor->name);
         if (file.motor->rotorInertia > 0)
@@ -177,6 +179,13 @@ std::variant<SizingFile, QString> fromJson(const QByteArray& bytes) {
             read.fail("added gearbox has no ratio above 0");
         file.addedRatio = ratio.toDouble();
         file.addedGearbox = read.form(added.value("screen"), "added gearbox");
+    }
+    if (root.contains("results")) {
+        const QString results = read.text(root, "results", "");
+        if (results == "SI")
+            file.results = UnitSystem::SI;
+        else if (!read.problem && results != "US")
+            read.fail("result units \"" + results + "\" are unknown");
     }
     if (root.contains("motor")) {
         file.motor = motors::Motor{};

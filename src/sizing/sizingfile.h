@@ -31,6 +31,8 @@ struct SizingFile {
     // The library motor the motor selection's figures came from, with its
     // figures and curve (a file of an earlier release names it only).
     std::optional<motors::Motor> motor;
+    // The units its results show in; "results": "SI" is written only for SI.
+    UnitSystem results = UnitSystem::US;
 
     bool operator==(const SizingFile&) const = default;
 };

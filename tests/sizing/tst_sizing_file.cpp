@@ -112,6 +112,22 @@ class SizingFileTest : public QObject {
         QCOMPARE(again.sizing.forms, typing.forms);
     }
 
+    // The result units are the sizing's: SI is kept as "results": "SI", and a
+    // US sizing writes the bytes it always wrote.
+    void resultUnits() {
+        Sizing s;
+        size(s, roads().first());
+        const QByteArray us = toJson(toFile(s));
+        QVERIFY(!us.contains("\"results\""));
+        s.resultUnits = UnitSystem::SI;
+        const QByteArray si = toJson(toFile(s));
+        QVERIFY(si.contains("\"results\": \"SI\""));
+        QTemporaryDir folder;
+        const Replay again = reopened(s, folder.path());
+        QCOMPARE(again.sizing.resultUnits, UnitSystem::SI);
+        QCOMPARE(toJson(toFile(again.sizing)), si);
+    }
+
     // A file that cannot be sized says why, and nothing else happens.
     void broken_data() {
         QTest::addColumn<QByteArray>("bytes");
@@ -132,6 +148,9 @@ class SizingFileTest : public QObject {
                                        << "it was made by a newer version of Motor Sizing";
         QTest::newRow("version as text")
             << edited([](QJsonObject& o) { o["version"] = "1"; }) << "it is not a sizing file";
+        QTest::newRow("unknown result units")
+            << edited([](QJsonObject& o) { o["results"] = "metric"; })
+            << "its result units \"metric\" are unknown";
         QTest::newRow("unknown application")
             << edited([](QJsonObject& o) { o["application"] = "Rotary: Flywheel"; })
             << "its application type \"Rotary: Flywheel\" is unknown";
