@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
         return 1;
     case CommandLine::Mode::Report: {
         QCoreApplication core(argc, argv);
-        return printReport(line.file, out, errors);
+        return printReport(line.file, out, errors, line.units);
     }
     case CommandLine::Mode::Pdf: {
         // Fonts and painting without a window system: no display is needed.
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
                 fprintf(stderr, "%s\n", qPrintable(text));
         });
         QGuiApplication gui(argc, argv);
-        return exportPdf(line.file, line.pdf, errors);
+        return exportPdf(line.file, line.pdf, errors, line.units);
     }
     case CommandLine::Mode::Window:
         break;

@@ -51,6 +51,11 @@ CommandLine readCommandLine(const QStringList& arguments) {
     const QCommandLineOption pdf(
         "pdf", "Writes the report of the sizing file as a PDF, without a window.", "out.pdf");
     parser.addOption(pdf);
+    const QCommandLineOption units(
+        "units",
+        "Shows the results of --report or --pdf in SI or US units, whatever the file chose.",
+        "SI|US");
+    parser.addOption(units);
     parser.addPositionalArgument("file", "A sizing file (.motorsizing) to open.", "[file]");
 
     CommandLine line;
@@ -87,6 +92,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
     else if (files.size() > 1) {
         line.mode = CommandLine::Mode::Wrong;
         line.problem = "One sizing file at a time, please.";
+    } else if (parser.isSet(units) && parser.value(units) != "SI" && parser.value(units) != "US") {
+        line.mode = CommandLine::Mode::Wrong;
+        line.problem = "--units takes SI or US.";
     } else if (parser.isSet(report) && parser.isSet(pdf)) {
         line.mode = CommandLine::Mode::Wrong;
         line.problem = "--report or --pdf, not both.";
@@ -98,10 +106,13 @@ CommandLine readCommandLine(const QStringList& arguments) {
         line.mode = files.isEmpty() ? CommandLine::Mode::Wrong : CommandLine::Mode::Report;
         line.problem = "--report needs a sizing file.";
     }
+    if (parser.isSet(units))
+        line.units = parser.value(units) == "SI" ? UnitSystem::SI : UnitSystem::US;
     return line;
 }
 
-std::optional<Sizing> sizeForReport(const QString& path, QTextStream& errors) {
+std::optional<Sizing> sizeForReport(const QString& path, QTextStream& errors,
+                                    std::optional<UnitSystem> units) {
     const QString name = QFileInfo(path).fileName();
     const auto read = readSizing(path);
     if (const auto* problem = std::get_if<QString>(&read)) {
@@ -118,14 +129,18 @@ std::optional<Sizing> sizeForReport(const QString& path, QTextStream& errors) {
         errors << name << " cannot be reported: the sizing has not reached its findings.\n";
         return std::nullopt;
     }
+    if (units)
+        sized.sizing.resultUnits = *units;
     return std::move(sized.sizing);
 }
 
-int printReport(const QString& path, QTextStream& out, QTextStream& errors) {
-    const auto sizing = sizeForReport(path, errors);
+int printReport(const QString& path, QTextStream& out, QTextStream& errors,
+                std::optional<UnitSystem> units) {
+    const auto sizing = sizeForReport(path, errors, units);
     if (!sizing)
         return 1;
-    for (const QString& line : assembleReport(sizing->record(), *sizing->results.findings))
+    for (const QString& line :
+         assembleReport(sizing->record(), *sizing->results.findings, sizing->resultUnits))
         out << line << "\n";
     return 0;
 }

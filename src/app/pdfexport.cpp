@@ -6,8 +6,9 @@
 
 #include <QFileInfo>
 
-int exportPdf(const QString& sizingPath, const QString& pdfPath, QTextStream& errors) {
-    auto sizing = sizeForReport(sizingPath, errors);
+int exportPdf(const QString& sizingPath, const QString& pdfPath, QTextStream& errors,
+              std::optional<UnitSystem> units) {
+    auto sizing = sizeForReport(sizingPath, errors, units);
     if (!sizing)
         return 1;
     // The header as last typed on the report screen; the file keeps it.

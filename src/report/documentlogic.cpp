@@ -5,16 +5,19 @@
 
 namespace document {
 
-QList<SummaryRow> summary(const FindingsFigures& f, const SizingRecord& record) {
+QList<SummaryRow> summary(const FindingsFigures& f, const SizingRecord& record, UnitSystem units) {
     using enum FindingsDisplay;
     QList<SummaryRow> rows;
     for (FindingsDisplay d : findingsOrder()) {
         if (d == RMSMargin && !f.rmsChecked())
             continue;
         const FigureRow& figure = findingsRows()[int(d)];
-        SummaryRow row{
-            figure.label.trimmed(),        findingsText(f, d), figure.unit(), std::nullopt, {},
-            figure.shade == Shade::Verdict};
+        SummaryRow row{figure.label.trimmed(),
+                       findingsText(f, d, units),
+                       figure.unit(units),
+                       std::nullopt,
+                       {},
+                       figure.shade == Shade::Verdict};
         if (d == Mismatch)
             row.value += " : 1";
         if (const auto verdict = verdictOf(f, d)) {

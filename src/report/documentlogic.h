@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flow/quantity.h"
 #include "flow/verdict.h"
 #include "sizing/figures.h"
 #include "sizing/record.h"
@@ -28,7 +29,8 @@ struct SummaryRow {
 };
 // Every display of the findings, the RMS margin where there is one, and the
 // added gearbox's ratio where one is in force.
-QList<SummaryRow> summary(const FindingsFigures& findings, const SizingRecord& record);
+QList<SummaryRow> summary(const FindingsFigures& findings, const SizingRecord& record,
+                          UnitSystem units = UnitSystem::US);
 
 // A line in at most `columns` characters: broken at the last blank that
 // fits where there is one, else at the column; every piece after the first

@@ -65,11 +65,12 @@ Item textLine(const Sheet& sheet, const QString& text, const QFont& font, double
 }
 
 // The findings in two columns under their heading (which `layOut` sets).
-Item summaryBlock(const Sheet& sheet, const FindingsFigures& findings, const SizingRecord& record) {
+Item summaryBlock(const Sheet& sheet, const FindingsFigures& findings, const SizingRecord& record,
+                  UnitSystem units) {
     const QFont body = sheet.font(10);
     const QFontMetricsF m = sheet.metrics(body);
     // The figures on the left, the verdicts (and the added gearbox) beside them.
-    const QList<document::SummaryRow> rows = document::summary(findings, record);
+    const QList<document::SummaryRow> rows = document::summary(findings, record, units);
     QList<QList<document::SummaryRow>> columns(2);
     for (const document::SummaryRow& r : rows)
         columns[r.beside ? 1 : 0] << r;
@@ -168,7 +169,7 @@ Layout layOut(QPagedPaintDevice& device, const ReportDocument& doc) {
                       QColor(90, 90, 90));
     items << textLine(sheet, "Findings", sheet.font(12, false, true), gap);
     if (doc.findings)
-        items << summaryBlock(sheet, *doc.findings, doc.record);
+        items << summaryBlock(sheet, *doc.findings, doc.record, doc.units);
     else
         items << textLine(sheet, "No findings: the sizing has not come as far as the motor.",
                           sheet.font(10), gap);
@@ -220,7 +221,7 @@ QString ReportDocument::appType() const {
 }
 
 QStringList ReportDocument::report() const {
-    return findings ? assembleReport(record, *findings) : QStringList{};
+    return findings ? assembleReport(record, *findings, units) : QStringList{};
 }
 
 ReportDocument reportDocument(const Sizing& sizing, const ReportHeader& header) {
@@ -228,6 +229,7 @@ ReportDocument reportDocument(const Sizing& sizing, const ReportHeader& header) 
     doc.header = header;
     doc.record = sizing.record();
     doc.findings = sizing.results.findings;
+    doc.units = sizing.resultUnits;
     doc.moveCaption = "Figure 1.  The move: motor speed and torque required";
     if (sizing.results.preliminary)
         doc.move = sizing.results.preliminary->move;

@@ -26,8 +26,9 @@ struct ReportDocument {
     // accelerated too, as the findings have it.
     MoveProfile move;
     QString moveCaption;
-    QString date;    // of the export, as the locale writes it
-    QString program; // the program's name and version
+    QString date;                      // of the export, as the locale writes it
+    QString program;                   // the program's name and version
+    UnitSystem units = UnitSystem::US; // of the findings and the calculations
 
     QString appType() const;
     QStringList report() const; // the report screen's lines

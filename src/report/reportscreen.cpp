@@ -87,7 +87,8 @@ ReportHeader Report::header() {
 
 QStringList Report::lines() {
     const auto& findings = sizing().results.findings;
-    return findings ? assembleReport(sizing().record(), *findings) : QStringList{};
+    return findings ? assembleReport(sizing().record(), *findings, sizing().resultUnits)
+                    : QStringList{};
 }
 
 void Report::print() {

@@ -118,6 +118,31 @@ class CommandLineTest : public QObject {
         QCOMPARE(printed.out, fixtureLines(road.fixture).join('\n') + "\n");
     }
 
+    // --units shows the results in SI or US whatever the file chose; the
+    // input data keep the entries as typed.
+    void units() {
+        Sizing s;
+        size(s, road("DirectDrive"));
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sized.motorsizing");
+        QCOMPARE(writeSizing(path, s), std::nullopt);
+        const Run si = run({"--report", "--units", "SI", path});
+        QCOMPARE(si.status, 0);
+        QVERIFY2(si.out.contains("\nJr = 17.668 kg-cm^2\n"), qPrintable(si.out));
+        QVERIFY(si.out.contains("\nAt a Max Speed = 1200 revs/min\n"));
+        QVERIFY(si.out.contains("\nLoad Inertia = 0.25 oz-in-sec^2\n"));
+        s.resultUnits = UnitSystem::SI;
+        QCOMPARE(writeSizing(path, s), std::nullopt);
+        QCOMPARE(run({"--report", path}).out, si.out);
+        QCOMPARE(run({"--report", "--units", "US", path}).out,
+                 fixtureLines(road("DirectDrive").fixture).join('\n') + "\n");
+
+        const Run wrong = run({"--report", "--units", "metric", path});
+        QCOMPARE(wrong.status, 1);
+        QVERIFY2(wrong.errors.startsWith("--units takes SI or US.\n\nUsage: motor-sizing"),
+                 qPrintable(wrong.errors));
+    }
+
     // What cannot be reported says why on standard error, with status 1.
     void cannotReport() {
         QTemporaryDir folder;
