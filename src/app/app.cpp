@@ -30,6 +30,24 @@ App::App(Messages& messages, Dialogs& dialogs, std::function<void()> quit, const
     typing_.setSingleShot(true);
     typing_.setInterval(typingPause);
     typing_.callOnTimeout([this] { keep(); });
+    document_.replace(fresh(), {});
+}
+
+Sizing App::fresh() const {
+    Sizing sizing;
+    if (settings_.value("resultUnits").toString() == "SI")
+        sizing.resultUnits = UnitSystem::SI;
+    return sizing;
+}
+
+void App::setResultUnits(UnitSystem units) {
+    settings_.setValue("resultUnits", units == UnitSystem::SI ? "SI" : "US");
+    if (sizing().resultUnits == units)
+        return;
+    sizing().resultUnits = units;
+    sizingEdited();
+    // Every open window's figures in the units chosen; no step runs again.
+    screens_.reloadShown();
 }
 
 void App::closeProgram(QWidget* over) {
@@ -50,7 +68,7 @@ void App::startOver(QWidget* over) {
         if (const Screen* screen = screens_.existing(id); screen && screen->isVisible())
             at = screen->pos();
     screens_.discardSizingScreens();
-    document_.replace(Sizing{}, {});
+    document_.replace(fresh(), {});
     lastSizing_ = autosave_.lastSizing();
     if (Screen* welcome = screens_.show(ScreenId::Welcome); welcome && !at.isNull())
         welcome->move(at);

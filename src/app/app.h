@@ -33,6 +33,9 @@ class App final : public Host, public Keeper {
     void closeProgram(QWidget* over) override;
     void startOver(QWidget* over) override;
 
+    UnitSystem resultUnits() const override { return document_.sizing().resultUnits; }
+    void setResultUnits(UnitSystem units) override;
+
     void sizingEdited() override;
     void stepPassed() override;
 
@@ -64,6 +67,8 @@ class App final : public Host, public Keeper {
 
   private:
     void remember(const QString& path);
+    // A new sizing: its results in the units chosen last.
+    Sizing fresh() const;
     // Writes the sizing to its file; false (said) when it could not.
     bool saveTo(const QString& path, QWidget* over);
     // Before the sizing gives way: changes to its file saved (Yes), let go

@@ -45,6 +45,7 @@ Welcome::Welcome(Host& host)
         button("Linear", "LINEAR", [this] { choose(Motion::Linear, ScreenId::LinearType); }));
     choices->addStretch(1);
     layout->addLayout(choices);
+    layout->addLayout(resultUnitsRow());
 
     // The sizings kept: a file to open, the last sizing, the recent ones.
     layout->addSpacing(8);

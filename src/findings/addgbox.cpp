@@ -27,10 +27,10 @@ AddGBox::AddGBox(Host& host)
     rows.add("Enter Gearbox Reduction Ratio:", reduction_, ": 1");
     rows.skip(8);
     rows.whole(form::caption("PROJECTIONS:"));
-    rows.add("REFLECTED INERTIA:", newJ_, unitOf(Quantity::Inertia));
+    rows.add("REFLECTED INERTIA:", newJ_, units_.add(Quantity::Inertia));
     rows.add("INERTIA MISMATCH:", newMis_, ": 1");
-    rows.add("TORQUE REQUIRED:", newT_, unitOf(Quantity::Torque));
-    rows.add("AT A MOTOR SPEED OF:", newSp_, unitOf(Quantity::Speed));
+    rows.add("TORQUE REQUIRED:", newT_, units_.add(Quantity::Torque));
+    rows.add("AT A MOTOR SPEED OF:", newSp_, units_.add(Quantity::Speed));
     layout->addLayout(grid);
     QPushButton* cancel = button("RemoveGBButton", "CANCEL", [this] { this->cancel(); });
     setEscapeButton(cancel);
@@ -40,6 +40,7 @@ AddGBox::AddGBox(Host& host)
 }
 
 void AddGBox::showResults() {
+    units_.show(sizing().resultUnits);
     const Projection p = projectGearbox(sizing());
     if (p.message)
         return;

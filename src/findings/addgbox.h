@@ -21,4 +21,5 @@ class AddGBox : public Screen {
     void cancel();
 
     QLineEdit *reduction_, *newJ_, *newMis_, *newT_, *newSp_;
+    form::UnitLabels units_;
 };

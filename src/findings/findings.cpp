@@ -28,6 +28,7 @@ Findings::Findings(Host& host)
     QVBoxLayout* layout = body();
     letBodyFill();
     layout->addWidget(form::heading("Selection Findings"));
+    layout->addLayout(resultUnitsRow());
 
     misRatio_->setMinimumWidth(0);
     misRatio_->setFixedWidth(misRatio_->fontMetrics().horizontalAdvance(" : 1") + 14);
@@ -36,7 +37,7 @@ Findings::Findings(Host& host)
     // The figures; the verdicts follow with their marks and help.
     for (FindingsDisplay d : findingsOrder())
         if (const FigureRow& figure = findingsRows()[int(d)]; figure.shade != Shade::Verdict)
-            rows.add(figure.label, shown(d), figure.unit());
+            rows.add(figure.label, shown(d), units_.add(figure.quantity));
     rows.skip(10);
     addVerdicts(grid, rows);
     grid->setColumnStretch(5, 1);
@@ -107,7 +108,9 @@ void Findings::addVerdicts(QGridLayout* grid, form::Rows& rows) {
 void Findings::showResults() {
     const auto& figures = sizing().results.findings;
     for (int i = 0; i < displays_.size(); ++i)
-        displays_[i]->setText(figures ? findingsText(*figures, FindingsDisplay(i)) : QString());
+        displays_[i]->setText(
+            figures ? findingsText(*figures, FindingsDisplay(i), sizing().resultUnits) : QString());
+    units_.show(sizing().resultUnits);
     plot_->setFigures(figures.value_or(FindingsFigures{}));
     for (QLabel* mark : std::as_const(marks_))
         mark->clear();

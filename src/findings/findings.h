@@ -24,4 +24,5 @@ class Findings : public Screen {
     QLineEdit* misRatio_;
     QList<QLabel*> marks_; // of the mismatch, the torque and the speed margin
     OperatingPlot* plot_;
+    form::UnitLabels units_;
 };

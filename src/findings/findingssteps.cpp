@@ -61,7 +61,8 @@ Form& projectionForm(Sizing& sizing) {
 
 Projection projectGearbox(Sizing& sizing) {
     return project(sizing.results.findings.value_or(FindingsFigures{}),
-                   sizing.record().SpdMultiplier, projectionForm(sizing).entry(fields::Reduction));
+                   sizing.record().SpdMultiplier, projectionForm(sizing).entry(fields::Reduction),
+                   sizing.resultUnits);
 }
 
 Projection projectTypedRatio(Sizing& sizing) {

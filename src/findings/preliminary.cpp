@@ -17,13 +17,14 @@ Preliminary::Preliminary(Host& host)
     QVBoxLayout* layout = body();
     letBodyFill();
     layout->addWidget(form::heading("Preliminary Findings"));
+    layout->addLayout(resultUnitsRow());
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
     for (const FigureRow& figure : preliminaryRows()) {
         QLineEdit* shown = form::display(figure.name, colourOf(figure.shade));
         displays_ << shown;
         if (!figure.unit().isEmpty()) {
-            rows.add(figure.label, shown, figure.unit());
+            rows.add(figure.label, shown, units_.add(figure.quantity));
             continue;
         }
         // The application type, longer than a figure, spans the units' column.
@@ -41,8 +42,10 @@ Preliminary::Preliminary(Host& host)
 
 void Preliminary::showResults() {
     const auto& figures = sizing().results.preliminary;
+    const UnitSystem system = sizing().resultUnits;
     for (int i = 0; i < displays_.size(); ++i)
-        displays_[i]->setText(figures ? preliminaryText(*figures, PreliminaryDisplay(i))
+        displays_[i]->setText(figures ? preliminaryText(*figures, PreliminaryDisplay(i), system)
                                       : QString());
+    units_.show(system);
     plot_->setMove(figures ? figures->move : MoveProfile{});
 }

@@ -17,4 +17,5 @@ class Preliminary : public Screen {
   private:
     QList<QLineEdit*> displays_; // in the order of PreliminaryDisplay
     MovePlot* plot_;
+    form::UnitLabels units_;
 };

@@ -30,19 +30,19 @@ Selection::Selection(Host& host)
     rows.skip(14);
     // Each motor figure beside the application figure it answers.
     auto pair = [&](const QString& text, QLineEdit* entry, const QString& unit, QLineEdit* shown,
-                    const QString& shownUnit) {
+                    QLabel* shownUnit) {
         const int row = rows.row();
         rows.add(text, entry, unit);
         QLabel* at = form::label("At");
         at->setBuddy(shown);
         grid->addWidget(at, row, 3, Qt::AlignRight);
         grid->addWidget(shown, row, 4);
-        grid->addWidget(form::label(shownUnit), row, 5);
+        grid->addWidget(shownUnit, row, 5);
     };
     pair("Enter Torque Available:", entry(fields::TorqueAvailable), "oz-in", speed_,
-         unitOf(Quantity::Speed));
+         units_.add(Quantity::Speed));
     pair("Enter Speed Capability:", entry(fields::SpeedAvailable), "revs/sec", torque_,
-         unitOf(Quantity::Torque));
+         units_.add(Quantity::Torque));
     rows.add("Enter Continuous Torque:", entry(fields::TorqueContinuous), "oz-in");
     rows.add("Library Motor:", motorName_);
     layout->addLayout(grid);
@@ -66,8 +66,9 @@ Selection::Selection(Host& host)
 void Selection::showResults() {
     const auto& figures = sizing().results.preliminary;
     const auto shown = [&](PreliminaryDisplay d) {
-        return figures ? preliminaryText(*figures, d) : QString();
+        return figures ? preliminaryText(*figures, d, sizing().resultUnits) : QString();
     };
+    units_.show(sizing().resultUnits);
     torque_->setText(shown(PreliminaryDisplay::T_Total));
     speed_->setText(shown(PreliminaryDisplay::MaxSpeed));
     motorName_->setText(sizing().motorName());

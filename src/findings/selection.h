@@ -20,4 +20,5 @@ class Selection : public Screen {
     void back();
 
     QLineEdit *speed_, *torque_, *motorName_;
+    form::UnitLabels units_;
 };

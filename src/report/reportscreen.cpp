@@ -33,6 +33,7 @@ Report::Report(Host& host)
     appType_->setAlignment(Qt::AlignCenter);
     appType_->setMaximumWidth(QWIDGETSIZE_MAX);
     layout->addWidget(appType_);
+    layout->addLayout(resultUnitsRow());
 
     auto* grid = new QGridLayout;
     form::Rows rows(grid);

@@ -150,4 +150,15 @@ void Rows::span(QWidget* widget, const QString& text) {
     ++row_;
 }
 
+QLabel* UnitLabels::add(Quantity quantity) {
+    QLabel* shown = label(unitOf(quantity));
+    labels_ << std::pair{shown, quantity};
+    return shown;
+}
+
+void UnitLabels::show(UnitSystem system) {
+    for (const auto& [shown, quantity] : std::as_const(labels_))
+        shown->setText(unitOf(quantity, system));
+}
+
 } // namespace form

@@ -4,6 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+#include "flow/quantity.h"
+
+#include <QList>
+
+#include <utility>
+
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -61,6 +67,17 @@ class Rows {
     void setRowMinimumHeight(int row, int height);
     QGridLayout* grid_;
     int row_ = 0;
+};
+
+// The unit texts beside a screen's figures, which follow the units the
+// sizing's results show in.
+class UnitLabels {
+  public:
+    QLabel* add(Quantity quantity);
+    void show(UnitSystem system);
+
+  private:
+    QList<std::pair<QLabel*, Quantity>> labels_;
 };
 
 } // namespace form

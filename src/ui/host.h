@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flow/quantity.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +32,11 @@ class Host {
     // Throws the sizing and its screens away and shows the welcome screen,
     // once changes to the sizing's file are saved or let go.
     virtual void startOver(QWidget* over) = 0;
+
+    // The units the sizing's results show in; choosing them re-shows every
+    // open window's figures and is remembered for the next sizing.
+    virtual UnitSystem resultUnits() const = 0;
+    virtual void setResultUnits(UnitSystem units) = 0;
 
     // The engineer typed or chose something; a step passed its checks.
     virtual void sizingEdited() = 0;

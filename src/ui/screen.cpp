@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -227,7 +228,27 @@ QRadioButton* Screen::option(const QString& frame, const QString& name, const QS
     return b;
 }
 
+QLayout* Screen::resultUnitsRow() {
+    resultUnits_ = new QComboBox;
+    resultUnits_->setObjectName("ResultUnits");
+    resultUnits_->addItems({"US (oz-in, oz-in-sec^2, revs/sec)", "SI (N-m, kg-cm^2, revs/min)"});
+    resultUnits_->setCurrentIndex(int(host_.resultUnits()));
+    connect(resultUnits_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { host_.setResultUnits(UnitSystem(index)); });
+    QLabel* caption = form::label("Results in:");
+    caption->setBuddy(resultUnits_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(caption);
+    row->addWidget(resultUnits_);
+    row->addStretch(1);
+    return row;
+}
+
 void Screen::load() {
+    if (resultUnits_) {
+        const QSignalBlocker quiet(resultUnits_);
+        resultUnits_->setCurrentIndex(int(host_.resultUnits()));
+    }
     if (const Form* f = form()) {
         for (QLineEdit* e : std::as_const(entries_)) {
             const QSignalBlocker quiet(e);

@@ -86,6 +86,9 @@ class Screen : public QWidget {
     QPushButton* helpButton(const QString& name, const Message& message);
     // CLOSE ends the program.
     QPushButton* closeButton();
+    // "Results in:" and the sizing's result units, the same on every screen
+    // that shows it.
+    QLayout* resultUnitsRow();
     // A button that opens a side tool beside this screen.
     QPushButton* toolButton(const QString& name, const QString& caption, ScreenId screen);
 
@@ -126,6 +129,7 @@ class Screen : public QWidget {
     std::function<Form&()> form_;
     QList<QLineEdit*> entries_;
     QList<QComboBox*> unitLists_;
+    QComboBox* resultUnits_ = nullptr;
     QList<std::pair<QString, QRadioButton*>> options_; // frame, option
 };
 

@@ -161,10 +161,10 @@ class DeskTest : public QObject {
     void findingsFocus() {
         Harness h;
         reportroad::drive(h, road("DirectDrive"));
-        QCOMPARE(
-            tabOrder(h, "Findings", 10),
-            (QStringList{"ViewReport", "AddGB", "SaveSizing", "SaveSizingAs", "StartNew", "Back",
-                         "Close", "MismatchWhat", "MarginWhat", "RMSWhat", "ViewReport"}));
+        QCOMPARE(tabOrder(h, "Findings", 11),
+                 (QStringList{"ViewReport", "AddGB", "SaveSizing", "SaveSizingAs", "StartNew",
+                              "Back", "Close", "ResultUnits", "MismatchWhat", "MarginWhat",
+                              "RMSWhat", "ViewReport"}));
         // Enter on a focused "?" explains; it does not open the report.
         h.control<QWidget>("Findings", "MismatchWhat")->setFocus();
         QTest::keyClick(focused(h, "Findings"), Qt::Key_Return);
