@@ -111,7 +111,7 @@ void Findings::showResults() {
         displays_[i]->setText(
             figures ? findingsText(*figures, FindingsDisplay(i), sizing().resultUnits) : QString());
     units_.show(sizing().resultUnits);
-    plot_->setFigures(figures.value_or(FindingsFigures{}));
+    plot_->setFigures(figures.value_or(FindingsFigures{}), sizing().resultUnits);
     for (QLabel* mark : std::as_const(marks_))
         mark->clear();
     if (!figures)

@@ -232,21 +232,47 @@ QString verdictMark(FindingsDisplay display, Verdict verdict) {
     return QString::fromUtf8(display == FindingsDisplay::Mismatch ? "\u2717 HIGH" : "\u2717 LOW");
 }
 
-QStringList operatingLegend(const FindingsFigures& f) {
+FindingsFigures inUnits(FindingsFigures f, UnitSystem system) {
+    const auto speed = [&](double& x) { x = units::shown(x, Quantity::Speed, system); };
+    const auto torque = [&](double& x) { x = units::shown(x, Quantity::Torque, system); };
+    for (double* x : {&f.need.speed, &f.speedAvailable, &f.meanSpeed})
+        speed(*x);
+    for (double* x :
+         {&f.need.accelTorque, &f.need.thrustTorque, &f.need.gravityTorque, &f.need.totalTorque,
+          &f.torqueAvailable, &f.requiredTorque, &f.rmsTorque, &f.continuousTorque})
+        torque(*x);
+    return f;
+}
+
+QStringList operatingLegend(const FindingsFigures& f, UnitSystem system) {
     using enum FindingsDisplay;
-    const auto shown = [&](FindingsDisplay d) { return findingsText(f, d); };
+    const auto shown = [&](FindingsDisplay d) { return findingsText(f, d, system); };
+    const FindingsFigures g = inUnits(f, system);
+    const QString torqueUnit = " " + unitOf(Quantity::Torque, system);
+    const QString speedUnit = " " + unitOf(Quantity::Speed, system);
+    // A motor's figures as typed in US; in SI, three decimals of torque and one of speed.
+    const bool us = system == UnitSystem::US;
+    const auto typedTorque = [&](double x) {
+        return us ? numbers::general(x) : numbers::format(x, u"##0.000");
+    };
+    const auto typedSpeed = [&](double x) {
+        return us ? numbers::general(x) : numbers::format(x, u"##0.0");
+    };
+    const auto speed = [&](double x) {
+        return us ? threeDecimals(x) : numbers::format(x, u"##0.0");
+    };
     QStringList legend{
-        "needed: " + shown(T_Total) + " oz-in at " + shown(MaxSpeed) + " revs/sec",
-        "motor: " + numbers::general(f.torqueAvailable) + " oz-in at " +
-            threeDecimals(f.need.speed) + " revs/sec, " + numbers::general(f.speedAvailable) +
-            " revs/sec at " + threeDecimals(f.requiredTorque) + " oz-in",
+        "needed: " + shown(T_Total) + torqueUnit + " at " + shown(MaxSpeed) + speedUnit,
+        "motor: " + typedTorque(g.torqueAvailable) + torqueUnit + " at " + speed(g.need.speed) +
+            speedUnit + ", " + typedSpeed(g.speedAvailable) + speedUnit + " at " +
+            threeDecimals(g.requiredTorque) + torqueUnit,
         "torque margin: " + shown(TorqueMargin) + " % " +
             verdictMark(TorqueMargin, f.torqueVerdict),
         "speed margin: " + shown(SpeedMargin) + " % " + verdictMark(SpeedMargin, f.speedVerdict)};
     if (f.rmsChecked())
-        legend << "continuous torque: " + numbers::general(f.continuousTorque) + " oz-in"
-               << "rms: " + shown(TRMS) + " oz-in at a mean " + threeDecimals(f.meanSpeed) +
-                      " revs/sec, margin " + shown(RMSMargin) + " % " +
+        legend << "continuous torque: " + typedTorque(g.continuousTorque) + torqueUnit
+               << "rms: " + shown(TRMS) + torqueUnit + " at a mean " + speed(g.meanSpeed) +
+                      speedUnit + ", margin " + shown(RMSMargin) + " % " +
                       verdictMark(RMSMargin, f.rmsVerdict);
     return legend;
 }

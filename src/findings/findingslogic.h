@@ -82,7 +82,9 @@ QString verdictMark(FindingsDisplay display, Verdict verdict);
 // The operating plot's legend: the need, the motor's two figures at the
 // speed and torque the motor selection showed, the two margins, and with a
 // continuous torque the RMS torque against it.
-QStringList operatingLegend(const FindingsFigures& figures);
+QStringList operatingLegend(const FindingsFigures& figures, UnitSystem system = UnitSystem::US);
+// The findings with their speeds and torques in the units of that system.
+FindingsFigures inUnits(FindingsFigures figures, UnitSystem system);
 
 // BACK of the preliminary findings: an inertia-only load goes back to a zero
 // weight; gives the profile screen to return to.

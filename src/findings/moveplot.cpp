@@ -55,8 +55,9 @@ QSize MovePlot::sizeHint() const {
     return minimumSizeHint();
 }
 
-void MovePlot::setMove(const MoveProfile& move) {
+void MovePlot::setMove(const MoveProfile& move, UnitSystem system) {
     move_ = move;
+    system_ = system;
     update();
 }
 
@@ -68,7 +69,7 @@ void MovePlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    paintMove(p, rect(), move_);
+    paintMove(p, rect(), move_, system_);
 }
 
 QString moveNote(const MoveProfile& move) {
@@ -136,12 +137,13 @@ void markTimes(QPainter& p, const MovePanels& panels, const MoveProfile& move) {
 
 } // namespace
 
-void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move) {
+void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& shown, UnitSystem system) {
     const QFontMetricsF metrics(p.font(), p.device());
     const double line = metrics.lineSpacing();
+    const MoveProfile move = inUnits(shown, system);
 
     // The figures under the picture, on one line where it has room.
-    QStringList caption = moveCaption(move);
+    QStringList caption = moveCaption(shown, system);
     const QString oneLine = caption.join("     ");
     if (metrics.horizontalAdvance(oneLine) < rect.width() - 16)
         caption = QStringList{oneLine};
@@ -162,9 +164,10 @@ void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move) {
                                ticks.time, ticks.speed, false, left);
     const plotting::Axes torque(QRectF(all.left(), all.top() + half, all.width(), half), metrics,
                                 ticks.time, ticks.torque, true, left);
-    const QRectF title = speed.draw(p, QString(), "Motor speed (" + unitOf(Quantity::Speed) + ")");
+    const QRectF title =
+        speed.draw(p, QString(), "Motor speed (" + unitOf(Quantity::Speed, system) + ")");
     const QRectF torqueTitle =
-        torque.draw(p, "Time (sec)", "Torque required (" + unitOf(Quantity::Torque) + ")");
+        torque.draw(p, "Time (sec)", "Torque required (" + unitOf(Quantity::Torque, system) + ")");
 
     QPainterPath speedLine(speed.at(0, 0));
     QPainterPath torqueLine(torque.at(0, 0));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flow/quantity.h"
 #include "sizing/figures.h"
 
 #include <QColor>
@@ -12,7 +13,8 @@ class QPainter;
 // the move time marked.
 // Drawn into `rect` with the painter's font, on whatever device it paints:
 // the screen, a printer, a PDF.
-void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move);
+void paintMove(QPainter& p, const QRectF& rect, const MoveProfile& move,
+               UnitSystem system = UnitSystem::US);
 // The note drawn in place of a move there is none to draw; empty otherwise.
 QString moveNote(const MoveProfile& move);
 
@@ -21,7 +23,7 @@ class MovePlot : public QWidget {
   public:
     explicit MovePlot(QWidget* parent = nullptr);
 
-    void setMove(const MoveProfile& move);
+    void setMove(const MoveProfile& move, UnitSystem system = UnitSystem::US);
     const MoveProfile& move() const { return move_; }
     // The note shown in place of a move there is none to draw; empty otherwise.
     QString note() const;
@@ -37,4 +39,5 @@ class MovePlot : public QWidget {
 
   private:
     MoveProfile move_;
+    UnitSystem system_ = UnitSystem::US;
 };

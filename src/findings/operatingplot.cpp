@@ -55,8 +55,9 @@ QSize OperatingPlot::sizeHint() const {
     return minimumSizeHint();
 }
 
-void OperatingPlot::setFigures(const FindingsFigures& figures) {
+void OperatingPlot::setFigures(const FindingsFigures& figures, UnitSystem system) {
     figures_ = figures;
+    system_ = system;
     updateGeometry();
     update();
 }
@@ -69,7 +70,7 @@ void OperatingPlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    paintOperating(p, rect(), figures_);
+    paintOperating(p, rect(), figures_, system_);
 }
 
 QString operatingNote(const FindingsFigures& f) {
@@ -80,19 +81,21 @@ QString operatingNote(const FindingsFigures& f) {
     return {};
 }
 
-void paintOperating(QPainter& p, const QRectF& rect, const FindingsFigures& f) {
+void paintOperating(QPainter& p, const QRectF& rect, const FindingsFigures& shown,
+                    UnitSystem system) {
     const QFontMetricsF metrics(p.font(), p.device());
     const QRectF all = rect.adjusted(8, 4, -8, -4);
+    const FindingsFigures f = inUnits(shown, system);
     if (const QString text = operatingNote(f); !text.isEmpty())
         return plotting::note(p, all, text);
 
     // The legend under the picture names every mark and both margins.
-    const QStringList texts = operatingLegend(f);
+    const QStringList texts = operatingLegend(shown, system);
     const double legend = plotting::legendHeight(metrics, int(texts.size()));
     const plotting::Axes axes(all.adjusted(0, 0, 0, -legend - 6), metrics, speedTicks(f),
                               torqueTicks(f), true);
-    axes.draw(p, "Motor speed (" + unitOf(Quantity::Speed) + ")",
-              "Torque (" + unitOf(Quantity::Torque) + ")");
+    axes.draw(p, "Motor speed (" + unitOf(Quantity::Speed, system) + ")",
+              "Torque (" + unitOf(Quantity::Torque, system) + ")");
 
     const QPointF need = axes.at(f.need.speed, f.need.totalTorque);
     const QPointF torqueAt = axes.at(f.need.speed, f.torqueAvailable);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flow/quantity.h"
 #include "sizing/figures.h"
 
 #include <QWidget>
@@ -10,7 +11,8 @@ class QPainter;
 // needs, the two points the engineer gave for the motor, and the two margins
 // between them coloured as the margin displays are.
 // Drawn into `rect` with the painter's font, on whatever device it paints.
-void paintOperating(QPainter& p, const QRectF& rect, const FindingsFigures& figures);
+void paintOperating(QPainter& p, const QRectF& rect, const FindingsFigures& figures,
+                    UnitSystem system = UnitSystem::US);
 // The note drawn in place of a picture there is none to draw; empty otherwise.
 QString operatingNote(const FindingsFigures& figures);
 
@@ -19,7 +21,7 @@ class OperatingPlot : public QWidget {
   public:
     explicit OperatingPlot(QWidget* parent = nullptr);
 
-    void setFigures(const FindingsFigures& figures);
+    void setFigures(const FindingsFigures& figures, UnitSystem system = UnitSystem::US);
     const FindingsFigures& figures() const { return figures_; }
     // The note shown in place of a picture there is none to draw; empty otherwise.
     QString note() const;
@@ -32,4 +34,5 @@ class OperatingPlot : public QWidget {
 
   private:
     FindingsFigures figures_;
+    UnitSystem system_ = UnitSystem::US;
 };

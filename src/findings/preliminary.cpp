@@ -47,5 +47,5 @@ void Preliminary::showResults() {
         displays_[i]->setText(figures ? preliminaryText(*figures, PreliminaryDisplay(i), system)
                                       : QString());
     units_.show(system);
-    plot_->setMove(figures ? figures->move : MoveProfile{});
+    plot_->setMove(figures ? figures->move : MoveProfile{}, system);
 }

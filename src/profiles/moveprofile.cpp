@@ -3,6 +3,7 @@
 #include "flow/axis.h"
 #include "flow/numbers.h"
 #include "flow/quantity.h"
+#include "units/results.h"
 
 #include <cmath>
 
@@ -67,10 +68,25 @@ double rmsTorque(const MoveProfile& move, double accel, double thrust, double gr
     return largest * std::sqrt(sum);
 }
 
-QStringList moveCaption(const MoveProfile& move) {
+MoveProfile inUnits(MoveProfile move, UnitSystem system) {
+    const auto speed = [&](double& x) { x = units::shown(x, Quantity::Speed, system); };
+    const auto torque = [&](double& x) { x = units::shown(x, Quantity::Torque, system); };
+    speed(move.maxSpeed);
+    speed(move.meanSpeed);
+    torque(move.rmsTorque);
+    for (MoveSegment& s : move.segments) {
+        speed(s.fromSpeed);
+        speed(s.toSpeed);
+        torque(s.torque);
+    }
+    return move;
+}
+
+QStringList moveCaption(const MoveProfile& move, UnitSystem system) {
     if (move.isEmpty())
         return {};
-    QStringList out{"max speed = " + plotLabel(move.maxSpeed) + " " + unitOf(Quantity::Speed),
+    const double maxSpeed = units::shown(move.maxSpeed, Quantity::Speed, system);
+    QStringList out{"max speed = " + plotLabel(maxSpeed) + " " + unitOf(Quantity::Speed, system),
                     "ta = " + numbers::significant(move.accelTime, 3) + " s"};
     if (move.openEnded)
         out << "then at constant speed";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flow/quantity.h"
+
 #include "sizing/figures.h"
 
 #include <QStringList>
@@ -21,4 +23,6 @@ double rmsTorque(const MoveProfile& move, double accelTorque, double thrust, dou
 
 // The figures the picture of the move states beside it: the maximum speed,
 // the acceleration time and the move time, in the locale's form.
-QStringList moveCaption(const MoveProfile& move);
+QStringList moveCaption(const MoveProfile& move, UnitSystem system = UnitSystem::US);
+// The move with its speeds and torques in the units of that system.
+MoveProfile inUnits(MoveProfile move, UnitSystem system);

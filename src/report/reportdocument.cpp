@@ -174,11 +174,15 @@ Layout layOut(QPagedPaintDevice& device, const ReportDocument& doc) {
         items << textLine(sheet, "No findings: the sizing has not come as far as the motor.",
                           sheet.font(10), gap);
     items << figure(sheet, doc.moveCaption, 250,
-                    [move = doc.move](QPainter& p, const QRectF& r) { paintMove(p, r, move); });
+                    [move = doc.move, units = doc.units](QPainter& p, const QRectF& r) {
+                        paintMove(p, r, move, units);
+                    });
     const FindingsFigures findings = doc.findings.value_or(FindingsFigures{});
     items << figure(sheet, "Figure 2.  The motor against the need: torque and speed margins",
                     190 + 18 * operatingLegend(findings).size(),
-                    [findings](QPainter& p, const QRectF& r) { paintOperating(p, r, findings); });
+                    [findings, units = doc.units](QPainter& p, const QRectF& r) {
+                        paintOperating(p, r, findings, units);
+                    });
 
     // Every report line in a fixed-width font, wrapped within the page, from
     // a page of their own.

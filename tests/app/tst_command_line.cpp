@@ -137,6 +137,16 @@ class CommandLineTest : public QObject {
         QCOMPARE(run({"--report", "--units", "US", path}).out,
                  fixtureLines(road("DirectDrive").fixture).join('\n') + "\n");
 
+        // The PDF in SI: the findings summary, both plots' axes and the legend.
+        const QString pdf = folder.filePath("si.pdf");
+        QCOMPARE(run({"--pdf", pdf, path}).status, 0);
+        const QString text = squeezed(poppler("pdftotext", {"-layout", pdf, "-"}));
+        for (const char* shown :
+             {"ReflectedInertia:17.668kg-cm^2", "Motorspeed(revs/min)", "Torquerequired(N-m)",
+              "Torque(N-m)", "needed:0.532N-mat1200revs/min", "Jr=17.668kg-cm^2"})
+            QVERIFY2(text.contains(shown), shown);
+        QVERIFY(!text.contains("oz-in-sec^2") || text.contains("LoadInertia=0.25oz-in-sec^2"));
+
         const Run wrong = run({"--report", "--units", "metric", path});
         QCOMPARE(wrong.status, 1);
         QVERIFY2(wrong.errors.startsWith("--units takes SI or US.\n\nUsage: motor-sizing"),

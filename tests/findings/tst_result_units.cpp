@@ -1,5 +1,6 @@
 #include "findings/findingslogic.h"
 #include "findings/projectionlogic.h"
+#include "profiles/moveprofile.h"
 #include "report/reportlogic.h"
 #include "units/units.h"
 
@@ -113,6 +114,26 @@ class ResultUnitsTest : public QObject {
               "Trms = 0.800 N-m", "RMS Margin = 20.00 %", "INERTIA MISMATCH = 4.17 : 1"})
             QVERIFY2(si.contains(line), line);
         QCOMPARE(si.size(), assembleReport(r, findings()).size());
+    }
+
+    // The plots: the move's caption and the operating picture's legend.
+    void plotsInSI() {
+        MoveProfile move;
+        move.maxSpeed = speed(1500);
+        move.accelTime = 0.5;
+        move.moveTime = 1;
+        move.segments = {{0, 0.5, 0, move.maxSpeed, torque(1.2)}};
+        QCOMPARE(moveCaption(move, UnitSystem::SI).first(), QString("max speed = 1500 revs/min"));
+        QCOMPARE(inUnits(move, UnitSystem::SI).segments.first().torque, 1.2);
+        FindingsFigures f = findings();
+        f.torqueAvailable = torque(2);
+        f.speedAvailable = speed(3000);
+        f.requiredTorque = torque(1.4);
+        const QStringList legend = operatingLegend(f, UnitSystem::SI);
+        QCOMPARE(legend.value(0), QString("needed: 1.500 N-m at 1500 revs/min"));
+        QCOMPARE(legend.value(1),
+                 QString("motor: 2.000 N-m at 1500.0 revs/min, 3000.0 revs/min at 1.400 N-m"));
+        QCOMPARE(legend.value(4), QString("continuous torque: 1.000 N-m"));
     }
 
     // US is the default and shows the figures in the program's own units.
