@@ -5,6 +5,7 @@
 #include "mechanisms/applications.h"
 #include "profiles/moveprofile.h"
 #include "units/results.h"
+#include "units/units.h"
 
 #include <cmath>
 
@@ -284,8 +285,13 @@ ScreenId preliminaryBack(SizingRecord& record, const PreliminaryFigures& shown) 
 }
 
 SelectionEntries selectionEntries(const Form& f) {
-    return {f.entry(fields::RotorInertia), f.entry(fields::TorqueAvailable),
-            f.entry(fields::SpeedAvailable), f.entry(fields::TorqueContinuous)};
+    SelectionEntries e{f.entry(fields::RotorInertia), f.entry(fields::TorqueAvailable),
+                       f.entry(fields::SpeedAvailable), f.entry(fields::TorqueContinuous)};
+    e.RotorInertiaUnits = f.unit(fields::RotorInertiaUnits);
+    e.TorqueAvailableUnits = f.unit(fields::TorqueAvailableUnits);
+    e.SpeedAvailableUnits = f.unit(fields::SpeedAvailableUnits);
+    e.TorqueContinuousUnits = f.unit(fields::TorqueContinuousUnits);
+    return e;
 }
 
 const Form& selectionForm() {
@@ -400,8 +406,12 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
         return stop({"Continuous Torque", "Please enter the continuous (rated) torque of the "
                                           "motor, or 0 to skip the RMS check."});
 
-    auto findings =
-        findingsWith(record, {*rotor, *torqueAvailable, *speedAvailable, *continuous}, preliminary);
+    const MotorFigures motor{
+        units::inertiaUnits().toInternal(e.RotorInertiaUnits, *rotor),
+        units::torqueUnits().toInternal(e.TorqueAvailableUnits, *torqueAvailable),
+        units::rotarySpeedUnits().toInternal(e.SpeedAvailableUnits, *speedAvailable),
+        units::torqueUnits().toInternal(e.TorqueContinuousUnits, *continuous)};
+    auto findings = findingsWith(record, motor, preliminary);
     if (auto* message = std::get_if<Message>(&findings))
         return stop(*message);
     result.findings = std::get<FindingsFigures>(findings);
@@ -409,14 +419,15 @@ SelectionOutcome selectionNext(SizingRecord& record, const SelectionEntries& e,
     record.MotorSelection = {QString()};
     if (!e.MotorName.isEmpty())
         record.MotorSelection << "Selected Motor = " + e.MotorName;
-    record.MotorSelection << "Selected Motor's Rotor Inertia = " + e.RotorInertia + " oz-in-sec^2"
+    record.MotorSelection << "Selected Motor's Rotor Inertia = " + e.RotorInertia + " " +
+                                 e.RotorInertiaUnits
                           << "Selected Motor's Torque Available at Max Speed = " +
-                                 e.TorqueAvailable + " oz-in"
+                                 e.TorqueAvailable + " " + e.TorqueAvailableUnits
                           << "Selected Motor's Speed Available at Torque Required = " +
-                                 e.SpeedAvailable + " revs/sec";
+                                 e.SpeedAvailable + " " + e.SpeedAvailableUnits;
     if (*continuous > 0)
         record.MotorSelection << "Selected Motor's Continuous Torque = " + e.TorqueContinuous +
-                                     " oz-in";
+                                     " " + e.TorqueContinuousUnits;
     result.outcome.proceed = true;
     return result;
 }

@@ -99,6 +99,11 @@ struct SelectionEntries {
     // The torque and speed available were read off the library motor's curve,
     // where 0 says the motor cannot give the need, not that a figure is missing.
     bool readOffCurve = false;
+    // The units each figure is typed in.
+    QString RotorInertiaUnits = "oz-in-sec^2";
+    QString TorqueAvailableUnits = "oz-in";
+    QString SpeedAvailableUnits = "revs/sec";
+    QString TorqueContinuousUnits = "oz-in";
 };
 SelectionEntries selectionEntries(const Form& form);
 // The motor selection's entries when it is first shown.

@@ -6,6 +6,7 @@
 #include "mechanisms/applications.h"
 #include "mechanisms/mechanismfields.h"
 #include "mechanisms/mechanismsteps.h"
+#include "units/units.h"
 
 ScreenId leavePreliminary(Sizing& sizing) {
     return preliminaryBack(sizing.record(),
@@ -13,6 +14,15 @@ ScreenId leavePreliminary(Sizing& sizing) {
 }
 
 Form& selectionForm(Sizing& sizing) {
+    // First shown, the motor's figures are asked in the units of the results.
+    if (!sizing.forms.contains(ScreenId::Selection) && sizing.resultUnits == UnitSystem::SI) {
+        Form si = selectionForm();
+        si.units[fields::RotorInertiaUnits] = "kg-cm^2";
+        si.units[fields::TorqueAvailableUnits] = "N-m";
+        si.units[fields::SpeedAvailableUnits] = "revs/min";
+        si.units[fields::TorqueContinuousUnits] = "N-m";
+        sizing.forms.insert(ScreenId::Selection, si);
+    }
     return sizing.form(ScreenId::Selection, selectionForm());
 }
 
@@ -24,10 +34,19 @@ bool followLibraryMotor(Sizing& sizing) {
         return false;
     const ShownNeed at = curvePoint(sizing.record(), shownNeed(*preliminary), motor->rotorInertia);
     Form& form = selectionForm(sizing);
-    form.entries[fields::RotorInertia] = numbers::general(motor->rotorInertia);
-    form.entries[fields::TorqueAvailable] = numbers::general(motors::torqueAt(*motor, at.speed));
-    form.entries[fields::SpeedAvailable] = numbers::general(motors::speedAt(*motor, at.torque));
-    form.entries[fields::TorqueContinuous] = numbers::general(motor->continuousTorque);
+    // The motor's figures in the units the selection shows.
+    const auto fill = [&form](const Field& entry, const Field& unit, const units::UnitList& list,
+                              double x) {
+        form.entries[entry] = numbers::general(list.fromInternal(form.unit(unit), x));
+    };
+    fill(fields::RotorInertia, fields::RotorInertiaUnits, units::inertiaUnits(),
+         motor->rotorInertia);
+    fill(fields::TorqueAvailable, fields::TorqueAvailableUnits, units::torqueUnits(),
+         motors::torqueAt(*motor, at.speed));
+    fill(fields::SpeedAvailable, fields::SpeedAvailableUnits, units::rotarySpeedUnits(),
+         motors::speedAt(*motor, at.torque));
+    fill(fields::TorqueContinuous, fields::TorqueContinuousUnits, units::torqueUnits(),
+         motor->continuousTorque);
     return true;
 }
 

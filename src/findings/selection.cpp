@@ -8,6 +8,7 @@
 #include "ui/colours.h"
 #include "ui/form.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,10 +27,10 @@ Selection::Selection(Host& host)
     auto* grid = new QGridLayout;
     form::Rows rows(grid);
     rows.add("Enter the Rotor Inertia of the Selected Motor:", entry(fields::RotorInertia),
-             "oz-in-sec^2");
+             unitList(fields::RotorInertiaUnits));
     rows.skip(14);
     // Each motor figure beside the application figure it answers.
-    auto pair = [&](const QString& text, QLineEdit* entry, const QString& unit, QLineEdit* shown,
+    auto pair = [&](const QString& text, QLineEdit* entry, QWidget* unit, QLineEdit* shown,
                     QLabel* shownUnit) {
         const int row = rows.row();
         rows.add(text, entry, unit);
@@ -39,19 +40,21 @@ Selection::Selection(Host& host)
         grid->addWidget(shown, row, 4);
         grid->addWidget(shownUnit, row, 5);
     };
-    pair("Enter Torque Available:", entry(fields::TorqueAvailable), "oz-in", speed_,
-         units_.add(Quantity::Speed));
-    pair("Enter Speed Capability:", entry(fields::SpeedAvailable), "revs/sec", torque_,
-         units_.add(Quantity::Torque));
-    rows.add("Enter Continuous Torque:", entry(fields::TorqueContinuous), "oz-in");
+    pair("Enter Torque Available:", entry(fields::TorqueAvailable),
+         unitList(fields::TorqueAvailableUnits), speed_, units_.add(Quantity::Speed));
+    pair("Enter Speed Capability:", entry(fields::SpeedAvailable),
+         unitList(fields::SpeedAvailableUnits), torque_, units_.add(Quantity::Torque));
+    rows.add("Enter Continuous Torque:", entry(fields::TorqueContinuous),
+             unitList(fields::TorqueContinuousUnits));
     rows.add("Library Motor:", motorName_);
     layout->addLayout(grid);
     // Figures typed by hand are no longer the library motor's.
     for (const Field& typed : fields::selection)
-        connect(findChild<QLineEdit*>(typed), &QLineEdit::textEdited, this, [this] {
-            sizing().setLibraryMotor(std::nullopt);
-            motorName_->clear();
-        });
+        if (typed.kind == Field::Kind::Entry)
+            connect(findChild<QLineEdit*>(typed), &QLineEdit::textEdited, this, [this] {
+                sizing().setLibraryMotor(std::nullopt);
+                motorName_->clear();
+            });
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(toolButton("UnitConv", "Unit Conversion", ScreenId::Conversion));

@@ -29,8 +29,11 @@ struct Field {
 constexpr Field entryField(const char* id, const char* initial = "0") {
     return {id, Field::Kind::Entry, initial, nullptr};
 }
-constexpr Field unitsField(const char* id, QStringList (*offered)(Motion)) {
-    return {id, Field::Kind::Units, "", offered};
+// A unit list with a first item is one an older file may lack: it then
+// stands at that item.
+constexpr Field unitsField(const char* id, QStringList (*offered)(Motion),
+                           const char* initial = "") {
+    return {id, Field::Kind::Units, initial, offered};
 }
 constexpr Field optionsField(const char* id, QStringList (*offered)(Motion)) {
     return {id, Field::Kind::Options, "", offered};

@@ -28,19 +28,22 @@ std::variant<Form, QString> checked(const Form& stored, const Fields& table, con
         {Field::Kind::Entry, {&Form::entries, "entry"}},
         {Field::Kind::Units, {&Form::units, "unit list"}},
         {Field::Kind::Options, {&Form::options, "options"}}};
+    Form out = stored;
     for (const Field& field : table) {
         const auto [kind, name] = kinds.value(field.kind);
-        if (!(stored.*kind).contains(field))
+        // A unit list an older file lacks stands at its first item.
+        if (field.kind == Field::Kind::Units && *field.initial && !out.units.contains(field))
+            out.units.insert(field, QString::fromLatin1(field.initial));
+        if (!(out.*kind).contains(field))
             return QString("its %1 %2 of screen %3 is missing").arg(name, field, screen);
     }
     for (const Field& list : table) {
-        const QString item = stored.unit(list);
+        const QString item = out.unit(list);
         if (list.kind == Field::Kind::Units && !item.isEmpty() &&
             !list.items(motion).contains(item))
             return QString("its unit list %1 of screen %2 names no unit it offers (\"%3\")")
                 .arg(list, screen, item);
     }
-    Form out = stored;
     for (QString& text : out.entries)
         text = numbers::retype(text, typedIn, QLocale()).value_or(text);
     return out;

@@ -2,6 +2,7 @@
 #include "findings/projectionlogic.h"
 #include "profiles/moveprofile.h"
 #include "report/reportlogic.h"
+#include "support/sizingroad.h"
 #include "units/units.h"
 
 #include <QLocale>
@@ -134,6 +135,28 @@ class ResultUnitsTest : public QObject {
         QCOMPARE(legend.value(1),
                  QString("motor: 2.000 N-m at 1500.0 revs/min, 3000.0 revs/min at 1.400 N-m"));
         QCOMPARE(legend.value(4), QString("continuous torque: 1.000 N-m"));
+    }
+
+    // A motor typed in SI units sizes as the same motor typed in US units,
+    // and the report quotes it as typed.
+    void motorInAnyUnits() {
+        Sizing sized;
+        sizingroad::size(sized, road("DirectDrive"));
+        const PreliminaryFigures p = *sized.results.preliminary;
+        SizingRecord us = sized.record(), si = sized.record();
+        const SelectionOutcome inUS = selectionNext(us, {"0.01", "150", "40", "100"}, p);
+        SelectionEntries typed{"0.706727", "1.059232", "2400", "0.706155"};
+        typed.RotorInertiaUnits = "kg-cm^2";
+        typed.TorqueAvailableUnits = typed.TorqueContinuousUnits = "N-m";
+        typed.SpeedAvailableUnits = "revs/min";
+        const SelectionOutcome inSI = selectionNext(si, typed, p);
+        QVERIFY(inUS.outcome.proceed && inSI.outcome.proceed);
+        for (FindingsDisplay d : findingsOrder())
+            QCOMPARE(findingsText(inSI.findings, d), findingsText(inUS.findings, d));
+        QVERIFY(si.MotorSelection.contains("Selected Motor's Rotor Inertia = 0.706727 kg-cm^2"));
+        QVERIFY(si.MotorSelection.contains(
+            "Selected Motor's Speed Available at Torque Required = 2400 revs/min"));
+        QVERIFY(us.MotorSelection.contains("Selected Motor's Rotor Inertia = 0.01 oz-in-sec^2"));
     }
 
     // US is the default and shows the figures in the program's own units.

@@ -128,6 +128,26 @@ class SizingFileTest : public QObject {
         QCOMPARE(toJson(toFile(again.sizing)), si);
     }
 
+    // A file of an earlier release names no units for the motor's figures:
+    // they open in the US units they were typed in.
+    void motorUnitsOfAnOlderFile() {
+        QJsonObject file = screwFile();
+        QJsonObject screens = file["screens"].toObject();
+        QJsonObject selection = screens["Selection"].toObject();
+        QVERIFY(selection["units"].toObject().contains("RotorInertiaUnits"));
+        selection["units"] = QJsonObject{};
+        screens["Selection"] = selection;
+        file["screens"] = screens;
+        const auto read = fromJson(QJsonDocument(file).toJson());
+        const auto opened = fromFile(std::get<SizingFile>(read));
+        QVERIFY(std::holds_alternative<Sizing>(opened));
+        const Form motor = std::get<Sizing>(opened).forms.value(ScreenId::Selection);
+        QCOMPARE(motor.units, (QMap<QString, QString>{{"RotorInertiaUnits", "oz-in-sec^2"},
+                                                      {"TorqueAvailableUnits", "oz-in"},
+                                                      {"SpeedAvailableUnits", "revs/sec"},
+                                                      {"TorqueContinuousUnits", "oz-in"}}));
+    }
+
     // A file that cannot be sized says why, and nothing else happens.
     void broken_data() {
         QTest::addColumn<QByteArray>("bytes");
