@@ -1,4 +1,5 @@
-// How long opening a sizing file and printing its report take: run by hand
+// How long opening a sizing file, switching its result units and printing its
+// report take: run by hand
 // (`build/tests/bench_files`), not by the tests.
 #include "app/app.h"
 #include "app/screenset.h"
@@ -32,6 +33,20 @@ int main(int argc, char* argv[]) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     std::printf("open a sizing file in the program: %.1f ms\n", clock.elapsed() / double(rounds));
+
+    // Switching the result units with the sizing's windows open: every
+    // figure, plot and report line shown again, and painted.
+    for (ScreenId id : {ScreenId::Preliminary, ScreenId::Selection, ScreenId::AddGBox,
+                        ScreenId::Report, ScreenId::Findings})
+        h.app.screens().show(id);
+    QCoreApplication::processEvents();
+    clock.restart();
+    for (int i = 0; i < rounds; ++i) {
+        h.app.setResultUnits(i % 2 ? UnitSystem::US : UnitSystem::SI);
+        QCoreApplication::processEvents();
+    }
+    std::printf("switch the result units, the windows open: %.1f ms\n",
+                clock.elapsed() / double(rounds));
 
     clock.restart();
     for (int i = 0; i < 10; ++i) {
