@@ -1,5 +1,6 @@
 #include "findings/findingslogic.h"
 #include "findings/projectionlogic.h"
+#include "flow/numbers.h"
 #include "profiles/moveprofile.h"
 #include "report/reportlogic.h"
 #include "support/sizingroad.h"
@@ -7,6 +8,8 @@
 
 #include <QLocale>
 #include <QTest>
+
+Q_DECLARE_METATYPE(AppRoad)
 
 namespace {
 
@@ -157,6 +160,50 @@ class ResultUnitsTest : public QObject {
         QVERIFY(si.MotorSelection.contains(
             "Selected Motor's Speed Available at Torque Required = 2400 revs/min"));
         QVERIFY(us.MotorSelection.contains("Selected Motor's Rotor Inertia = 0.01 oz-in-sec^2"));
+    }
+
+    // A rack and pinion and a ball screw typed wholly in SI units, the motor
+    // too, size as the same machines typed in US units: their findings in SI
+    // (and in US) read the same to the shown digits.
+    void typedInSI_data() {
+        QTest::addColumn<AppRoad>("us");
+        QTest::addColumn<AppRoad>("si");
+        AppRoad rack = road("RackPinionDrive");
+        AppRoad rackSI = rack;
+        rackSI.entries = {"Vertical",       "PinionOD=50.8",        "PulleyThickness=25.4",
+                          "PinionUnits=mm", "LoadWeight=0.4535932", "ThrustForce=0.2267966",
+                          "Units=kg"};
+        rackSI.move = {"Trapezoidal",    "TrapDist=254",   "TrapMoveUnits=mm",
+                       "TrapMoveTime=2", "AccelDist=25.4", "AccelDistUnits=mm"};
+        rackSI.motor = {"RotorInertia=0.706726",     "RotorInertiaUnits=kg-cm^2",
+                        "TorqueAvailable=0.2824621", "TorqueAvailableUnits=N-m",
+                        "SpeedAvailable=180",        "SpeedAvailableUnits=revs/min"};
+        QTest::newRow("rack and pinion") << rack << rackSI;
+        AppRoad screw = road("ScrewDrive");
+        AppRoad screwSI = screw;
+        screwSI.entries = {"ScrewDiameter=12.7",  "ScrewLength=609.6",    "CouplerDiameter=31.75",
+                           "CouplerLength=25.4",  "SystemUnits=mm",       "Vertical",
+                           "LoadWeight=4.535932", "ThrustForce=2.267966", "Units=kg",
+                           "ScrewPitch=5.08",     "PitchUnits=mm/rev",    "ScrewEfficiency=90"};
+        screwSI.move = {"Triangular", "TriDist=50.8", "TriMoveUnits=mm", "TriMoveTime=1"};
+        screwSI.motor = {"RotorInertia=0.1413452",    "RotorInertiaUnits=kg-cm^2",
+                         "TorqueAvailable=0.1412311", "TorqueAvailableUnits=N-m",
+                         "SpeedAvailable=1800",       "SpeedAvailableUnits=revs/min"};
+        QTest::newRow("ball screw") << screw << screwSI;
+    }
+    void typedInSI() {
+        QFETCH(AppRoad, us);
+        QFETCH(AppRoad, si);
+        Sizing inUS, inSI;
+        sizingroad::size(inUS, us);
+        sizingroad::size(inSI, si);
+        const FindingsFigures& a = *inUS.results.findings;
+        const FindingsFigures& b = *inSI.results.findings;
+        for (UnitSystem system : {UnitSystem::SI, UnitSystem::US})
+            for (FindingsDisplay d : findingsOrder())
+                QCOMPARE(findingsText(b, d, system), findingsText(a, d, system));
+        QCOMPARE(findingsText(b, FindingsDisplay::T_Total, UnitSystem::SI),
+                 numbers::format(a.need.totalTorque / 141.6119, u"##0.000"));
     }
 
     // US is the default and shows the figures in the program's own units.
