@@ -17,10 +17,11 @@ Form& selectionForm(Sizing& sizing) {
     // First shown, the motor's figures are asked in the units of the results.
     if (!sizing.forms.contains(ScreenId::Selection) && sizing.resultUnits == UnitSystem::SI) {
         Form si = selectionForm();
-        si.units[fields::RotorInertiaUnits] = "kg-cm^2";
-        si.units[fields::TorqueAvailableUnits] = "N-m";
-        si.units[fields::SpeedAvailableUnits] = "revs/min";
-        si.units[fields::TorqueContinuousUnits] = "N-m";
+        const auto in = [](Quantity quantity) { return unitOf(quantity, UnitSystem::SI); };
+        si.units[fields::RotorInertiaUnits] = in(Quantity::Inertia);
+        si.units[fields::TorqueAvailableUnits] = in(Quantity::Torque);
+        si.units[fields::SpeedAvailableUnits] = in(Quantity::Speed);
+        si.units[fields::TorqueContinuousUnits] = in(Quantity::Torque);
         sizing.forms.insert(ScreenId::Selection, si);
     }
     return sizing.form(ScreenId::Selection, selectionForm());

@@ -7,15 +7,16 @@ namespace units {
 double shown(double x, Quantity quantity, UnitSystem system) {
     if (system == UnitSystem::US)
         return x;
+    const QString unit = unitOf(quantity, system);
     switch (quantity) {
     case Quantity::Inertia:
-        return inertiaUnits().fromInternal("kg-cm^2", x);
+        return inertiaUnits().fromInternal(unit, x);
     case Quantity::Torque:
-        return torqueUnits().fromInternal("N-m", x);
+        return torqueUnits().fromInternal(unit, x);
     case Quantity::Speed:
-        return rotarySpeedUnits().fromInternal("revs/min", x);
+        return rotarySpeedUnits().fromInternal(unit, x);
     case Quantity::Weight:
-        return weightUnits().fromInternal("kg", x);
+        return weightUnits().fromInternal(unit, x);
     case Quantity::Text:
     case Quantity::Percent:
     case Quantity::Ratio:
